@@ -1,0 +1,61 @@
+# The two everyday commands are `make run` and `make test`; both install what
+# is missing first (scripts/setup), then configure and build with CMake.
+
+JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
+GENERATOR := -G Ninja
+
+ifeq ($(SANITIZE),1)
+BUILD      := build-asan
+CMAKE_OPTS := -DCMAKE_BUILD_TYPE=Debug -DVELASKIN_SANITIZE=ON -DVELASKIN_BENCH=OFF
+TEST_ENV   := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+else ifeq ($(TSAN),1)
+BUILD      := build-tsan
+CMAKE_OPTS := -DCMAKE_BUILD_TYPE=Debug -DVELASKIN_TSAN=ON -DVELASKIN_BENCH=OFF
+TEST_ENV   := TSAN_OPTIONS=halt_on_error=1
+else
+BUILD      := build
+CMAKE_OPTS := -DCMAKE_BUILD_TYPE=RelWithDebInfo
+TEST_ENV   :=
+endif
+
+FUZZ_TIME ?= 20
+
+.PHONY: all setup configure build run test bench fuzz clean
+
+all: build
+
+setup:
+	@scripts/setup
+
+configure: setup
+	@cmake -S . -B $(BUILD) $(GENERATOR) $(CMAKE_OPTS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	cd data && ../$(BUILD)/src/cli/velaskin-cli info Default/Vela/Vela.ski
+
+test: build
+	cd $(BUILD) && $(TEST_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) $(CTEST_ARGS)
+
+bench: setup
+	@cmake -S . -B build-bench $(GENERATOR) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build build-bench -j $(JOBS)
+	@set -e; for b in build-bench/bench/bench_*; do \
+	    [ -x "$$b" ] || continue; echo "== $$b"; \
+	    (cd data && QT_QPA_PLATFORM=offscreen ../$$b); \
+	done
+
+fuzz: setup
+	@CC=clang CXX=clang++ cmake -S . -B build-fuzz $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELASKIN_FUZZ=ON >/dev/null
+	@cmake --build build-fuzz -j $(JOBS)
+	@set -e; for f in build-fuzz/fuzz/fuzz_*; do \
+	    [ -x "$$f" ] || continue; name=$$(basename $$f); \
+	    mkdir -p fuzz-corpus/$$name; echo "== $$name ($(FUZZ_TIME) s)"; \
+	    seeds=fuzz/seeds/$$name; [ -d $$seeds ] || seeds=; \
+	    $$f -max_total_time=$(FUZZ_TIME) -print_final_stats=1 fuzz-corpus/$$name $$seeds 2>&1 | tail -n 12; \
+	done
+
+clean:
+	rm -rf build build-asan build-tsan build-bench build-fuzz

@@ -1,0 +1,97 @@
+#include "CliSupport.h"
+
+#include "SkinModel.h"
+
+#include <charconv>
+#include <cstdio>
+
+int failWith(int code, const std::string& message)
+{
+    std::fprintf(stderr, "velaskin-cli: %s\n", message.c_str());
+    return code;
+}
+
+std::optional<std::int32_t> parseNumber(const std::string& text)
+{
+    std::int32_t value = 0;
+    const char* begin = text.data();
+    const char* end = begin + text.size();
+    const auto [stop, error] = std::from_chars(begin, end, value);
+    if (error != std::errc() || stop != end || text.empty())
+        return std::nullopt;
+    return value;
+}
+
+bool parseNumbers(const Arguments& args, std::size_t first, std::size_t count, std::vector<std::int32_t>& out)
+{
+    if (args.size() != first + count)
+        return false;
+    out.clear();
+    for (std::size_t i = first; i < first + count; ++i) {
+        const auto value = parseNumber(args[i]);
+        if (!value)
+            return false;
+        out.push_back(*value);
+    }
+    return true;
+}
+
+SkinArguments splitDefaultOption(const Arguments& args)
+{
+    SkinArguments result;
+    std::size_t i = 0;
+    if (args.size() >= 2 && args[0] == "--default") {
+        result.defaultSkin = args[1];
+        i = 2;
+    }
+    result.rest.assign(args.begin() + static_cast<std::ptrdiff_t>(i), args.end());
+    return result;
+}
+
+namespace {
+
+const char* loadFailure(int code)
+{
+    switch (code) {
+    case 1: return "cannot open the skin file";
+    case 2: return "not a skin file (its first line is not \"SKI1\")";
+    case 3: return "a picture data file of the skin cannot be opened";
+    default: return "cannot load the skin";
+    }
+}
+
+} // namespace
+
+int loadSkin(SkinDocument& document, const std::string& path)
+{
+    const int result = document.load(path);
+    if (result != 0)
+        return failWith(exitcode::cannotLoad, path + ": " + loadFailure(result));
+    return exitcode::done;
+}
+
+int loadModel(SkinModel& model, const std::string& skinPath, const std::optional<std::string>& defaultPath)
+{
+    if (defaultPath) {
+        if (model.loadDefaultSkin(*defaultPath) == 0) {
+            if (!model.defaultSkin.hasLineTable())
+                return loadSkin(model.defaultSkin, *defaultPath);
+            return failWith(exitcode::cannotLoad,
+                            *defaultPath + ": not accepted as a default skin (" +
+                                std::to_string(model.defaultSkin.lineCount()) + " lines, at least " +
+                                std::to_string(minimumDefaultSkinLines) + " needed)");
+        }
+    }
+    return loadSkin(model.skin, skinPath);
+}
+
+int saveInPlace(SkinModel& model, bool withDefault)
+{
+    const std::string path = model.skin.path();
+    const int result = withDefault ? model.saveSkin(path) : model.skin.save(path);
+    if (result == 1)
+        return failWith(exitcode::cannotSave, path + ": cannot write the skin file");
+    if (result != 0)
+        return failWith(exitcode::cannotSave, path + ": cannot write a picture data file");
+    return exitcode::done;
+}

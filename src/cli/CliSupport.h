@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+class SkinDocument;
+class SkinModel;
+
+// Exit codes of velaskin-cli.
+namespace exitcode {
+inline constexpr int done = 0;
+inline constexpr int usage = 1;
+inline constexpr int cannotLoad = 2;
+inline constexpr int cannotSave = 3;
+inline constexpr int refused = 4;
+} // namespace exitcode
+
+using Arguments = std::vector<std::string>;
+
+// Prints "velaskin-cli: <message>" on stderr and returns code.
+int failWith(int code, const std::string& message);
+
+// A whole argument as a 32-bit signed decimal number.
+std::optional<std::int32_t> parseNumber(const std::string& text);
+// Parses count numbers from args starting at first; false if any is missing or not a number.
+bool parseNumbers(const Arguments& args, std::size_t first, std::size_t count, std::vector<std::int32_t>& out);
+
+// The arguments of a command that takes "[--default DEF.ski]" first.
+struct SkinArguments {
+    std::optional<std::string> defaultSkin;
+    Arguments rest;
+};
+SkinArguments splitDefaultOption(const Arguments& args);
+
+// Loads a skin file into document; on failure prints which load failure it
+// was and returns exitcode::cannotLoad, else exitcode::done.
+int loadSkin(SkinDocument& document, const std::string& path);
+// Loads the edited skin and, when given, the default skin of model the way the
+// editor does. Returns an exit code as loadSkin.
+int loadModel(SkinModel& model, const std::string& skinPath, const std::optional<std::string>& defaultPath);
+// Saves the document in place, through the model when it has a default skin.
+int saveInPlace(SkinModel& model, bool withDefault);

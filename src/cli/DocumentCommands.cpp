@@ -1,0 +1,208 @@
+#include "DocumentCommands.h"
+
+#include "SkinModel.h"
+
+#include <cstdio>
+#include <sstream>
+
+namespace {
+
+void printColour(const SkinColour& c)
+{
+    std::printf("%u %u %u %d\n", c.colour & 0xFFu, (c.colour >> 8) & 0xFFu, (c.colour >> 16) & 0xFFu,
+                c.transparency);
+}
+
+void printRect(const SkinRect& r)
+{
+    std::printf("%d %d %d %d\n", r.left, r.top, r.right, r.bottom);
+}
+
+void printNumber(std::int32_t value)
+{
+    std::printf("%d\n", value);
+}
+
+// Reads through the model (with fallback) or through the edited skin alone.
+class Reader {
+public:
+    Reader(const SkinModel& model, bool withDefault) : model(model), withDefault(withDefault) {}
+
+    int get(const std::string& kind, const std::vector<std::int32_t>& n) const
+    {
+        if (kind == "colour" && n.size() == 1)
+            printColour(withDefault ? model.getColour(n[0]) : model.skin.getColour(n[0]));
+        else if (kind == "palette" && n.size() == 1)
+            printColour(withDefault ? model.getPaletteColour(n[0]) : model.skin.getPaletteColour(n[0]));
+        else if (kind == "rect" && n.size() == 1)
+            printRect(withDefault ? model.getRect(n[0]) : model.skin.getRect(n[0]));
+        else if (kind == "listrect" && n.size() == 2)
+            printRect(withDefault ? model.getListRect(n[0], n[1]) : model.skin.getListRect(n[0], n[1]));
+        else if (kind == "number" && n.size() == 1)
+            printNumber(withDefault ? model.getNumber(n[0]) : model.skin.getNumber(n[0]));
+        else if (kind == "flag" && n.size() == 1)
+            printNumber(withDefault ? model.getFlag(n[0]) : model.skin.getFlag(n[0]));
+        else if (kind == "listcount" && n.size() == 1)
+            printNumber(withDefault ? model.getListCount(n[0]) : model.skin.getListCount(n[0]));
+        else if (kind == "wallpaper" && n.empty())
+            std::printf("%s\n", (withDefault ? model.wallpaperPath() : model.skin.getWallpaperName()).c_str());
+        else
+            return exitcode::usage;
+        return exitcode::done;
+    }
+
+private:
+    const SkinModel& model;
+    bool withDefault;
+};
+
+// Writes through the model (lists copied from the default skin) or into the edited skin alone.
+// Result: the setter's result; 1 for the setters that report nothing; -1 for bad arguments.
+int applySetter(SkinModel& model, bool withDefault, const std::string& kind, const std::vector<std::int32_t>& n)
+{
+    SkinDocument& skin = model.skin;
+    if (kind == "colour" && n.size() == 5) {
+        const std::uint32_t colour = makeColour(n[1], n[2], n[3]);
+        return withDefault ? model.setColour(n[0], colour, n[4]) : skin.setColour(n[0], colour, n[4]);
+    }
+    if (kind == "palette" && n.size() == 5) {
+        const std::uint32_t colour = makeColour(n[1], n[2], n[3]);
+        return withDefault ? model.setPaletteColour(n[0], colour, n[4]) : skin.setPaletteColour(n[0], colour, n[4]);
+    }
+    if (kind == "rect" && n.size() == 5) {
+        const SkinRect rect{n[1], n[2], n[3], n[4]};
+        return withDefault ? model.setRect(n[0], rect) : skin.setRect(n[0], rect);
+    }
+    if (kind == "listrect" && n.size() == 6) {
+        const SkinRect rect{n[2], n[3], n[4], n[5]};
+        return withDefault ? model.setListRect(rect, n[0], n[1]) : skin.setListRect(rect, n[0], n[1]);
+    }
+    if (kind == "number" && n.size() == 2)
+        return withDefault ? model.setNumber(n[0], n[1]) : skin.setNumber(n[0], n[1]);
+    if (kind == "flag" && n.size() == 2 && (n[1] == 0 || n[1] == 1)) {
+        withDefault ? model.setFlag(n[0], n[1]) : skin.setFlag(n[0], n[1]);
+        return 1;
+    }
+    return -1;
+}
+
+// How many numbers follow KIND on the command line.
+std::size_t numberCount(const std::string& kind, bool forSetting)
+{
+    if (kind == "wallpaper")
+        return 0;
+    if (kind == "listrect")
+        return forSetting ? 6 : 2;
+    if (kind == "colour" || kind == "palette" || kind == "rect")
+        return forSetting ? 5 : 1;
+    return forSetting ? 2 : 1;
+}
+
+} // namespace
+
+int runInfoCommand(const Arguments& args)
+{
+    if (args.size() != 1)
+        return exitcode::usage;
+    SkinDocument skin;
+    if (const int code = loadSkin(skin, args[0]); code != exitcode::done)
+        return code;
+    std::printf("lines %d\n", skin.lineCount());
+    std::printf("datafiles %d\n", skin.dataFileCount());
+    for (int i = 0; i < skin.dataFileCount(); ++i)
+        std::printf("data %d %u\n", i, skin.dataSize(i));
+    std::printf("pictures %zu\n", skin.pictureIds().size());
+    std::printf("wallpaper %s\n", skin.getWallpaperName().c_str());
+    return exitcode::done;
+}
+
+int runGetCommand(const Arguments& args)
+{
+    const SkinArguments parsed = splitDefaultOption(args);
+    const Arguments& rest = parsed.rest;
+    if (rest.size() < 2)
+        return exitcode::usage;
+    const std::string& kind = rest[1];
+    std::vector<std::int32_t> numbers;
+    if (!parseNumbers(rest, 2, numberCount(kind, false), numbers))
+        return exitcode::usage;
+    SkinModel model;
+    if (const int code = loadModel(model, rest[0], parsed.defaultSkin); code != exitcode::done)
+        return code;
+    return Reader(model, parsed.defaultSkin.has_value()).get(kind, numbers);
+}
+
+int runSetCommand(const Arguments& args)
+{
+    const SkinArguments parsed = splitDefaultOption(args);
+    const Arguments& rest = parsed.rest;
+    if (rest.size() < 2)
+        return exitcode::usage;
+    const std::string& kind = rest[1];
+    const bool withDefault = parsed.defaultSkin.has_value();
+    std::vector<std::int32_t> numbers;
+    if (kind != "wallpaper" && !parseNumbers(rest, 2, numberCount(kind, true), numbers))
+        return exitcode::usage;
+    if (kind == "wallpaper" && rest.size() != 3)
+        return exitcode::usage;
+    SkinModel model;
+    if (const int code = loadModel(model, rest[0], parsed.defaultSkin); code != exitcode::done)
+        return code;
+
+    if (kind == "wallpaper") {
+        if (withDefault)
+            model.setWallpaper(rest[2]);
+        else
+            model.skin.setWallpaperName(rest[2]);
+    } else {
+        const int result = applySetter(model, withDefault, kind, numbers);
+        if (result < 0)
+            return exitcode::usage;
+        if (result == 0)
+            return failWith(exitcode::refused, rest[0] + ": " + kind + " " + rest[2] +
+                                                   ": no such record or list to change; nothing saved");
+    }
+    return saveInPlace(model, withDefault);
+}
+
+int runNewCommand(const Arguments& args)
+{
+    const SkinArguments parsed = splitDefaultOption(args);
+    if (!parsed.defaultSkin || parsed.rest.size() != 1)
+        return exitcode::usage;
+    SkinModel model;
+    if (model.loadDefaultSkin(*parsed.defaultSkin) == 0) {
+        SkinDocument probe;
+        if (const int code = loadSkin(probe, *parsed.defaultSkin); code != exitcode::done)
+            return code;
+        return failWith(exitcode::cannotLoad, *parsed.defaultSkin + ": not accepted as a default skin");
+    }
+    model.newSkin("New skin");
+    const std::string& out = parsed.rest[0];
+    const int result = model.saveSkin(out);
+    if (result != 0)
+        return failWith(exitcode::cannotSave, out + (result == 1 ? ": cannot write the skin file"
+                                                                  : ": cannot write a picture data file"));
+    return exitcode::done;
+}
+
+int runPicturesCommand(const Arguments& args)
+{
+    if (args.size() != 1)
+        return exitcode::usage;
+    SkinDocument skin;
+    if (const int code = loadSkin(skin, args[0]); code != exitcode::done)
+        return code;
+    // Every line that starts with "5", as written: also records that point
+    // outside the data files, which the editor never reads.
+    const auto& lines = skin.lines();
+    for (int i = 1; i < skin.lineCount(); ++i) {
+        if (lines[i].empty() || lines[i][0] != '5')
+            continue;
+        std::istringstream fields(lines[i].substr(1));
+        long long id = 0, offset = 0, size = 0, file = 0;
+        if (fields >> id >> offset >> size >> file)
+            std::printf("%lld %lld %lld %lld\n", id, offset, size, file);
+    }
+    return exitcode::done;
+}

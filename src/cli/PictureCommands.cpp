@@ -1,0 +1,152 @@
+#include "PictureCommands.h"
+
+#include "FileIo.h"
+#include "SkinModel.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+std::string idText(ElementId id)
+{
+    return std::to_string(id);
+}
+
+// picture get [--default DEF.ski] SKIN.ski ID OUT
+int pictureGet(const Arguments& args)
+{
+    const SkinArguments parsed = splitDefaultOption(args);
+    const Arguments& rest = parsed.rest;
+    const auto id = rest.size() == 3 ? parseNumber(rest[1]) : std::nullopt;
+    if (!id)
+        return exitcode::usage;
+    SkinModel model;
+    if (const int code = loadModel(model, rest[0], parsed.defaultSkin); code != exitcode::done)
+        return code;
+    std::vector<std::uint8_t> bytes;
+    const int size = parsed.defaultSkin ? model.getPicture(*id, bytes) : model.skin.getPicture(*id, bytes);
+    if (size < 0)
+        return failWith(exitcode::refused, rest[0] + ": no picture " + idText(*id));
+    if (!writeWholeFile(bytes, rest[2]))
+        return failWith(exitcode::cannotSave, rest[2] + ": cannot write the picture file");
+    return exitcode::done;
+}
+
+// picture set SKIN.ski ID FILE
+int pictureSet(const Arguments& args)
+{
+    const auto id = args.size() == 3 ? parseNumber(args[1]) : std::nullopt;
+    if (!id)
+        return exitcode::usage;
+    SkinModel model;
+    if (const int code = loadSkin(model.skin, args[0]); code != exitcode::done)
+        return code;
+    if (model.setPictureFromFile(*id, args[2]) == 0)
+        return failWith(exitcode::refused, args[2] + ": cannot read the picture file; nothing saved");
+    return saveInPlace(model, false);
+}
+
+// picture remove SKIN.ski ID
+int pictureRemove(const Arguments& args)
+{
+    const auto id = args.size() == 2 ? parseNumber(args[1]) : std::nullopt;
+    if (!id)
+        return exitcode::usage;
+    SkinModel model;
+    if (const int code = loadSkin(model.skin, args[0]); code != exitcode::done)
+        return code;
+    if (model.skin.findRecord("5 " + idText(*id) + " ") < 0)
+        return failWith(exitcode::refused, args[0] + ": no picture " + idText(*id));
+    model.skin.removePicture(*id);
+    return saveInPlace(model, false);
+}
+
+// picture link SKIN.ski FIRST SECOND
+int pictureLink(const Arguments& args)
+{
+    const auto first = args.size() == 3 ? parseNumber(args[1]) : std::nullopt;
+    const auto second = args.size() == 3 ? parseNumber(args[2]) : std::nullopt;
+    if (!first || !second)
+        return exitcode::usage;
+    SkinModel model;
+    if (const int code = loadSkin(model.skin, args[0]); code != exitcode::done)
+        return code;
+    if (model.linkPicture(*first, *second) == 0)
+        return failWith(exitcode::refused, args[0] + ": no picture " + idText(*first) + " to link");
+    return saveInPlace(model, false);
+}
+
+// The ids to export: those given, or every picture of the listing skin, once each, in line order.
+bool exportIds(const Arguments& rest, const SkinDocument& listing, std::vector<ElementId>& ids)
+{
+    if (rest.size() > 2) {
+        for (std::size_t i = 2; i < rest.size(); ++i) {
+            const auto id = parseNumber(rest[i]);
+            if (!id)
+                return false;
+            ids.push_back(*id);
+        }
+        return true;
+    }
+    for (ElementId id : listing.pictureIds())
+        if (std::find(ids.begin(), ids.end(), id) == ids.end())
+            ids.push_back(id);
+    return true;
+}
+
+} // namespace
+
+int runPictureCommand(const Arguments& args)
+{
+    if (args.empty())
+        return exitcode::usage;
+    const Arguments rest(args.begin() + 1, args.end());
+    if (args[0] == "get")
+        return pictureGet(rest);
+    if (args[0] == "set")
+        return pictureSet(rest);
+    if (args[0] == "remove")
+        return pictureRemove(rest);
+    if (args[0] == "link")
+        return pictureLink(rest);
+    return exitcode::usage;
+}
+
+// export [--default DEF.ski] SKIN.ski DIR [ID...]: DIR/ID.gif, bytes as stored.
+int runExportCommand(const Arguments& args)
+{
+    const SkinArguments parsed = splitDefaultOption(args);
+    const Arguments& rest = parsed.rest;
+    if (rest.size() < 2)
+        return exitcode::usage;
+    SkinModel model;
+    if (const int code = loadModel(model, rest[0], parsed.defaultSkin); code != exitcode::done)
+        return code;
+    std::vector<ElementId> ids;
+    if (!exportIds(rest, parsed.defaultSkin ? model.defaultSkin : model.skin, ids))
+        return exitcode::usage;
+
+    const std::filesystem::path folder = rest[1];
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    int missing = 0;
+    int written = 0;
+    for (ElementId id : ids) {
+        std::vector<std::uint8_t> bytes;
+        const int size = parsed.defaultSkin ? model.getPicture(id, bytes) : model.skin.getPicture(id, bytes);
+        if (size < 0) {
+            failWith(exitcode::refused, rest[0] + ": no picture " + idText(id));
+            ++missing;
+            continue;
+        }
+        const std::string out = (folder / (idText(id) + ".gif")).string();
+        if (!writeWholeFile(bytes, out))
+            return failWith(exitcode::cannotSave, out + ": cannot write the picture file");
+        ++written;
+    }
+    std::printf("exported %d\n", written);
+    return missing > 0 ? exitcode::refused : exitcode::done;
+}

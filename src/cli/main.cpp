@@ -1,0 +1,95 @@
+// velaskin-cli: the headless tool on the editor's own libraries, for scripting
+// and batch work on skins. Values go to stdout, errors to stderr as one line
+// "velaskin-cli: ...".
+
+#include "CliSupport.h"
+#include "DocumentCommands.h"
+#include "GifCommand.h"
+#include "PictureCommands.h"
+
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <string_view>
+
+namespace {
+
+struct Command {
+    std::string_view name;
+    std::function<int(const Arguments&)> run;
+    bool needsGui; // decodes or draws pictures through Qt
+};
+
+const char* const usageText =
+    "usage: velaskin-cli COMMAND ...\n"
+    "  info SKIN.ski\n"
+    "  get [--default DEF.ski] SKIN.ski KIND ID [INDEX]\n"
+    "      KIND: colour ID | palette K | rect ID | listrect ID INDEX | number ID\n"
+    "            | flag ID | listcount ID | wallpaper\n"
+    "  set [--default DEF.ski] SKIN.ski KIND ID VALUE...\n"
+    "      colour ID R G B T | palette K R G B T | rect ID L T R B\n"
+    "      | listrect ID INDEX L T R B | number ID N | flag ID 0|1 | wallpaper PATH\n"
+    "  new --default DEF.ski OUT.ski\n"
+    "  pictures SKIN.ski\n"
+    "  picture get [--default DEF.ski] SKIN.ski ID OUT\n"
+    "  picture set SKIN.ski ID FILE\n"
+    "  picture remove SKIN.ski ID\n"
+    "  picture link SKIN.ski FIRST SECOND\n"
+    "  export [--default DEF.ski] SKIN.ski DIR [ID...]\n"
+    "  gif FILE\n"
+    "Rectangles are LEFT TOP RIGHT BOTTOM with right and bottom exclusive.\n";
+
+const Command commands[] = {
+    {"info", runInfoCommand, false},
+    {"get", runGetCommand, false},
+    {"set", runSetCommand, false},
+    {"new", runNewCommand, false},
+    {"pictures", runPicturesCommand, false},
+    {"picture", runPictureCommand, false},
+    {"export", runExportCommand, false},
+    {"gif", runGifCommand, true},
+};
+
+int usage()
+{
+    std::fputs(usageText, stderr);
+    return exitcode::usage;
+}
+
+// Picture decoding needs a GUI application object; the tool never opens a window.
+std::unique_ptr<QGuiApplication> makeGuiApplication(int& argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2)
+        return usage();
+    const std::string_view name = argv[1];
+    if (name == "-h" || name == "--help" || name == "help") {
+        std::fputs(usageText, stdout);
+        return exitcode::done;
+    }
+    for (const Command& command : commands) {
+        if (command.name != name)
+            continue;
+        const Arguments args(argv + 2, argv + argc);
+        std::unique_ptr<QGuiApplication> application;
+        if (command.needsGui)
+            application = makeGuiApplication(argc, argv);
+        const int code = command.run(args);
+        if (code == exitcode::usage)
+            usage();
+        return code;
+    }
+    failWith(exitcode::usage, "unknown command '" + std::string(name) + "'");
+    return usage();
+}

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "SkinTypes.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One skin in memory: its path, its line table (the single source of truth:
+// no index or map is kept beside it) and the buffers of its picture data files.
+//
+// Results follow the skin format's conventions: small integers, never
+// exceptions; missing records give sentinel values (see SkinTypes.h).
+class SkinDocument {
+public:
+    SkinDocument() = default;
+    virtual ~SkinDocument() = default;
+    SkinDocument(const SkinDocument&) = delete;
+    SkinDocument& operator=(const SkinDocument&) = delete;
+    SkinDocument(SkinDocument&&) noexcept = default;
+    SkinDocument& operator=(SkinDocument&&) noexcept = default;
+
+    // --- the line table -------------------------------------------------
+    // False until something is loaded or created, and after clear or a failed load.
+    bool hasLineTable() const { return loaded; }
+    int lineCount() const { return static_cast<int>(lineTable.size()); }
+    // Each line keeps its line end exactly as read ("\n" or "\r\n").
+    const std::vector<std::string>& lines() const { return lineTable; }
+    // "" when empty; "New skin" for a new skin.
+    const std::string& path() const { return documentPath; }
+
+    // Index of the first line that starts with key ('*' in the key matches any
+    // one character), or -1. An empty key matches line 0.
+    int findRecord(std::string_view key) const;
+    // index must lie in 0..lineCount()-1; the caller supplies the line end.
+    void replaceLine(int index, std::string_view text);
+    int appendLine(std::string_view text);   // 0; -1 without a line table
+    int removeLine(int index);               // 0; -1 without a line table
+
+    // --- files ----------------------------------------------------------
+    // 0 loaded; 1 the file cannot be opened; 2 not a skin (first line);
+    // 3 a picture data file cannot be opened. Every failure leaves the document empty.
+    int load(const std::string& path);
+    // 0 saved; 1 the ".ski" file cannot be created; 2 a data file cannot be
+    // created. All or nothing: on failure every file on disk stays as it was.
+    int save(const std::string& path);
+    void clear();
+    int createNew(const std::string& name);  // 1
+
+    int dataFileCount() const { return static_cast<int>(dataFiles.size()); }
+    std::uint32_t dataSize(int file) const;                 // 0 for a file not held
+    std::span<const std::uint8_t> dataFile(int file) const; // empty for a file not held
+
+    // --- typed properties -------------------------------------------------
+    SkinColour getColour(ElementId id) const;
+    int setColour(ElementId id, std::uint32_t colour, std::int32_t transparency);
+    SkinColour getPaletteColour(int index) const;
+    int setPaletteColour(int index, std::uint32_t colour, std::int32_t transparency);
+    SkinRect getRect(ElementId id) const;
+    int setRect(ElementId id, const SkinRect& rect);
+    SkinRect getListRect(ElementId id, int index) const;
+    int setListRect(const SkinRect& rect, ElementId id, int index);
+    std::int32_t getNumber(ElementId id) const;
+    int setNumber(ElementId id, std::int32_t value);
+    int getFlag(ElementId id) const;
+    void setFlag(ElementId id, int flag);
+    std::int32_t getListCount(ElementId id) const;
+    std::string getWallpaperName() const;
+    void setWallpaperName(const std::string& fullPath);
+
+    // --- pictures ---------------------------------------------------------
+    // Size with a copy of the bytes; -1 without a line table, without a
+    // record, or when the record does not name bytes inside a held data file.
+    int getPicture(ElementId id, std::vector<std::uint8_t>& bytes) const;
+    // 1 with the record's location; 0 where getPicture gives -1.
+    int getPictureLocation(ElementId id, PictureLocation& where) const;
+    int setPicture(ElementId id, std::span<const std::uint8_t> bytes); // 0; -1 without a line table
+    void removePicture(ElementId id);
+    int linkPicture(ElementId first, ElementId second);   // 1; 0 when first has no usable record
+    // Ids of the picture records in line order (lines starting with "5").
+    std::vector<ElementId> pictureIds() const;
+
+    // Raw data file operations; the file number must be below dataFileCount().
+    std::int64_t appendPictureData(int file, std::span<const std::uint8_t> bytes);
+    int replacePictureData(int file, std::int32_t offset, std::int32_t oldSize, std::span<const std::uint8_t> bytes);
+    int cutPictureData(int file, std::int32_t offset, std::int32_t size);
+
+private:
+    bool loaded = false;
+    std::string documentPath;
+    std::vector<std::string> lineTable;
+    std::vector<std::vector<std::uint8_t>> dataFiles;
+};

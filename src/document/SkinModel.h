@@ -1,0 +1,62 @@
+#pragma once
+
+#include "SkinDocument.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// What the editor works on: the edited skin and the default skin that
+// supplies every record the edited skin lacks. Getters ask skin first and
+// fall back to defaultSkin; setters write to skin only.
+class SkinModel {
+public:
+    SkinModel() = default;
+    virtual ~SkinModel() = default;
+    SkinModel(const SkinModel&) = delete;
+    SkinModel& operator=(const SkinModel&) = delete;
+
+    SkinDocument skin;        // the skin being edited
+    SkinDocument defaultSkin; // never written, never saved
+
+    // Folder of the default skin file, ending in its separator; "" until one is loaded.
+    const std::string& defaultFolder() const { return defaultSkinFolder; }
+    // -1 while there are no wallpaper bytes.
+    std::int32_t wallpaperSize() const { return wallpaperByteCount; }
+    const std::vector<std::uint8_t>& wallpaperBytes() const { return wallpaper; }
+
+    int openSkin(const std::string& path);         // 0; -1 when the skin cannot be loaded
+    int loadDefaultSkin(const std::string& path);  // 1 loaded and accepted; 0 otherwise
+    // The result of saving skin (0 saved, 1 or 2 as SkinDocument::save), so
+    // that the shell can tell the user about a failed save.
+    int saveSkin(const std::string& path);
+    void newSkin(const std::string& name);
+    std::string wallpaperPath() const;
+    bool loadWallpaperFile(const std::string& path);
+    void writeWallpaperFile();
+    void setWallpaper(const std::string& fullPath);
+
+    SkinColour getColour(ElementId id) const;
+    int setColour(ElementId id, std::uint32_t colour, std::int32_t transparency);
+    SkinColour getPaletteColour(int index) const;
+    int setPaletteColour(int index, std::uint32_t colour, std::int32_t transparency);
+    SkinRect getRect(ElementId id) const;
+    int setRect(ElementId id, const SkinRect& rect);
+    SkinRect getListRect(ElementId id, int index) const;
+    // The first edit of an item copies the whole list from the default skin.
+    int setListRect(const SkinRect& rect, ElementId id, int index);
+    std::int32_t getNumber(ElementId id) const;
+    int setNumber(ElementId id, std::int32_t value);
+    int getFlag(ElementId id) const;
+    void setFlag(ElementId id, int flag);
+    std::int32_t getListCount(ElementId id) const;
+
+    int getPicture(ElementId id, std::vector<std::uint8_t>& bytes) const;
+    int setPictureFromFile(ElementId id, const std::string& path); // 1 stored; 0 unreadable
+    int linkPicture(ElementId first, ElementId second);
+
+private:
+    std::string defaultSkinFolder;
+    std::int32_t wallpaperByteCount = -1;
+    std::vector<std::uint8_t> wallpaper;
+};

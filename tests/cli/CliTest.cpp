@@ -1,0 +1,279 @@
+// Runs velaskin-cli as a user's script would and checks its output, its exit
+// codes and the files it leaves behind.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Result {
+    int code = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string readText(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeText(const fs::path& path, const std::string& text)
+{
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+class Cli : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::random_device random;
+        dir = fs::temp_directory_path() / ("velaskin-cli-test-" + std::to_string(random()));
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    // Runs the tool in the test folder with the arguments (already quoted where needed).
+    Result run(const std::string& arguments)
+    {
+        const fs::path out = dir / "stdout.txt";
+        const fs::path err = dir / "stderr.txt";
+        const std::string command = "cd '" + dir.string() + "' && '" VELASKIN_CLI "' " + arguments + " >'" +
+                                    out.string() + "' 2>'" + err.string() + "'";
+        const int status = std::system(command.c_str());
+        Result result;
+        result.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        result.out = readText(out);
+        result.err = readText(err);
+        return result;
+    }
+
+    // A default skin the editor accepts: the palette, a few records, a list,
+    // padding up to the minimum length, and two pictures in its data file.
+    void writeDefaultSkin()
+    {
+        std::ostringstream ski;
+        ski << "SKI1\n0 41 98\n";
+        for (int i = 1; i <= 98; ++i)
+            ski << "4 " << i << ' ' << i + 1 << ' ' << i + 2 << " 0\n";
+        ski << "1 6 10 20 29 39\n2 8 25\n3 594 true\n4 595 255 0 0 40\n";
+        ski << "0 300 2\n1 0 0 9 9\n1 10 10 19 19\n";
+        ski << "5 7 0 6 0\n5 630 6 4 0\n";
+        ski << "6 1015 /a/mobile/picture/wall.gif\n";
+        for (int i = 0; i < 1100; ++i)
+            ski << "2 " << 5000 + i << ' ' << i << '\n';
+        writeText(dir / "def.ski", ski.str());
+        writeText(dir / "def.dat", "GIF89aABCD");
+    }
+
+    fs::path dir;
+};
+
+TEST_F(Cli, InfoDescribesLinesDataFilesPicturesAndWallpaper)
+{
+    writeText(dir / "s.ski", "SKI1\n5 3 0 4 0\n5 4 0 2 1\n6 1015 /a/mobile/picture/sea.gif\n");
+    writeText(dir / "s.dat", "abcd");
+    writeText(dir / "s1.dat", "xy");
+    const Result r = run("info s.ski");
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, "lines 4\ndatafiles 2\ndata 0 4\ndata 1 2\npictures 2\nwallpaper sea.gif\n");
+}
+
+TEST_F(Cli, LoadFailuresExitWithTwoAndNameFileAndReason)
+{
+    writeText(dir / "bad.ski", "ABC\n");
+    writeText(dir / "nodat.ski", "SKI1\n5 3 0 4 0\n");
+
+    Result r = run("info missing.ski");
+    EXPECT_EQ(r.code, 2);
+    EXPECT_NE(r.err.find("velaskin-cli: missing.ski: cannot open"), std::string::npos) << r.err;
+
+    r = run("info bad.ski");
+    EXPECT_EQ(r.code, 2);
+    EXPECT_NE(r.err.find("bad.ski: not a skin"), std::string::npos) << r.err;
+
+    r = run("get nodat.ski number 8");
+    EXPECT_EQ(r.code, 2);
+    EXPECT_NE(r.err.find("nodat.ski: a picture data file"), std::string::npos) << r.err;
+}
+
+TEST_F(Cli, GetPrintsMissingResultsWithoutDefaultAndFallsBackWithIt)
+{
+    writeDefaultSkin();
+    writeText(dir / "s.ski", "SKI1\n1 6 1 2 3 4\n");
+
+    EXPECT_EQ(run("get s.ski colour 595").out, "0 0 0 -1\n");
+    EXPECT_EQ(run("get s.ski rect 99").out, "-1 -1 -1 -1\n");
+    EXPECT_EQ(run("get s.ski number 8").out, "-1\n");
+    EXPECT_EQ(run("get s.ski flag 594").out, "-1\n");
+    EXPECT_EQ(run("get s.ski listcount 300").out, "-1\n");
+    EXPECT_EQ(run("get s.ski rect 6").out, "1 2 4 5\n");
+
+    EXPECT_EQ(run("get --default def.ski s.ski colour 595").out, "255 0 0 40\n");
+    EXPECT_EQ(run("get --default def.ski s.ski rect 6").out, "1 2 4 5\n");
+    EXPECT_EQ(run("get --default def.ski s.ski number 8").out, "25\n");
+    EXPECT_EQ(run("get --default def.ski s.ski flag 594").out, "1\n");
+    EXPECT_EQ(run("get --default def.ski s.ski listcount 300").out, "2\n");
+    EXPECT_EQ(run("get --default def.ski s.ski listrect 300 2").out, "10 10 20 20\n");
+    EXPECT_EQ(run("get --default def.ski s.ski palette 1").out, "2 3 4 0\n");
+}
+
+TEST_F(Cli, DefaultSkinShorterThanTheMinimumIsRefused)
+{
+    writeText(dir / "short.ski", "SKI1\n2 8 1\n");
+    writeText(dir / "s.ski", "SKI1\n");
+    const Result r = run("get --default short.ski s.ski number 8");
+    EXPECT_EQ(r.code, 2);
+    EXPECT_NE(r.err.find("short.ski"), std::string::npos);
+}
+
+TEST_F(Cli, SetWritesTheRecordAndSavesInPlace)
+{
+    writeText(dir / "s.ski", "SKI1\n1 6 0 0 0 0\n");
+    EXPECT_EQ(run("set s.ski rect 6 10 20 30 40").code, 0);
+    EXPECT_EQ(run("set s.ski colour 12 10 20 30 0").code, 0);
+    EXPECT_EQ(run("set s.ski number 8 -5").code, 0);
+    EXPECT_EQ(run("set s.ski flag 594 0").code, 0);
+    EXPECT_EQ(run("set s.ski wallpaper 'C:\\pics\\sea.gif'").code, 0);
+    EXPECT_EQ(readText(dir / "s.ski"), "SKI1\n1 6 10 20 29 39\n4 12 10 20 30 0\n2 8 -5\n3 594 false\n"
+                                       "6 1015 /a/mobile/picture/sea.gif\n");
+    EXPECT_EQ(run("get s.ski wallpaper").out, "sea.gif\n");
+}
+
+TEST_F(Cli, RefusedSetterExitsFourAndSavesNothing)
+{
+    writeDefaultSkin();
+    const std::string before = "SKI1\n0 41 97\n";
+    writeText(dir / "s.ski", before);
+    Result r = run("set s.ski palette 1 1 2 3 0");
+    EXPECT_EQ(r.code, 4);
+    EXPECT_EQ(readText(dir / "s.ski"), before);
+
+    r = run("set --default def.ski s.ski listrect 777 1 0 0 5 5");
+    EXPECT_EQ(r.code, 4);
+    EXPECT_EQ(readText(dir / "s.ski"), before);
+}
+
+TEST_F(Cli, ListRectWithDefaultCopiesTheWholeList)
+{
+    writeDefaultSkin();
+    writeText(dir / "s.ski", "SKI1\n");
+    EXPECT_EQ(run("set --default def.ski s.ski listrect 300 2 5 5 15 15").code, 0);
+    EXPECT_EQ(readText(dir / "s.ski"), "SKI1\n0 300 2\n1 0 0 9 9\n1 5 5 14 14\n");
+}
+
+TEST_F(Cli, BadArgumentsAreUsageErrors)
+{
+    writeText(dir / "s.ski", "SKI1\n");
+    EXPECT_EQ(run("").code, 1);
+    EXPECT_EQ(run("frobnicate s.ski").code, 1);
+    EXPECT_EQ(run("get s.ski rect").code, 1);
+    EXPECT_EQ(run("get s.ski rect x").code, 1);
+    EXPECT_EQ(run("get s.ski rect 99999999999").code, 1);
+    EXPECT_EQ(run("set s.ski rect 6 1 2 3").code, 1);
+    EXPECT_EQ(run("set s.ski flag 6 2").code, 1);
+    EXPECT_EQ(run("new s.ski out.ski").code, 1);
+    EXPECT_EQ(readText(dir / "s.ski"), "SKI1\n");
+}
+
+TEST_F(Cli, NewTakesThePaletteOfTheDefaultSkinAndWritesOnlyTheSkinFile)
+{
+    writeDefaultSkin();
+    const Result r = run("new --default def.ski out.ski");
+    EXPECT_EQ(r.code, 0) << r.err;
+    const Result info = run("info out.ski");
+    EXPECT_NE(info.out.find("lines 100\n"), std::string::npos) << info.out;
+    EXPECT_FALSE(fs::exists(dir / "out.dat"));
+}
+
+TEST_F(Cli, PicturesAreListedStoredLinkedExportedAndRemoved)
+{
+    writeText(dir / "s.ski", "SKI1\n5 1 0 4 0\n5 2 4 2 0\n");
+    writeText(dir / "s.dat", "abcdxy");
+    writeText(dir / "new.gif", "GIF89a");
+
+    EXPECT_EQ(run("pictures s.ski").out, "1 0 4 0\n2 4 2 0\n");
+    EXPECT_EQ(run("picture set s.ski 1 new.gif").code, 0);
+    EXPECT_EQ(run("pictures s.ski").out, "1 0 6 0\n2 6 2 0\n");
+    EXPECT_EQ(readText(dir / "s.dat"), "GIF89axy");
+
+    EXPECT_EQ(run("picture link s.ski 2 9").code, 0);
+    EXPECT_EQ(run("picture link s.ski 77 9").code, 4);
+    EXPECT_EQ(run("pictures s.ski").out, "1 0 6 0\n2 6 2 0\n9 6 2 0\n");
+
+    EXPECT_EQ(run("picture get s.ski 9 nine.bin").code, 0);
+    EXPECT_EQ(readText(dir / "nine.bin"), "xy");
+    EXPECT_EQ(run("picture get s.ski 5 five.bin").code, 4);
+    EXPECT_FALSE(fs::exists(dir / "five.bin"));
+
+    const Result exported = run("export s.ski out");
+    EXPECT_EQ(exported.code, 0) << exported.err;
+    EXPECT_EQ(readText(dir / "out" / "1.gif"), "GIF89a");
+    EXPECT_EQ(readText(dir / "out" / "9.gif"), "xy");
+
+    EXPECT_EQ(run("picture remove s.ski 2").code, 0);
+    EXPECT_EQ(run("pictures s.ski").out, "1 0 6 0\n");
+    EXPECT_EQ(readText(dir / "s.dat"), "GIF89a");
+    EXPECT_EQ(run("picture remove s.ski 2").code, 4);
+    EXPECT_EQ(run("picture set s.ski 3 missing.gif").code, 4);
+}
+
+TEST_F(Cli, ExportWithDefaultFallsBackLikeTheImagesPage)
+{
+    writeDefaultSkin();
+    writeText(dir / "s.ski", "SKI1\n5 630 0 2 0\n");
+    writeText(dir / "s.dat", "zz");
+    const Result r = run("export --default def.ski s.ski out");
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, "exported 2\n");
+    EXPECT_EQ(readText(dir / "out" / "7.gif"), "GIF89a");
+    EXPECT_EQ(readText(dir / "out" / "630.gif"), "zz");
+    EXPECT_EQ(run("export s.ski out2 630 31").code, 4);
+    EXPECT_TRUE(fs::exists(dir / "out2" / "630.gif"));
+}
+
+TEST_F(Cli, FailedSaveExitsThreeAndLeavesEveryFileAsItWas)
+{
+    const std::string before = "SKI1\n2 8 1\n";
+    writeText(dir / "s.ski", before);
+    writeText(dir / "new.gif", "GIF89a");
+    // A folder stands where the new data file must go.
+    fs::create_directories(dir / "s.dat");
+    const Result r = run("picture set s.ski 1 new.gif");
+    EXPECT_EQ(r.code, 3);
+    EXPECT_NE(r.err.find("s.ski"), std::string::npos) << r.err;
+    EXPECT_EQ(readText(dir / "s.ski"), before);
+    for (const auto& entry : fs::directory_iterator(dir)) {
+        const std::string name = entry.path().filename().string();
+        EXPECT_TRUE(name == "s.ski" || name == "s.dat" || name == "new.gif" || name == "stdout.txt" ||
+                    name == "stderr.txt")
+            << "left behind: " << name;
+    }
+}
+
+TEST_F(Cli, ShippedDefaultSkinAnswersForEveryIdleScreenElement)
+{
+    const fs::path shipped = fs::path(VELASKIN_DATA_DIR) / "Default" / "Vela" / "Vela.ski";
+    if (!fs::exists(shipped))
+        GTEST_SKIP() << "no shipped default skin";
+    writeText(dir / "s.ski", "SKI1\n");
+    const std::string def = "'" + shipped.string() + "'";
+    EXPECT_NE(run("get --default " + def + " s.ski rect 570").out, "-1 -1 -1 -1\n");
+    EXPECT_NE(run("get --default " + def + " s.ski palette 1").out, "0 0 0 -1\n");
+    const Result exported = run("export --default " + def + " s.ski out 7 630 652");
+    EXPECT_EQ(exported.code, 0) << exported.err;
+    EXPECT_EQ(readText(dir / "out" / "630.gif"), readText(dir / "out" / "652.gif"));
+}
+
+} // namespace
