@@ -34,7 +34,7 @@ build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	cd data && ../$(BUILD)/src/cli/velaskin-cli info Default/Vela/Vela.ski
+	cd data && ../$(BUILD)/src/app/velaskin
 
 test: build
 	cd $(BUILD) && $(TEST_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) $(CTEST_ARGS)

@@ -126,7 +126,7 @@ TEST_F(Cli, GetPrintsMissingResultsWithoutDefaultAndFallsBackWithIt)
     EXPECT_EQ(run("get --default def.ski s.ski flag 594").out, "1\n");
     EXPECT_EQ(run("get --default def.ski s.ski listcount 300").out, "2\n");
     EXPECT_EQ(run("get --default def.ski s.ski listrect 300 2").out, "10 10 20 20\n");
-    EXPECT_EQ(run("get --default def.ski s.ski palette 1").out, "2 3 4 0\n");
+    EXPECT_EQ(run("get --default def.ski s.ski palette 1").out, "1 2 3 0\n");
 }
 
 TEST_F(Cli, DefaultSkinShorterThanTheMinimumIsRefused)

@@ -1,0 +1,15 @@
+#include "VelaSkinResources.h"
+
+#include <QtGlobal>
+
+// Q_INIT_RESOURCE must be used outside any namespace.
+static void registerResources()
+{
+    Q_INIT_RESOURCE(velaskin);
+}
+
+void initVelaSkinResources()
+{
+    static const bool registered = (registerResources(), true);
+    (void)registered;
+}

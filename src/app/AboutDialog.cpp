@@ -1,0 +1,43 @@
+#include "AboutDialog.h"
+
+#include "ProgramIcon.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+// Pixels of the 173 x 90 dialog-unit box.
+constexpr QSize boxSize(260, 146);
+
+QLabel* centredLine(const QString& text, const QRect& place, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignCenter);
+    label->setGeometry(place);
+    return label;
+}
+
+} // namespace
+
+AboutDialog::AboutDialog(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setWindowTitle(tr("About VelaSkin"));
+    setFixedSize(boxSize);
+
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("icon"));
+    icon->setPixmap(programIcon().pixmap(32, 32));
+    icon->setGeometry(14, 14, 32, 32);
+
+    centredLine(versionLine(), QRect(52, 14, 194, 32), this)->setObjectName(QStringLiteral("version"));
+    centredLine(tr("Made by the VelaSkin team"), QRect(8, 56, 244, 20), this);
+    centredLine(tr("velaskin@example.org"), QRect(8, 76, 244, 20), this);
+
+    auto* ok = new QPushButton(tr("OK"), this);
+    ok->setObjectName(QStringLiteral("ok"));
+    ok->setDefault(true);
+    ok->setGeometry(93, 106, 75, 24);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QDialog>
+
+// The About box: program name and version, the program icon, who made it.
+class AboutDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit AboutDialog(QWidget* parent = nullptr);
+
+    static QString versionLine() { return QStringLiteral("VelaSkin Version 0.1.8"); }
+};

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "DialogService.h"
+
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+
+class QListWidget;
+class QPushButton;
+
+// A modal list of the entries of one folder: in file mode the "*.lng" files,
+// in folder mode the subfolders. OK needs a selected entry; without one the
+// dialog stays open.
+class ListSelectDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    using Mode = DialogService::ListMode;
+
+    ListSelectDialog(const QString& title, const QString& folder, Mode mode, QWidget* parent = nullptr);
+
+    // The chosen entry's text; "" until the dialog was closed with OK.
+    QString selection() const { return chosen; }
+    // The listed entries, in list order.
+    QStringList entries() const;
+
+    void accept() override;
+
+    // The names the dialog lists for folder in that mode, sorted by name.
+    static QStringList folderEntries(const QString& folder, Mode mode);
+
+private:
+    QListWidget* list;
+    QPushButton* okButton;
+    QPushButton* cancelButton;
+    QString chosen;
+};

@@ -1,0 +1,366 @@
+#include "MainWindow.h"
+
+#include "AboutDialog.h"
+#include "AppSettings.h"
+#include "CommonDialogs.h"
+#include "DialogService.h"
+#include "ElementPage.h"
+#include "FocusRect.h"
+#include "ImagesPage.h"
+#include "ProgramIcon.h"
+#include "VelaSkinResources.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLayout>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QToolBar>
+
+#include <memory>
+
+namespace {
+
+// The window's client area is 483 x 246 dialog units (1.5 px across, 1.625 px
+// down), with the tab control at 7, 7 sized 469 x 232; menu bar and toolbar
+// come on top of that.
+constexpr QSize clientSize(725, 400);
+constexpr QRect tabPlace(10, 11, 704, 377);
+constexpr QSize toolbarImageSize(18, 21);
+
+std::string localPath(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+QString fromLocalPath(const std::string& path)
+{
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+void showMessage(const QString& text, DialogService::Icon icon)
+{
+    DialogService::current().showMessage(text, DialogService::programCaption(), icon);
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      tabs(nullptr)
+{
+    setWindowTitle(initialTitle());
+    setWindowIcon(programIcon());
+    setContextMenuPolicy(Qt::NoContextMenu); // the toolbar cannot be hidden
+
+    auto* client = new QWidget(this);
+    client->setFixedSize(clientSize);
+    tabs = new QTabWidget(client);
+    tabs->setObjectName(QStringLiteral("tabs"));
+    tabs->setGeometry(tabPlace);
+    setCentralWidget(client);
+
+    buildMenu();
+    // Fixed size: the window always fits its menu, toolbar and client area.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+MainWindow::~MainWindow()
+{
+    // The pages refer to the model and the texts: they go first.
+    destroyPages();
+}
+
+QAction* MainWindow::addCommand(QMenu* menu, Command command, const QString& templateText)
+{
+    QAction* action = menu ? menu->addAction(templateText) : menuBar()->addAction(templateText);
+    action->setData(int(command));
+    actions[command] = action;
+    return action;
+}
+
+void MainWindow::buildMenu()
+{
+    fileMenu = menuBar()->addMenu(QStringLiteral("File"));
+    connect(addCommand(fileMenu, commandNew, QStringLiteral("New")), &QAction::triggered, this, &MainWindow::newSkin);
+    connect(addCommand(fileMenu, commandOpen, QStringLiteral("Open")), &QAction::triggered, this, &MainWindow::openSkin);
+    connect(addCommand(fileMenu, commandSave, QStringLiteral("Save")), &QAction::triggered, this, &MainWindow::saveSkin);
+    connect(addCommand(fileMenu, commandSaveAs, QStringLiteral("Save As")), &QAction::triggered, this,
+            &MainWindow::saveSkinAs);
+    fileMenu->addSeparator();
+    connect(addCommand(fileMenu, commandExit, QStringLiteral("Exit")), &QAction::triggered, this, &QWidget::close);
+
+    optionsMenu = menuBar()->addMenu(QStringLiteral("Options"));
+    connect(addCommand(optionsMenu, commandLanguage, QStringLiteral("Language")), &QAction::triggered, this,
+            &MainWindow::chooseLanguage);
+    connect(addCommand(optionsMenu, commandDefaultSkin, QStringLiteral("Default skin")), &QAction::triggered, this,
+            &MainWindow::chooseDefaultSkin);
+    QAction* focusRect = addCommand(optionsMenu, commandFocusRect, QStringLiteral("Focus Rect"));
+    focusRect->setCheckable(true);
+    connect(focusRect, &QAction::triggered, this, &MainWindow::toggleFocusRect);
+
+    connect(addCommand(nullptr, commandRefresh, QStringLiteral("Refresh")), &QAction::triggered, this,
+            &MainWindow::refresh);
+    connect(addCommand(nullptr, commandAbout, QStringLiteral("About")), &QAction::triggered, this, &MainWindow::about);
+}
+
+QAction* MainWindow::commandAction(Command command) const
+{
+    const auto found = actions.find(command);
+    return found == actions.end() ? nullptr : found->second;
+}
+
+QString MainWindow::text(int number) const
+{
+    return QString::fromStdString(language.text(number));
+}
+
+QString MainWindow::defaultSkinPath(const QString& name) const
+{
+    return defaultSkinsFolder + name + QLatin1Char('/') + name + QStringLiteral(".ski");
+}
+
+void MainWindow::requestClose()
+{
+    // Takes effect once the window's event loop runs.
+    closing = true;
+    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+}
+
+bool MainWindow::initialise()
+{
+    destroyPages();
+
+    const QString workingFolder = QDir::currentPath();
+    languageFolder = workingFolder + QStringLiteral("/Lng/");
+    defaultSkinsFolder = workingFolder + QStringLiteral("/Default/");
+
+    const QString languageName = AppSettings::languageFile();
+    focusRectEnabled = AppSettings::focusRect();
+
+    if (!loadLanguage(languageName)) {
+        const DialogService::Answer answer = DialogService::current().showMessage(
+            QStringLiteral("Can't find default language \n do you want to select language?"),
+            DialogService::programCaption(), DialogService::Icon::Exclamation, DialogService::Buttons::OkCancel);
+        if (answer != DialogService::Answer::Ok || !selectLanguage()) {
+            requestClose();
+            return false;
+        }
+    }
+    applyMenuTexts();
+
+    const QString skinName = AppSettings::defaultSkinName();
+    if (model.loadDefaultSkin(localPath(defaultSkinPath(skinName))) != 1) {
+        showMessage(text(12), DialogService::Icon::Error);
+        if (!selectDefaultSkin())
+            requestClose();
+    }
+
+    createToolbar();
+    return true;
+}
+
+bool MainWindow::loadLanguage(const QString& fileName)
+{
+    return language.load(localPath(languageFolder + fileName));
+}
+
+bool MainWindow::applyMenuTexts()
+{
+    fileMenu->setTitle(text(100));
+    optionsMenu->setTitle(text(200));
+    const std::pair<Command, int> texts[] = {
+        {commandNew, 101},      {commandOpen, 102},        {commandSave, 103},       {commandSaveAs, 104},
+        {commandExit, 105},     {commandLanguage, 201},    {commandDefaultSkin, 203}, {commandFocusRect, 204},
+        {commandRefresh, 206},  {commandAbout, 300},
+    };
+    for (const auto& [command, number] : texts)
+        actions.at(command)->setText(text(number));
+    actions.at(commandFocusRect)->setChecked(focusRectsShown());
+    return true;
+}
+
+bool MainWindow::createToolbar()
+{
+    if (toolbar)
+        return true;
+    initVelaSkinResources();
+    toolbar = new QToolBar(this);
+    toolbar->setObjectName(QStringLiteral("toolbar"));
+    toolbar->setMovable(false);
+    toolbar->setFloatable(false);
+    toolbar->setIconSize(toolbarImageSize);
+    const std::pair<Command, const char*> buttons[] = {
+        {commandNew, ":/toolbar/new.gif"},
+        {commandOpen, ":/toolbar/open.gif"},
+        {commandSave, ":/toolbar/save.gif"},
+        {commandAbout, ":/toolbar/about.gif"},
+    };
+    for (const auto& [command, image] : buttons) {
+        // A button of its own: a menu bar command with an icon would show the icon instead of its text.
+        QAction* menuCommand = actions.at(command);
+        QAction* button = toolbar->addAction(QIcon(QString::fromLatin1(image)), menuCommand->text());
+        button->setData(int(command));
+        connect(button, &QAction::triggered, menuCommand, &QAction::trigger);
+        connect(menuCommand, &QAction::changed, button, [button, menuCommand] { button->setText(menuCommand->text()); });
+    }
+    addToolBar(Qt::TopToolBarArea, toolbar);
+    return true;
+}
+
+void MainWindow::destroyPages()
+{
+    if (pages == 0)
+        return;
+    for (int index = tabs->count() - 1; index >= 0; --index) {
+        const std::unique_ptr<QWidget> page(tabs->widget(index));
+        tabs->removeTab(index);
+    }
+    tabs->clear();
+    pages = 0;
+}
+
+void MainWindow::rebuildPages()
+{
+    if (pages != 0)
+        destroyPages();
+
+    // The tab control owns its pages.
+    auto element = std::make_unique<ElementPage>(model, language);
+    auto images = std::make_unique<ImagesPage>(model, language, this);
+    elementPageWidget = element.get();
+    imagesPageWidget = images.get();
+    tabs->addTab(element.release(), text(1000));
+    tabs->addTab(images.release(), text(3000));
+    tabs->setCurrentIndex(0);
+    pages = 2;
+}
+
+void MainWindow::newSkin()
+{
+    model.newSkin(localPath(newSkinName()));
+    setWindowTitle(newSkinName());
+    rebuildPages();
+}
+
+void MainWindow::openSkin()
+{
+    const QString path = askFileName(false, fileNameFullPath, {QStringLiteral("ski")});
+    if (path.isEmpty())
+        return;
+    setWindowTitle(path);
+    if (model.openSkin(localPath(path)) == -1) {
+        showMessage(text(10), DialogService::Icon::Error);
+        return;
+    }
+    rebuildPages();
+}
+
+void MainWindow::saveSkin()
+{
+    const QString path = fromLocalPath(model.skin.path());
+    if (path == newSkinName()) {
+        saveSkinAs();
+        return;
+    }
+    writeSkin(path);
+}
+
+void MainWindow::saveSkinAs()
+{
+    const QString path = askFileName(true, fileNameFullPath, {QStringLiteral("ski")});
+    if (path.isEmpty())
+        return;
+    writeSkin(path);
+    setWindowTitle(path);
+}
+
+void MainWindow::writeSkin(const QString& path)
+{
+    if (model.saveSkin(localPath(path)) != 0)
+        showMessage(QStringLiteral("Can't save skin ") + path, DialogService::Icon::Error);
+}
+
+void MainWindow::toggleFocusRect()
+{
+    if (focusRectEnabled == 1)
+        focusRectEnabled = 0;
+    else if (focusRectEnabled == 0)
+        focusRectEnabled = 1;
+    // Triggering a checkable action flips its mark: put back the one that matches the setting.
+    actions.at(commandFocusRect)->setChecked(focusRectsShown());
+    AppSettings::setFocusRect(focusRectEnabled);
+    if (elementPageWidget)
+        elementPageWidget->update();
+}
+
+void MainWindow::about()
+{
+    runAboutBox();
+    refresh();
+}
+
+void MainWindow::runAboutBox()
+{
+    AboutDialog box(this);
+    box.exec();
+}
+
+void MainWindow::applyLanguageChange()
+{
+    applyMenuTexts();
+    menuBar()->update();
+    if (pages != 0)
+        rebuildPages();
+}
+
+bool MainWindow::selectLanguage()
+{
+    QString title = text(202);
+    if (title == QLatin1String(LanguageTable::missingText))
+        title = QStringLiteral("Select Language");
+    const QString previous = AppSettings::languageFile();
+
+    const QString chosen = DialogService::current().selectFromFolder(title, languageFolder, DialogService::ListMode::Files);
+    if (chosen.isEmpty())
+        return false;
+
+    if (loadLanguage(chosen)) {
+        AppSettings::setLanguageFile(chosen);
+        applyLanguageChange();
+        return true;
+    }
+    if (loadLanguage(previous)) {
+        showMessage(QStringLiteral("Can't load language ") + chosen + QStringLiteral("\n loading ") + previous,
+                    DialogService::Icon::Exclamation);
+        applyLanguageChange();
+        return true;
+    }
+    showMessage(QStringLiteral("Can't load language"), DialogService::Icon::Error);
+    return false;
+}
+
+bool MainWindow::selectDefaultSkin()
+{
+    const QString chosen =
+        DialogService::current().selectFromFolder(text(205), defaultSkinsFolder, DialogService::ListMode::Folders);
+    if (chosen.isEmpty())
+        return false;
+    const QString previous = AppSettings::defaultSkinName();
+
+    if (model.loadDefaultSkin(localPath(defaultSkinPath(chosen))) == 1) {
+        AppSettings::setDefaultSkinName(chosen);
+    } else {
+        showMessage(text(12) + QLatin1Char(' ') + chosen + QStringLiteral("\n loading ") + previous,
+                    DialogService::Icon::Exclamation);
+        if (model.loadDefaultSkin(localPath(defaultSkinPath(previous))) != 1) {
+            showMessage(text(12), DialogService::Icon::Error);
+            requestClose();
+        }
+    }
+    if (pages != 0)
+        rebuildPages();
+    return true;
+}

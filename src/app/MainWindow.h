@@ -1,0 +1,108 @@
+#pragma once
+
+#include "ElementPage.h"
+#include "ImagesPage.h"
+#include "LanguageTable.h"
+#include "SkinModel.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QString>
+
+#include <map>
+
+class QAction;
+class QMenu;
+class QTabWidget;
+class QToolBar;
+
+// The program's only window: menu, toolbar and the two pages in a tab
+// control. It owns the edited skin with its default skin and the language
+// texts, and hands both to the pages it creates.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Menu and toolbar commands, by their command ids.
+    enum Command : int {
+        commandAbout = 16,
+        commandSaveAs = 32773,
+        commandExit = 32774,
+        commandLanguage = 32784,
+        commandDefaultSkin = 32785,
+        commandRefresh = 32787,
+        commandFocusRect = 32788,
+        commandNew = 57600,
+        commandOpen = 57601,
+        commandSave = 57603,
+    };
+
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The start-up sequence: settings, language, menu texts, default skin,
+    // toolbar. False when the program is to end at once; closeRequested()
+    // tells whether a close was asked for on the way.
+    bool initialise();
+    bool closeRequested() const { return closing; }
+
+    void rebuildPages();
+    void destroyPages();
+    bool applyMenuTexts();
+    bool createToolbar();
+    bool selectDefaultSkin();
+    bool selectLanguage();
+
+    // The commands.
+    void newSkin();
+    void openSkin();
+    void saveSkin();
+    void saveSkinAs();
+    void chooseDefaultSkin() { selectDefaultSkin(); }
+    void chooseLanguage() { selectLanguage(); }
+    void toggleFocusRect();
+    void refresh() { rebuildPages(); }
+    void about();
+
+    QAction* commandAction(Command command) const;
+    SkinModel& skinModel() { return model; }
+    LanguageTable& languageTable() { return language; }
+    QTabWidget* tabWidget() const { return tabs; }
+    QToolBar* toolBar() const { return toolbar; }
+    int pageCount() const { return pages; }
+    ElementPage* elementPage() const { return elementPageWidget; }
+    ImagesPage* imagesPage() const { return imagesPageWidget; }
+    const QString& languageFolderPath() const { return languageFolder; }
+    const QString& defaultSkinsFolderPath() const { return defaultSkinsFolder; }
+
+    static QString initialTitle() { return QStringLiteral("Vela Skin"); }
+    static QString newSkinName() { return QStringLiteral("New skin"); }
+
+protected:
+    // Shows the About box modally.
+    virtual void runAboutBox();
+
+private:
+    void buildMenu();
+    QAction* addCommand(QMenu* menu, Command command, const QString& templateText);
+    void requestClose();
+    QString text(int number) const;
+    QString defaultSkinPath(const QString& name) const;
+    bool loadLanguage(const QString& fileName);
+    void applyLanguageChange();
+    void writeSkin(const QString& path);
+
+    QString defaultSkinsFolder;
+    QString languageFolder;
+    LanguageTable language;
+    SkinModel model;
+    QPointer<ElementPage> elementPageWidget;
+    QPointer<ImagesPage> imagesPageWidget;
+    QTabWidget* tabs;
+    int pages = 0;
+    QToolBar* toolbar = nullptr;
+    QMenu* fileMenu = nullptr;
+    QMenu* optionsMenu = nullptr;
+    std::map<Command, QAction*> actions;
+    bool closing = false;
+};

@@ -1,0 +1,94 @@
+#include "QtDialogService.h"
+
+#include "ColourButton.h"
+#include "ListSelectDialog.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon messageIcon(DialogService::Icon icon)
+{
+    switch (icon) {
+    case DialogService::Icon::Information:
+        return QMessageBox::Information;
+    case DialogService::Icon::Exclamation:
+        return QMessageBox::Warning;
+    case DialogService::Icon::Error:
+        return QMessageBox::Critical;
+    case DialogService::Icon::Question:
+        return QMessageBox::Question;
+    case DialogService::Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// The colour chooser's 16 custom colours start black and are kept, process-wide, for the run.
+void blackenCustomColoursOnce()
+{
+    static const bool done = [] {
+        for (int i = 0; i < QColorDialog::customCount(); ++i)
+            QColorDialog::setCustomColor(i, QColor(Qt::black));
+        return true;
+    }();
+    (void)done;
+}
+
+} // namespace
+
+QtDialogService::QtDialogService(QWidget* owner) : ownerWindow(owner)
+{
+    blackenCustomColoursOnce();
+}
+
+DialogService::Answer QtDialogService::showMessage(const QString& text, const QString& caption, Icon icon,
+                                                   Buttons buttons)
+{
+    const QMessageBox::StandardButtons shown =
+        buttons == Buttons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok;
+    QMessageBox box(messageIcon(icon), caption, text, shown, ownerWindow);
+    box.setDefaultButton(QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
+}
+
+QString QtDialogService::askFileName(bool forSaving, const QStringList& filters, const QString& defaultSuffix)
+{
+    QFileDialog dialog(ownerWindow);
+    dialog.setNameFilters(filters);
+    if (forSaving) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(defaultSuffix);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite); // saving over a file is not questioned
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
+}
+
+QString QtDialogService::browseForFolder()
+{
+    return QFileDialog::getExistingDirectory(ownerWindow, QString());
+}
+
+QString QtDialogService::selectFromFolder(const QString& title, const QString& folder, ListMode mode)
+{
+    ListSelectDialog dialog(title, folder, mode, ownerWindow);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selection();
+}
+
+std::optional<std::uint32_t> QtDialogService::chooseColour(std::uint32_t initial)
+{
+    const QColor chosen = QColorDialog::getColor(ColourButton::toQColor(initial), ownerWindow);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return ColourButton::fromQColor(chosen);
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "DialogService.h"
+
+#include <QPointer>
+#include <QWidget>
+
+// The program's questions and messages as real Qt dialogs, owned by the main window.
+class QtDialogService final : public DialogService {
+public:
+    explicit QtDialogService(QWidget* owner = nullptr);
+
+    void setOwner(QWidget* owner) { ownerWindow = owner; }
+
+    Answer showMessage(const QString& text, const QString& caption, Icon icon, Buttons buttons) override;
+    QString askFileName(bool forSaving, const QStringList& filters, const QString& defaultSuffix) override;
+    QString browseForFolder() override;
+    QString selectFromFolder(const QString& title, const QString& folder, ListMode mode) override;
+    std::optional<std::uint32_t> chooseColour(std::uint32_t initial) override;
+
+private:
+    QPointer<QWidget> ownerWindow;
+};

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QColor>
+#include <QPushButton>
+
+#include <cstdint>
+
+// A button that shows a colour and nothing else. Clicking it opens the colour
+// chooser; only a confirmed choice changes the colour and tells the parent
+// (colourChosen with the button's control id). The custom colours of the
+// chooser are one set shared by every colour button for the whole run.
+class ColourButton : public QPushButton {
+    Q_OBJECT
+
+public:
+    explicit ColourButton(int controlId, QWidget* parent = nullptr);
+
+    int controlId() const { return id; }
+    // 0x00BBGGRR; black at construction.
+    std::uint32_t colour() const { return shownColour; }
+    // Stores and shows the colour; the parent is not told.
+    void setColour(std::uint32_t colour);
+
+    // Conversions between the skin's 0x00BBGGRR layout and Qt colours (the top byte is ignored).
+    static QColor toQColor(std::uint32_t colour);
+    static std::uint32_t fromQColor(const QColor& colour);
+
+signals:
+    // The user confirmed a new colour in the chooser.
+    void colourChosen(int controlId);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void chooseColour();
+
+    int id;
+    std::uint32_t shownColour = 0;
+};

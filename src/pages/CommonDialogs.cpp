@@ -1,0 +1,42 @@
+#include "CommonDialogs.h"
+
+#include "DialogService.h"
+
+#include <QFileInfo>
+
+QStringList fileFilters(const QStringList& extensions)
+{
+    QStringList filters;
+    for (const QString& extension : extensions)
+        filters << QStringLiteral("%1 files (*.%1)").arg(extension);
+    return filters;
+}
+
+QString askFileName(bool forSaving, int kind, const QStringList& extensions)
+{
+    // The dialog appends only the first of several extensions to a bare name.
+    const QString defaultSuffix = extensions.isEmpty() ? QString() : extensions.front();
+    const QString chosen = DialogService::current().askFileName(forSaving, fileFilters(extensions), defaultSuffix);
+    if (chosen.isEmpty())
+        return {};
+
+    const QFileInfo file(chosen);
+    switch (kind) {
+    case fileNameFullPath:
+        return chosen;
+    case fileNameExtension:
+        return file.suffix();
+    case fileNameTitle:
+        return file.completeBaseName();
+    case fileNameWithExtension:
+        return file.fileName();
+    default:
+        return {};
+    }
+}
+
+bool browseForFolder(QString& path)
+{
+    path = DialogService::current().browseForFolder();
+    return !path.isEmpty();
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What askFileName returns from the chosen file.
+enum FileNameKind : int {
+    fileNameExtension = 0,   // the extension, without its dot
+    fileNameTitle = 1,       // the file name without its extension
+    fileNameWithExtension = 2,
+    fileNameFullPath = 4,    // the only kind the program itself uses
+};
+
+// One file-dialog filter per extension, in order: "ski files (*.ski)".
+QStringList fileFilters(const QStringList& extensions);
+
+// The open or save file question over the given extensions (without dots).
+// The save variant appends the first extension to a typed name that has none;
+// an existing file is overwritten without a question. "" when cancelled, and
+// for a kind not listed in FileNameKind.
+QString askFileName(bool forSaving, int kind, const QStringList& extensions);
+
+// The folder question: true and the folder's path when one was chosen;
+// false and an empty path when cancelled.
+bool browseForFolder(QString& path);

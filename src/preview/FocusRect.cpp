@@ -1,0 +1,3 @@
+#include "FocusRect.h"
+
+std::int32_t focusRectEnabled = 0;

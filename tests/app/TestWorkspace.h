@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QString>
+#include <QTemporaryDir>
+
+// A throw-away working folder for one test: the shipped language files in
+// "Lng", a small valid default skin "Default/Vela/Vela.ski", and a private
+// configuration folder for the settings file. The process's current folder
+// and configuration folder point into it while it lives.
+class TestWorkspace {
+public:
+    TestWorkspace() : previousFolder(QDir::currentPath()), previousConfig(qgetenv("XDG_CONFIG_HOME"))
+    {
+        QDir root(dir.path());
+        root.mkpath(QStringLiteral("config"));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(path(QStringLiteral("config"))));
+        QDir::setCurrent(dir.path());
+    }
+    ~TestWorkspace()
+    {
+        QDir::setCurrent(previousFolder);
+        if (previousConfig.isNull())
+            qunsetenv("XDG_CONFIG_HOME");
+        else
+            qputenv("XDG_CONFIG_HOME", previousConfig);
+    }
+    TestWorkspace(const TestWorkspace&) = delete;
+    TestWorkspace& operator=(const TestWorkspace&) = delete;
+
+    QString path(const QString& relative = {}) const
+    {
+        return relative.isEmpty() ? dir.path() : dir.path() + QLatin1Char('/') + relative;
+    }
+
+    // Copies the shipped "Lng" folder.
+    void addShippedLanguages() const
+    {
+        QDir().mkpath(path(QStringLiteral("Lng")));
+        const QDir shipped(QStringLiteral(VELASKIN_DATA_DIR "/Lng"));
+        for (const QString& name : shipped.entryList({QStringLiteral("*.lng")}, QDir::Files))
+            QFile::copy(shipped.filePath(name), path(QStringLiteral("Lng/") + name));
+    }
+
+    void writeFile(const QString& relative, const QByteArray& bytes) const
+    {
+        const QString full = path(relative);
+        QDir().mkpath(QFileInfo(full).path());
+        QFile file(full);
+        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            file.write(bytes);
+    }
+
+    QByteArray readFile(const QString& relative) const
+    {
+        QFile file(path(relative));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // A default skin the editor accepts: magic line, the 98-colour palette,
+    // and numbered records up to 1182 lines. marker is number 1's value, so
+    // that tests can tell two default skins apart.
+    static QByteArray defaultSkinBytes(int marker = 7, int lineCount = 1182)
+    {
+        QByteArray text = "SKI1\n0 41 98\n";
+        for (int i = 0; i < 98; ++i)
+            text += QByteArray("4 ") + QByteArray::number(i) + " " + QByteArray::number(2 * i) + " 0 0\n";
+        text += "2 1 " + QByteArray::number(marker) + "\n";
+        for (int id = 2, lines = 101; lines < lineCount; ++id, ++lines)
+            text += "2 " + QByteArray::number(1000 + id) + " " + QByteArray::number(id) + "\n";
+        return text;
+    }
+
+    void addDefaultSkin(const QString& name = QStringLiteral("Vela"), int marker = 7) const
+    {
+        writeFile(QStringLiteral("Default/%1/%1.ski").arg(name), defaultSkinBytes(marker));
+    }
+
+    // The settings file's text, "" while it does not exist.
+    QByteArray settingsText() const { return readFile(QStringLiteral("config/VelaSkin.ini")); }
+    void writeSettings(const QByteArray& text) const { writeFile(QStringLiteral("config/VelaSkin.ini"), text); }
+
+private:
+    QTemporaryDir dir;
+    QString previousFolder;
+    QByteArray previousConfig;
+};
