@@ -9,6 +9,10 @@
 // file cannot be opened, is not a regular file, cannot be read, or is larger
 // than a 32-bit signed count.
 std::int64_t readWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes);
+// As readWholeFile, but the file must also be open for writing ("r+b"): a file
+// that exists but cannot be written gives -1 as well. Skins and their data
+// files are read this way.
+std::int64_t readWholeFileForUpdate(const std::string& path, std::vector<std::uint8_t>& bytes);
 
 // Creates or replaces the file with the bytes. The old file is only replaced
 // once the new content is completely written (a temporary file beside it is

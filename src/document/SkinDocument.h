@@ -3,6 +3,7 @@
 #include "SkinTypes.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -76,18 +77,39 @@ public:
     int getPicture(ElementId id, std::vector<std::uint8_t>& bytes) const;
     // 1 with the record's location; 0 where getPicture gives -1.
     int getPictureLocation(ElementId id, PictureLocation& where) const;
-    int setPicture(ElementId id, std::span<const std::uint8_t> bytes); // 0; -1 without a line table
+    // 0; -1 without a line table, or when the data file would grow past
+    // 2^31 - 1 bytes. A record that names no usable bytes gets new bytes at
+    // the end of data file 0.
+    int setPicture(ElementId id, std::span<const std::uint8_t> bytes);
     void removePicture(ElementId id);
     int linkPicture(ElementId first, ElementId second);   // 1; 0 when first has no usable record
     // Ids of the picture records in line order (lines starting with "5").
     std::vector<ElementId> pictureIds() const;
 
-    // Raw data file operations; the file number must be below dataFileCount().
+    // Raw data file operations. appendPictureData gives the offset of the new
+    // bytes; the others 0. All give -1 and change nothing for a file not held,
+    // a range outside the file, or a file that would outgrow 2^31 - 1 bytes
+    // (appendPictureData first creates data file 0 when none is held).
     std::int64_t appendPictureData(int file, std::span<const std::uint8_t> bytes);
     int replacePictureData(int file, std::int32_t offset, std::int32_t oldSize, std::span<const std::uint8_t> bytes);
     int cutPictureData(int file, std::int32_t offset, std::int32_t size);
 
 private:
+    // The first line that starts with key, or nullptr.
+    const std::string* recordLine(std::string_view key) const;
+    // Replaces the first line that starts with key by line, or appends line.
+    void upsert(std::string_view key, std::string line);
+    // True when where names bytes inside a held data file.
+    bool holdsRange(const PictureLocation& where) const;
+    // Index of the id's picture record (-1: none); where gets its values when
+    // they can be read and name bytes inside a held data file.
+    int findPicture(ElementId id, std::optional<PictureLocation>& where) const;
+    // After the bytes of old were replaced by newSize bytes (nullopt: cut),
+    // updates the records of the same picture and moves the records stored
+    // after it. ownIndex is the line of the changed record.
+    void updatePictureRecords(int ownIndex, const PictureLocation& old, std::int64_t oldFileSize,
+                              std::optional<std::int32_t> newSize);
+
     bool loaded = false;
     std::string documentPath;
     std::vector<std::string> lineTable;

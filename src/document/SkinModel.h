@@ -52,7 +52,7 @@ public:
     std::int32_t getListCount(ElementId id) const;
 
     int getPicture(ElementId id, std::vector<std::uint8_t>& bytes) const;
-    int setPictureFromFile(ElementId id, const std::string& path); // 1 stored; 0 unreadable
+    int setPictureFromFile(ElementId id, const std::string& path); // 1 stored; 0 unreadable or not stored
     int linkPicture(ElementId first, ElementId second);
 
 private:

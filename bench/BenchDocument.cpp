@@ -1,0 +1,273 @@
+// Run from the data folder: the shipped default skin is "Default/Vela/Vela.ski".
+// Without it, a synthetic default skin of the same shape is written to a
+// temporary folder and measured instead.
+#include "FileIo.h"
+#include "SkinDocument.h"
+#include "SkinModel.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The records one paint of the idle screen reads.
+const std::vector<ElementId> rectIds = {6, 562, 563, 564, 565, 566, 567, 568, 569, 570, 571, 574, 651,
+                                        654, 655, 658, 659, 660, 663, 666, 667, 670, 673, 676, 678, 681};
+const std::vector<ElementId> numberIds = {8, 11, 576, 584, 592, 642, 649, 650, 653, 656, 657,
+                                          661, 662, 665, 668, 669, 671, 672, 677, 679, 680};
+const std::vector<ElementId> flagIds = {575, 578, 583, 586, 591, 594, 636, 638, 643, 645};
+const std::vector<ElementId> colourIds = {9, 12, 579, 580, 581, 587, 588, 589, 595, 596, 597,
+                                          639, 640, 641, 646, 647, 648};
+const std::vector<ElementId> pictureIds = {7, 630, 631, 632, 633, 634, 635, 652, 664, 674, 675};
+
+class TempFolder {
+public:
+    explicit TempFolder(const fs::path& parent)
+    {
+        std::string pattern = (parent / "velaskin-bench-XXXXXX").string();
+        if (::mkdtemp(pattern.data()))
+            folder = pattern;
+    }
+    ~TempFolder()
+    {
+        std::error_code ignored;
+        if (!folder.empty())
+            fs::remove_all(folder, ignored);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    const fs::path& path() const { return folder; }
+
+private:
+    fs::path folder;
+};
+
+void writeText(const fs::path& path, const std::string& text)
+{
+    std::ofstream(path, std::ios::binary).write(text.data(), std::streamsize(text.size()));
+}
+
+std::string palette()
+{
+    std::string text = "0 41 98\n";
+    for (int k = 1; k <= 98; ++k)
+        text += "4 " + std::to_string(k * 2) + " " + std::to_string(k) + " " + std::to_string(255 - k) + " 0\n";
+    return text;
+}
+
+// A default skin shaped like the shipped one: palette, list blocks, the
+// records of the idle screen among some 1100 others, 60 pictures of 1.5 KB in
+// data file 0 and a few in data file 1.
+void writeSyntheticDefaultSkin(const fs::path& folder)
+{
+    std::string text = "SKI1\n" + palette();
+    std::string data0;
+    std::string data1;
+    auto filler = [&text](int from, int count) {
+        for (int id = from; id < from + count; ++id) {
+            text += "1 " + std::to_string(id) + " 0 0 175 20\n";
+            text += "4 " + std::to_string(id) + " 10 20 30 0\n";
+            text += "2 " + std::to_string(id) + " 3\n";
+        }
+    };
+    filler(1, 180);
+    for (int list = 700; list < 703; ++list) {
+        text += "0 " + std::to_string(list) + " 6\n";
+        for (int k = 0; k < 6; ++k)
+            text += "1 " + std::to_string(k * 10) + " 0 " + std::to_string(k * 10 + 9) + " 9\n";
+    }
+    for (ElementId id : rectIds)
+        text += "1 " + std::to_string(id) + " 4 30 171 45\n";
+    for (ElementId id : numberIds)
+        text += "2 " + std::to_string(id) + " 1\n";
+    for (ElementId id : flagIds)
+        text += "3 " + std::to_string(id) + " true\n";
+    for (ElementId id : colourIds)
+        text += "4 " + std::to_string(id) + " 255 255 255 0\n";
+    text += "6 1015 /a/mobile/picture/wallpaper.gif\n";
+    auto picture = [](std::string& data, int seed) {
+        const std::size_t offset = data.size();
+        data += "GIF89a";
+        data.append(1500 - 6, char(seed));
+        return offset;
+    };
+    for (ElementId id : pictureIds)
+        text += "5 " + std::to_string(id) + " " + std::to_string(picture(data0, id)) + " 1500 0\n";
+    for (int id = 900; id < 950; ++id)
+        text += "5 " + std::to_string(id) + " " + std::to_string(picture(data0, id)) + " 1500 0\n";
+    for (int id = 950; id < 955; ++id)
+        text += "5 " + std::to_string(id) + " " + std::to_string(picture(data1, id)) + " 1500 1\n";
+    filler(1000, 200);
+    writeText(folder / "Vela.ski", text);
+    writeText(folder / "Vela.dat", data0);
+    writeText(folder / "Vela1.dat", data1);
+}
+
+// The default skin to measure: the shipped one, or a synthetic one.
+struct DefaultSkinFiles {
+    std::unique_ptr<TempFolder> synthetic;
+    std::string skinPath;
+    std::vector<std::string> files; // the ".ski" and every data file load reads
+
+    DefaultSkinFiles()
+    {
+        skinPath = "Default/Vela/Vela.ski";
+        if (!fs::exists(skinPath)) {
+            synthetic = std::make_unique<TempFolder>(fs::temp_directory_path());
+            writeSyntheticDefaultSkin(synthetic->path());
+            skinPath = (synthetic->path() / "Vela.ski").string();
+            std::fprintf(stderr, "bench_document: %s not found, measuring a synthetic default skin\n",
+                         "Default/Vela/Vela.ski");
+        }
+        SkinDocument document;
+        if (document.load(skinPath) != 0) {
+            std::fprintf(stderr, "bench_document: cannot load %s\n", skinPath.c_str());
+            std::exit(1);
+        }
+        files.push_back(skinPath);
+        const std::string base = skinPath.substr(0, skinPath.size() - 4);
+        for (int k = 0; k < document.dataFileCount(); ++k)
+            files.push_back(k == 0 ? base + ".dat" : base + std::to_string(k) + ".dat");
+    }
+};
+
+const DefaultSkinFiles& defaultSkinFiles()
+{
+    static const DefaultSkinFiles files;
+    return files;
+}
+
+void BM_LoadDefaultSkin(benchmark::State& state)
+{
+    const DefaultSkinFiles& skin = defaultSkinFiles();
+    std::int64_t bytes = 0;
+    for (auto _ : state) {
+        SkinDocument document;
+        if (document.load(skin.skinPath) != 0)
+            state.SkipWithError("load failed");
+        benchmark::DoNotOptimize(document.lineCount());
+        bytes = 0;
+        for (int k = 0; k < document.dataFileCount(); ++k)
+            bytes += document.dataSize(k);
+    }
+    state.counters["dataBytes"] = double(bytes);
+}
+BENCHMARK(BM_LoadDefaultSkin)->Unit(benchmark::kMicrosecond);
+
+// The limit for loading: the same files read whole, nothing else done.
+void BM_ReadDefaultSkinFilesRaw(benchmark::State& state)
+{
+    const DefaultSkinFiles& skin = defaultSkinFiles();
+    for (auto _ : state) {
+        for (const std::string& path : skin.files) {
+            std::FILE* file = std::fopen(path.c_str(), "rb");
+            if (!file) {
+                state.SkipWithError("open failed");
+                break;
+            }
+            std::fseek(file, 0, SEEK_END);
+            std::vector<char> bytes(std::size_t(std::ftell(file)));
+            std::fseek(file, 0, SEEK_SET);
+            benchmark::DoNotOptimize(std::fread(bytes.data(), 1, bytes.size(), file));
+            std::fclose(file);
+            benchmark::DoNotOptimize(bytes.data());
+        }
+    }
+}
+BENCHMARK(BM_ReadDefaultSkinFilesRaw)->Unit(benchmark::kMicrosecond);
+
+// Saving writes every file to a temporary file, flushes it to the disk and
+// renames it into place; argument 0 saves under the system's temporary
+// folder, 1 under /dev/shm (memory, no disk flush).
+void BM_SaveDefaultSkin(benchmark::State& state)
+{
+    const fs::path parent = state.range(0) == 1 ? fs::path("/dev/shm") : fs::temp_directory_path();
+    if (!fs::is_directory(parent)) {
+        state.SkipWithError("no such folder");
+        return;
+    }
+    SkinDocument document;
+    document.load(defaultSkinFiles().skinPath);
+    TempFolder folder(parent);
+    const std::string target = (folder.path() / "Saved.ski").string();
+    document.save(target); // from here on the path is the same: no reload
+    for (auto _ : state) {
+        if (document.save(target) != 0)
+            state.SkipWithError("save failed");
+    }
+    state.SetLabel(parent.string());
+}
+BENCHMARK(BM_SaveDefaultSkin)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// The edited skin of a paint: a new skin (magic line and palette, 100 lines),
+// plus edits of a few of the records the idle screen reads.
+void fillEditedSkin(SkinDocument& skin, int edits)
+{
+    skin.createNew("New skin");
+    std::string block = palette();
+    std::size_t start = 0;
+    while (start < block.size()) {
+        const std::size_t end = block.find('\n', start) + 1;
+        skin.appendLine(std::string_view(block).substr(start, end - start));
+        start = end;
+    }
+    for (int i = 0; i < edits; ++i) {
+        skin.setRect(rectIds[std::size_t(i) % rectIds.size()], {10, 10, 100, 30});
+        skin.setColour(colourIds[std::size_t(i) % colourIds.size()], 0x00FF00, 10);
+    }
+}
+
+void readPaint(const SkinModel& model, bool withPictures, std::vector<std::uint8_t>& bytes)
+{
+    benchmark::DoNotOptimize(model.getPaletteColour(1));
+    benchmark::DoNotOptimize(model.wallpaperPath());
+    for (ElementId id : rectIds)
+        benchmark::DoNotOptimize(model.getRect(id));
+    for (ElementId id : numberIds)
+        benchmark::DoNotOptimize(model.getNumber(id));
+    for (ElementId id : flagIds)
+        benchmark::DoNotOptimize(model.getFlag(id));
+    for (ElementId id : colourIds)
+        benchmark::DoNotOptimize(model.getColour(id));
+    if (withPictures) {
+        for (ElementId id : pictureIds)
+            benchmark::DoNotOptimize(model.getPicture(id, bytes));
+    }
+}
+
+// One paint's worth of model getters: every record the idle screen reads.
+// Argument 0: the edited skin is a new skin (every read but the palette
+// falls back); argument 5: ten of its records are edited. The second
+// argument says whether the eleven pictures are copied too.
+void BM_PaintReads(benchmark::State& state)
+{
+    SkinModel model;
+    if (model.loadDefaultSkin(defaultSkinFiles().skinPath) != 1) {
+        state.SkipWithError("default skin refused");
+        return;
+    }
+    fillEditedSkin(model.skin, int(state.range(0)));
+    const bool withPictures = state.range(1) != 0;
+    std::vector<std::uint8_t> bytes;
+    for (auto _ : state)
+        readPaint(model, withPictures, bytes);
+    const std::size_t reads = 2 + rectIds.size() + numberIds.size() + flagIds.size() + colourIds.size()
+        + (withPictures ? pictureIds.size() : 0);
+    state.counters["reads"] = double(reads);
+    state.counters["skinLines"] = model.skin.lineCount();
+    state.counters["defaultLines"] = model.defaultSkin.lineCount();
+}
+BENCHMARK(BM_PaintReads)->Args({0, 1})->Args({0, 0})->Args({5, 1})->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,196 @@
+#include "SkinModel.h"
+
+#include "FileIo.h"
+#include "RecordKey.h"
+#include "RecordScanner.h"
+
+#include <algorithm>
+
+namespace {
+constexpr std::string_view paletteHeaderKey = "0 41 98";
+}
+
+int SkinModel::openSkin(const std::string& path)
+{
+    if (skin.load(path) != 0)
+        return -1;
+    loadWallpaperFile(wallpaperPath());
+    return 0;
+}
+
+int SkinModel::loadDefaultSkin(const std::string& path)
+{
+    if (defaultSkin.load(path) != 0)
+        return 0;
+    if (defaultSkin.lineCount() < minimumDefaultSkinLines)
+        return 0;
+    defaultSkinFolder = folderPart(path);
+    return 1;
+}
+
+int SkinModel::saveSkin(const std::string& path)
+{
+    writeWallpaperFile();
+    return skin.save(path);
+}
+
+void SkinModel::newSkin(const std::string& name)
+{
+    skin.createNew(name);
+    const int header = defaultSkin.findRecord(paletteHeaderKey);
+    if (header >= 0) {
+        const auto& lines = defaultSkin.lines();
+        const std::size_t end = std::min(lines.size(), std::size_t(header) + paletteItemCount + 1);
+        for (std::size_t i = std::size_t(header); i < end; ++i)
+            skin.appendLine(lines[i]);
+    }
+    loadWallpaperFile(wallpaperPath());
+}
+
+std::string SkinModel::wallpaperPath() const
+{
+    std::string name = skin.getWallpaperName();
+    if (!name.empty())
+        return name;
+    return defaultSkinFolder + defaultSkin.getWallpaperName();
+}
+
+bool SkinModel::loadWallpaperFile(const std::string& path)
+{
+    if (path.empty())
+        return false;
+    std::vector<std::uint8_t> bytes;
+    const std::int64_t size = readWholeFile(path, bytes);
+    if (size < 0)
+        return false;
+    wallpaper = std::move(bytes);
+    wallpaperByteCount = static_cast<std::int32_t>(size);
+    return true;
+}
+
+void SkinModel::writeWallpaperFile()
+{
+    const std::string name = skin.getWallpaperName();
+    if (!name.empty() && wallpaperByteCount > 0)
+        writeWholeFile(wallpaper, name);
+}
+
+void SkinModel::setWallpaper(const std::string& fullPath)
+{
+    skin.setWallpaperName(fullPath);
+    loadWallpaperFile(fullPath);
+}
+
+// --- typed properties: skin first, then the default skin ------------------------
+
+SkinColour SkinModel::getColour(ElementId id) const
+{
+    const SkinColour own = skin.getColour(id);
+    return own.transparency < 0 ? defaultSkin.getColour(id) : own;
+}
+
+int SkinModel::setColour(ElementId id, std::uint32_t colour, std::int32_t transparency)
+{
+    return skin.setColour(id, colour, transparency);
+}
+
+SkinColour SkinModel::getPaletteColour(int index) const
+{
+    const SkinColour own = skin.getPaletteColour(index);
+    return own.transparency < 0 ? defaultSkin.getPaletteColour(index) : own;
+}
+
+int SkinModel::setPaletteColour(int index, std::uint32_t colour, std::int32_t transparency)
+{
+    return skin.setPaletteColour(index, colour, transparency);
+}
+
+SkinRect SkinModel::getRect(ElementId id) const
+{
+    const SkinRect own = skin.getRect(id);
+    return own.left == own.right ? defaultSkin.getRect(id) : own;
+}
+
+int SkinModel::setRect(ElementId id, const SkinRect& rect)
+{
+    return skin.setRect(id, rect);
+}
+
+SkinRect SkinModel::getListRect(ElementId id, int index) const
+{
+    const SkinRect own = skin.getListRect(id, index);
+    return own.left == own.right ? defaultSkin.getListRect(id, index) : own;
+}
+
+int SkinModel::setListRect(const SkinRect& rect, ElementId id, int index)
+{
+    if (const int result = skin.setListRect(rect, id, index); result != 0)
+        return result;
+    const RecordKey key(RecordType::ListHeader, id);
+    // A list the skin already holds is never copied a second time.
+    if (skin.findRecord(key.view()) >= 0)
+        return 0;
+    const int header = defaultSkin.findRecord(key.view());
+    if (header < 0)
+        return 0;
+    std::int32_t count = 0;
+    if (!RecordScanner(std::string_view(defaultSkin.lines()[std::size_t(header)]).substr(key.view().size())).number(count)
+        || count < 0)
+        return 0;
+    // The first edit of any item copies the header and all its items.
+    const auto& lines = defaultSkin.lines();
+    const std::size_t end = std::size_t(std::min<std::int64_t>(std::int64_t(lines.size()), std::int64_t(header) + count + 1));
+    for (std::size_t i = std::size_t(header); i < end; ++i)
+        skin.appendLine(lines[i]);
+    return skin.setListRect(rect, id, index);
+}
+
+std::int32_t SkinModel::getNumber(ElementId id) const
+{
+    const std::int32_t own = skin.getNumber(id);
+    return own < 0 ? defaultSkin.getNumber(id) : own;
+}
+
+int SkinModel::setNumber(ElementId id, std::int32_t value)
+{
+    return skin.setNumber(id, value);
+}
+
+int SkinModel::getFlag(ElementId id) const
+{
+    const int own = skin.getFlag(id);
+    return own == -1 ? defaultSkin.getFlag(id) : own;
+}
+
+void SkinModel::setFlag(ElementId id, int flag)
+{
+    skin.setFlag(id, flag);
+}
+
+std::int32_t SkinModel::getListCount(ElementId id) const
+{
+    const std::int32_t own = skin.getListCount(id);
+    return own < 0 ? defaultSkin.getListCount(id) : own;
+}
+
+// --- pictures ---------------------------------------------------------------
+
+int SkinModel::getPicture(ElementId id, std::vector<std::uint8_t>& bytes) const
+{
+    const int size = skin.getPicture(id, bytes);
+    return size == -1 ? defaultSkin.getPicture(id, bytes) : size;
+}
+
+int SkinModel::setPictureFromFile(ElementId id, const std::string& path)
+{
+    std::vector<std::uint8_t> bytes;
+    if (readWholeFile(path, bytes) < 0)
+        return 0;
+    // A skin that holds nothing (after a failed Open) cannot store it either.
+    return skin.setPicture(id, bytes) == 0 ? 1 : 0;
+}
+
+int SkinModel::linkPicture(ElementId first, ElementId second)
+{
+    return skin.linkPicture(first, second);
+}

@@ -1,0 +1,214 @@
+#include "DocumentTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+using namespace testing_support;
+
+namespace {
+
+int loadText(TempFolder& folder, const std::string& text, SkinDocument& document)
+{
+    writeFile(folder.path("s.ski"), text);
+    return document.load(folder.path("s.ski"));
+}
+
+} // namespace
+
+TEST(LoadAndSave, FirstLineMustNotOrderBeforeTheMagic)
+{
+    TempFolder folder;
+    SkinDocument document;
+    EXPECT_EQ(loadText(folder, "SKI1\r\n2 1 1\r\n", document), 0);
+    EXPECT_EQ(document.lines()[0], "SKI1\r\n");
+    EXPECT_EQ(loadText(folder, "SKI1", document), 0);
+    EXPECT_EQ(document.lines(), std::vector<std::string> {"SKI1\n"});
+    EXPECT_EQ(loadText(folder, "SKI2 or later\n", document), 0);
+    for (const std::string& bad : std::vector<std::string> {"", "SKI0\n", "ABC\n", "SKI\n", "SKI", std::string("SK\0I1\n", 6)}) {
+        EXPECT_EQ(loadText(folder, bad, document), 2) << bad;
+        EXPECT_FALSE(document.hasLineTable());
+        EXPECT_EQ(document.path(), "");
+    }
+}
+
+TEST(LoadAndSave, MissingOrUnusableSkinFileGivesOne)
+{
+    TempFolder folder;
+    SkinDocument document = documentWith({"2 1 1"});
+    EXPECT_EQ(document.load(folder.path("missing.ski")), 1);
+    EXPECT_FALSE(document.hasLineTable());
+    EXPECT_EQ(document.load(folder.root().string()), 1);
+}
+
+TEST(LoadAndSave, LongLinesAreSplitAndSavedBackUnchanged)
+{
+    TempFolder folder;
+    const std::string longLine = "2 1 " + std::string(296, '7') + "\n";
+    const std::string text = "SKI1\n" + longLine + "2 2 2\n";
+    SkinDocument document;
+    ASSERT_EQ(loadText(folder, text, document), 0);
+    ASSERT_EQ(document.lineCount(), 4);
+    EXPECT_EQ(document.lines()[1].size(), std::size_t(maximumLineLength));
+    EXPECT_EQ(document.lines()[2].size(), longLine.size() - maximumLineLength);
+    EXPECT_EQ(document.getNumber(2), 2);
+    ASSERT_EQ(document.save(folder.path("s.ski")), 0);
+    EXPECT_EQ(readFile(folder.path("s.ski")), text);
+}
+
+TEST(LoadAndSave, LastLineWithoutLineFeedGetsOne)
+{
+    TempFolder folder;
+    SkinDocument document;
+    ASSERT_EQ(loadText(folder, "SKI1\n2 1 5", document), 0);
+    EXPECT_EQ(document.getNumber(1), 5);
+    document.setNumber(2, 6);
+    ASSERT_EQ(document.save(folder.path("s.ski")), 0);
+    EXPECT_EQ(readFile(folder.path("s.ski")), "SKI1\n2 1 5\n2 2 6\n");
+
+    // A last piece of the full length gets its line feed as a line of its own.
+    const std::string full = "SKI1\n" + std::string(maximumLineLength, 'x');
+    ASSERT_EQ(loadText(folder, full, document), 0);
+    EXPECT_EQ(document.lineCount(), 3);
+    EXPECT_EQ(document.lines()[2], "\n");
+}
+
+TEST(LoadAndSave, CarriageReturnsAreKeptByteForByte)
+{
+    TempFolder folder;
+    const std::string text = "SKI1\r\n2 5 8\r\n3 1 true\r\n";
+    SkinDocument document;
+    ASSERT_EQ(loadText(folder, text, document), 0);
+    EXPECT_EQ(document.findRecord("2 5 "), 1);
+    EXPECT_EQ(document.getNumber(5), 8);
+    EXPECT_EQ(document.getFlag(1), 1);
+    ASSERT_EQ(document.save(folder.path("s.ski")), 0);
+    EXPECT_EQ(readFile(folder.path("s.ski")), text);
+}
+
+TEST(LoadAndSave, DataFilesNeededUpToTheLargestFileNumber)
+{
+    TempFolder folder;
+    // " +5" leads with the number 5 as well; a negative fifth word needs no file.
+    writeFile(folder.path("k.ski"), "SKI1\n5 3 0 3 0\n5 4 0 2 1\n +5 9 0 0 2x\n5 5 0 0 -4\n");
+    writeFile(folder.path("k.dat"), "abc");
+    writeFile(folder.path("k1.dat"), "xy");
+    SkinDocument document;
+    EXPECT_EQ(document.load(folder.path("k.ski")), 3);
+    EXPECT_FALSE(document.hasLineTable());
+    writeFile(folder.path("k2.dat"), "");
+    ASSERT_EQ(document.load(folder.path("k.ski")), 0);
+    EXPECT_EQ(document.dataFileCount(), 3);
+    EXPECT_EQ(document.dataSize(2), 0u);
+    std::vector<std::uint8_t> bytes;
+    EXPECT_EQ(document.getPicture(4, bytes), 2);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "xy");
+}
+
+TEST(LoadAndSave, HugeFileNumbersFailQuickly)
+{
+    TempFolder folder;
+    writeFile(folder.path("k.dat"), "abc");
+    SkinDocument document;
+    const auto start = std::chrono::steady_clock::now();
+    for (const char* record : {"5 1 0 1 2147483647", "5 1 0 1 9223372036854775807", "5 1 0 1 99999999999999999999999"}) {
+        writeFile(folder.path("k.ski"), "SKI1\n" + std::string(record) + "\n");
+        EXPECT_EQ(document.load(folder.path("k.ski")), 3) << record;
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+}
+
+TEST(LoadAndSave, SavingANewSkinWritesOnlyTheSkinFile)
+{
+    TempFolder folder;
+    SkinDocument document;
+    document.createNew("New skin");
+    EXPECT_EQ(document.path(), "New skin");
+    EXPECT_EQ(document.dataFileCount(), 1);
+    ASSERT_EQ(document.save(folder.path("n.ski")), 0);
+    EXPECT_EQ(folder.names(), std::vector<std::string> {"n.ski"});
+    EXPECT_EQ(readFile(folder.path("n.ski")), "SKI1\n");
+    // Save As reloaded the document from where it was written.
+    EXPECT_EQ(document.path(), folder.path("n.ski"));
+    EXPECT_EQ(document.dataFileCount(), 0);
+}
+
+TEST(LoadAndSave, SaveToTheSamePathDoesNotReload)
+{
+    TempFolder folder;
+    SkinDocument document;
+    document.createNew("x");
+    ASSERT_EQ(document.save(folder.path("n.ski")), 0);
+    document.appendPictureData(0, bytesOf(0));
+    ASSERT_EQ(document.dataFileCount(), 1);
+    ASSERT_EQ(document.save(folder.path("n.ski")), 0);
+    EXPECT_EQ(document.dataFileCount(), 1); // a reload would have dropped the empty data file
+}
+
+TEST(LoadAndSave, SaveAsWithoutSkiExtensionWritesTheBaseNameAndKeepsTheDocument)
+{
+    TempFolder folder;
+    std::filesystem::create_directory(folder.root() / "a.b");
+    SkinDocument document = documentWith({"2 1 1", "5 2 0 4 0"}, 4);
+    ASSERT_EQ(document.save(folder.path("a.b/wall")), 0);
+    EXPECT_EQ(readFile(folder.path("a.ski")), "SKI1\n2 1 1\n5 2 0 4 0\n");
+    EXPECT_EQ(readFile(folder.path("a.dat")), std::string("\0\1\2\3", 4));
+    EXPECT_TRUE(document.hasLineTable());
+    EXPECT_EQ(document.path(), folder.path("a.ski"));
+    EXPECT_EQ(document.getNumber(1), 1);
+
+    ASSERT_EQ(document.save(folder.path("notes.txt")), 0);
+    EXPECT_EQ(document.path(), folder.path("notes.ski"));
+    EXPECT_EQ(readFile(folder.path("notes.ski")), readFile(folder.path("a.ski")));
+    EXPECT_FALSE(std::filesystem::exists(folder.path("notes.txt")));
+}
+
+TEST(LoadAndSave, FailedReloadAfterSaveAsKeepsTheDocument)
+{
+    TempFolder folder;
+    // The empty picture in file 1 needs a data file that is not written (it is empty).
+    SkinDocument document;
+    writeFile(folder.path("k.ski"), "SKI1\n5 1 0 2 0\n5 2 0 0 1\n");
+    writeFile(folder.path("k.dat"), "ab");
+    writeFile(folder.path("k1.dat"), "");
+    ASSERT_EQ(document.load(folder.path("k.ski")), 0);
+    ASSERT_EQ(document.save(folder.path("other.ski")), 0);
+    EXPECT_TRUE(document.hasLineTable());
+    EXPECT_EQ(document.lineCount(), 3);
+    EXPECT_EQ(document.dataFileCount(), 2);
+    EXPECT_EQ(document.path(), folder.path("other.ski"));
+}
+
+TEST(LoadAndSave, EmptyDataFileLeavesTheOldFileOnDisk)
+{
+    TempFolder folder;
+    writeFile(folder.path("k.ski"), "SKI1\n5 1 0 2 0\n5 2 0 1 1\n");
+    writeFile(folder.path("k.dat"), "ab");
+    writeFile(folder.path("k1.dat"), "z");
+    SkinDocument document;
+    ASSERT_EQ(document.load(folder.path("k.ski")), 0);
+    document.removePicture(1);
+    EXPECT_EQ(document.dataSize(0), 0u);
+    ASSERT_EQ(document.save(folder.path("k.ski")), 0);
+    EXPECT_EQ(readFile(folder.path("k.dat")), "ab");
+    EXPECT_EQ(readFile(folder.path("k.ski")), "SKI1\n5 2 0 1 1\n");
+}
+
+TEST(LoadAndSave, PicturesSurviveARoundTrip)
+{
+    TempFolder folder;
+    SkinDocument document;
+    document.createNew("New skin");
+    document.setPicture(630, bytesOf(40, 1));
+    document.setPicture(631, bytesOf(7, 100));
+    document.linkPicture(630, 652);
+    ASSERT_EQ(document.save(folder.path("p.ski")), 0);
+    SkinDocument again;
+    ASSERT_EQ(again.load(folder.path("p.ski")), 0);
+    std::vector<std::uint8_t> bytes;
+    EXPECT_EQ(again.getPicture(652, bytes), 40);
+    EXPECT_EQ(bytes, bytesOf(40, 1));
+    EXPECT_EQ(again.getPicture(631, bytes), 7);
+    EXPECT_EQ(bytes, bytesOf(7, 100));
+    EXPECT_EQ(again.pictureIds(), (std::vector<ElementId> {630, 631, 652}));
+}

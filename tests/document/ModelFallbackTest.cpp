@@ -1,0 +1,177 @@
+#include "DocumentTestSupport.h"
+#include "SkinModel.h"
+
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+
+namespace {
+
+// A model whose default skin holds lines and whose edited skin holds skinLines.
+void fill(SkinModel& model, std::initializer_list<std::string> defaultLines, std::initializer_list<std::string> skinLines)
+{
+    model.defaultSkin = documentWith(defaultLines);
+    model.skin = documentWith(skinLines);
+}
+
+} // namespace
+
+TEST(ModelFallback, MissingRecordsComeFromTheDefaultSkin)
+{
+    SkinModel model;
+    fill(model, {"4 595 255 0 0 40", "1 6 1 2 3 4", "2 8 12", "3 9 true", "0 7 3", "0 41 98", "4 1 2 3 0"}, {});
+    EXPECT_EQ(model.getColour(595), (SkinColour {0x280000FFu, 40}));
+    EXPECT_EQ(model.getRect(6), (SkinRect {1, 2, 4, 5}));
+    EXPECT_EQ(model.getNumber(8), 12);
+    EXPECT_EQ(model.getFlag(9), 1);
+    EXPECT_EQ(model.getListCount(7), 3);
+    EXPECT_EQ(model.getFlag(594), -1);
+    EXPECT_EQ(model.getNumber(594), -1);
+    EXPECT_EQ(model.getPaletteColour(1), (SkinColour {makeColour(1, 2, 3), 0}));
+    // Setters write the edited skin only; the palette needs its own block there.
+    EXPECT_EQ(model.setPaletteColour(1, 0, 0), 0);
+    model.setNumber(8, 3);
+    EXPECT_EQ(model.getNumber(8), 3);
+    EXPECT_EQ(model.defaultSkin.getNumber(8), 12);
+}
+
+TEST(ModelFallback, SentinelValuesInTheSkinAlsoFallBack)
+{
+    SkinModel model;
+    fill(model, {"1 6 1 2 3 4", "2 8 12", "4 5 9 9 9 9"},
+         {"1 6 10 20 9 39", "2 8 -5", "4 5 1 2 3 -1", "2 9 -5", "3 9 false"});
+    EXPECT_EQ(model.getRect(6), (SkinRect {1, 2, 4, 5}));
+    EXPECT_EQ(model.getNumber(8), 12);
+    EXPECT_EQ(model.getNumber(9), -1);
+    EXPECT_EQ(model.getColour(5).transparency, 9);
+    EXPECT_EQ(model.getFlag(9), 0); // a stored false is a value, not a gap
+}
+
+TEST(ModelFallback, FirstListEditCopiesTheWholeList)
+{
+    SkinModel model;
+    fill(model, {"0 300 2", "1 0 0 9 9", "1 10 10 19 19"}, {"2 1 1"});
+    EXPECT_EQ(model.setListRect({5, 5, 15, 15}, 300, 2), 1);
+    EXPECT_EQ(recordsOf(model.skin), (std::vector<std::string> {"2 1 1", "0 300 2", "1 0 0 9 9", "1 5 5 14 14"}));
+    // Later edits change the copy in place.
+    EXPECT_EQ(model.setListRect({1, 1, 2, 2}, 300, 1), 1);
+    EXPECT_EQ(model.skin.lineCount(), 5);
+    EXPECT_EQ(model.getListRect(300, 1), (SkinRect {1, 1, 2, 2}));
+    // An item outside the table does not copy the list a second time.
+    EXPECT_EQ(model.setListRect({1, 1, 2, 2}, 300, 9), 0);
+    EXPECT_EQ(model.skin.lineCount(), 5);
+    EXPECT_EQ(model.setListRect({1, 1, 2, 2}, 301, 1), 0);
+}
+
+TEST(ModelFallback, ListHeaderCountingPastTheDefaultSkinCopiesOnlyItsLines)
+{
+    SkinModel model;
+    fill(model, {"0 300 2147483647", "1 0 0 9 9"}, {});
+    EXPECT_EQ(model.setListRect({5, 5, 15, 15}, 300, 1), 1);
+    EXPECT_EQ(recordsOf(model.skin), (std::vector<std::string> {"0 300 2147483647", "1 5 5 14 14"}));
+    EXPECT_EQ(model.setListRect({5, 5, 15, 15}, 300, 5), 0);
+}
+
+TEST(ModelFallback, NewSkinTakesThePaletteOfTheDefaultSkin)
+{
+    SkinModel model;
+    TempFolder folder;
+    writeFile(folder.path("Def.ski"), defaultSkinText(minimumDefaultSkinLines));
+    writeFile(folder.path("wall.gif"), "GIF89a-wallpaper");
+    ASSERT_EQ(model.loadDefaultSkin(folder.path("Def.ski")), 1);
+    EXPECT_EQ(model.defaultFolder(), folder.root().string() + "/");
+
+    model.newSkin("New skin");
+    EXPECT_EQ(model.skin.path(), "New skin");
+    EXPECT_EQ(model.skin.lineCount(), 100);
+    EXPECT_EQ(model.skin.lines()[1], "0 41 98\n");
+    EXPECT_EQ(model.skin.lines()[99], "4 98 98 98 0\n");
+    EXPECT_EQ(model.skin.dataFileCount(), 1);
+    EXPECT_EQ(model.wallpaperPath(), folder.path("wall.gif"));
+    EXPECT_EQ(std::string(model.wallpaperBytes().begin(), model.wallpaperBytes().end()), "GIF89a-wallpaper");
+
+    SkinModel withoutPalette;
+    withoutPalette.defaultSkin = documentWith({"2 1 1"});
+    withoutPalette.newSkin("New skin");
+    EXPECT_EQ(withoutPalette.skin.lineCount(), 1);
+    EXPECT_EQ(withoutPalette.wallpaperSize(), -1);
+}
+
+TEST(ModelFallback, ShortDefaultSkinIsRefusedButStaysLoaded)
+{
+    TempFolder folder;
+    writeFile(folder.path("Short.ski"), defaultSkinText(minimumDefaultSkinLines - 1));
+    SkinModel model;
+    EXPECT_EQ(model.loadDefaultSkin(folder.path("Short.ski")), 0);
+    EXPECT_EQ(model.defaultSkin.lineCount(), minimumDefaultSkinLines - 1);
+    EXPECT_EQ(model.defaultFolder(), "");
+    EXPECT_EQ(model.loadDefaultSkin(folder.path("Missing.ski")), 0);
+}
+
+TEST(ModelFallback, WallpaperOfTheSkinIsReadFromTheCurrentFolder)
+{
+    TempFolder folder;
+    writeFile(folder.path("Def.ski"), defaultSkinText(minimumDefaultSkinLines));
+    writeFile(folder.path("wall.gif"), "default wallpaper");
+    writeFile(folder.path("own.gif"), "own wallpaper");
+    writeFile(folder.path("a.ski"), "SKI1\n6 1015 /a/mobile/picture/own.gif\n");
+    writeFile(folder.path("b.ski"), "SKI1\n6 1015 /a/mobile/picture/elsewhere.gif\n");
+    CurrentFolder here(folder.root());
+
+    SkinModel model;
+    ASSERT_EQ(model.loadDefaultSkin(folder.path("Def.ski")), 1);
+    ASSERT_EQ(model.openSkin("a.ski"), 0);
+    EXPECT_EQ(model.wallpaperPath(), "own.gif");
+    EXPECT_EQ(model.wallpaperSize(), 13);
+    // A skin whose wallpaper is not here opens, and the previous bytes stay.
+    ASSERT_EQ(model.openSkin("b.ski"), 0);
+    EXPECT_EQ(std::string(model.wallpaperBytes().begin(), model.wallpaperBytes().end()), "own wallpaper");
+    EXPECT_FALSE(model.loadWallpaperFile(""));
+    EXPECT_FALSE(model.loadWallpaperFile(folder.root().string()));
+    EXPECT_EQ(model.wallpaperSize(), 13);
+
+    EXPECT_EQ(model.openSkin("missing.ski"), -1);
+    EXPECT_FALSE(model.skin.hasLineTable());
+}
+
+TEST(ModelFallback, SetWallpaperStoresTheNameAndSaveWritesTheFileHere)
+{
+    TempFolder folder;
+    TempFolder pictures;
+    writeFile(pictures.path("sea.gif"), "sea bytes");
+    CurrentFolder here(folder.root());
+
+    SkinModel model;
+    model.newSkin("New skin");
+    model.setWallpaper(pictures.path("sea.gif"));
+    EXPECT_EQ(model.skin.getWallpaperName(), "sea.gif");
+    EXPECT_EQ(model.wallpaperSize(), 9);
+    EXPECT_EQ(model.saveSkin(folder.path("mine.ski")), 0);
+    EXPECT_EQ(readFile(folder.path("sea.gif")), "sea bytes");
+    EXPECT_EQ(readFile(folder.path("mine.ski")), "SKI1\n6 1015 /a/mobile/picture/sea.gif\n");
+}
+
+TEST(ModelFallback, SaveSkinReportsAFailedSave)
+{
+    TempFolder folder;
+    SkinModel model;
+    model.newSkin("New skin");
+    EXPECT_EQ(model.saveSkin(folder.path("no/such/folder/x.ski")), 1);
+    SkinModel empty;
+    EXPECT_EQ(empty.saveSkin(folder.path("x.ski")), 1);
+    EXPECT_FALSE(std::filesystem::exists(folder.path("x.ski")));
+}
+
+TEST(ModelFallback, SetPictureFromFileStoresTheFileOrReportsZero)
+{
+    TempFolder folder;
+    writeFile(folder.path("p.gif"), "GIF89a");
+    SkinModel model;
+    model.newSkin("New skin");
+    EXPECT_EQ(model.setPictureFromFile(630, folder.path("p.gif")), 1);
+    EXPECT_EQ(model.skin.lines().back(), "5 630 0 6 0\n");
+    EXPECT_EQ(model.setPictureFromFile(631, folder.path("missing.gif")), 0);
+    EXPECT_EQ(model.setPictureFromFile(631, folder.root().string()), 0);
+    SkinModel empty;
+    EXPECT_EQ(empty.setPictureFromFile(630, folder.path("p.gif")), 0);
+}
