@@ -2,6 +2,7 @@
 // and batch work on skins. Values go to stdout, errors to stderr as one line
 // "velaskin-cli: ...".
 
+#include "AllocatorTuning.h"
 #include "CliSupport.h"
 #include "DocumentCommands.h"
 #include "GifCommand.h"
@@ -64,6 +65,7 @@ std::unique_ptr<QGuiApplication> makeGuiApplication(int& argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    keepFreedPictureMemory();
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
