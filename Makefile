@@ -54,8 +54,13 @@ fuzz: setup
 	    [ -x "$$f" ] || continue; name=$$(basename $$f); \
 	    mkdir -p fuzz-corpus/$$name; echo "== $$name ($(FUZZ_TIME) s)"; \
 	    seeds=fuzz/seeds/$$name; [ -d $$seeds ] || seeds=; \
-	    $$f -max_total_time=$(FUZZ_TIME) -print_final_stats=1 fuzz-corpus/$$name $$seeds 2>&1 | tail -n 12; \
-	done
+	    if $$f -max_total_time=$(FUZZ_TIME) -print_final_stats=1 -artifact_prefix=fuzz-corpus/$$name- \
+	          fuzz-corpus/$$name $$seeds >fuzz-corpus/$$name.log 2>&1; then \
+	        grep -E "^Done|number_of_executed_units" fuzz-corpus/$$name.log; \
+	    else \
+	        tail -n 40 fuzz-corpus/$$name.log; echo "$$name found a fault (fuzz-corpus/$$name-*)"; exit 1; \
+	    fi; \
+	 done
 
 clean:
 	rm -rf build build-asan build-tsan build-bench build-fuzz

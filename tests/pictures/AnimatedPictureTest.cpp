@@ -17,22 +17,10 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-GifBuilder::Frame image(int left, int top, int width, int height, std::uint8_t fill, int delay)
-{
-    GifBuilder::Frame frame;
-    frame.left = left;
-    frame.top = top;
-    frame.width = width;
-    frame.height = height;
-    frame.fill = fill;
-    frame.delay = delay;
-    return frame;
-}
-
 // Red, then green, each shown delay hundredths of a second.
 Bytes twoFrames(int delay)
 {
-    return GifBuilder(6, 4).add(image(0, 0, 6, 4, 0, delay)).add(image(0, 0, 6, 4, 1, delay)).build();
+    return GifBuilder(6, 4).add(GifBuilder::frame(0, 0, 6, 4, 0, delay)).add(GifBuilder::frame(0, 0, 6, 4, 1, delay)).build();
 }
 
 // Runs the event loop until done() or about five seconds have passed.
@@ -76,7 +64,7 @@ TEST(AnimatedPicture, NothingHappensBeforeALoad)
 
 TEST(AnimatedPicture, StillPicturesAreDrawnOnceOverTheBackground)
 {
-    GifBuilder::Frame half = image(0, 0, 6, 5, 1, 0);
+    GifBuilder::Frame half = GifBuilder::frame(0, 0, 6, 5, 1, 0);
     half.transparentIndex = 0;
     half.pixels.assign(30, 1);
     std::fill(half.pixels.begin(), half.pixels.begin() + 12, 0); // two transparent rows
@@ -152,7 +140,7 @@ TEST(AnimatedPicture, ALoadStopsTheRunningAnimationFirst)
     ASSERT_TRUE(control.loadFromBytes(twoFrames(1)));
     control.start();
     ASSERT_TRUE(waitUntil([&control] { return pixelAt(control, 0, 0) == GifBuilder::green; }));
-    ASSERT_TRUE(control.loadFromBytes(GifBuilder(3, 3).add(image(0, 0, 3, 3, 2, 0)).build()));
+    ASSERT_TRUE(control.loadFromBytes(GifBuilder(3, 3).add(GifBuilder::frame(0, 0, 3, 3, 2, 0)).build()));
     EXPECT_FALSE(control.isAnimating());
     EXPECT_TRUE(control.start());
     EXPECT_EQ(control.snapshot().size(), QSize(3, 3));

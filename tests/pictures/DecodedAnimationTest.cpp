@@ -9,19 +9,6 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-GifBuilder::Frame image(int left, int top, int width, int height, std::uint8_t fill, int delay = 10, int disposal = 0)
-{
-    GifBuilder::Frame frame;
-    frame.left = left;
-    frame.top = top;
-    frame.width = width;
-    frame.height = height;
-    frame.fill = fill;
-    frame.delay = delay;
-    frame.disposal = disposal;
-    return frame;
-}
-
 Bytes jpeg(int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);
@@ -38,7 +25,7 @@ Bytes jpeg(int width, int height)
 TEST(DecodedAnimation, SingleFrameGifsAndOtherFormatsAreStill)
 {
     DecodedAnimation animation;
-    ASSERT_TRUE(animation.decode(GifBuilder(6, 5).add(image(0, 0, 6, 5, 1)).build()));
+    ASSERT_TRUE(animation.decode(GifBuilder(6, 5).add(GifBuilder::frame(0, 0, 6, 5, 1, 10)).build()));
     EXPECT_TRUE(animation.isGif());
     EXPECT_FALSE(animation.isAnimated());
     EXPECT_TRUE(animation.frames().empty());
@@ -59,7 +46,7 @@ TEST(DecodedAnimation, SingleFrameGifsAndOtherFormatsAreStill)
 
 TEST(DecodedAnimation, OtherGifVersionsGoToTheWholePictureDecoder)
 {
-    Bytes bytes = GifBuilder(6, 5).add(image(0, 0, 6, 5, 1)).add(image(1, 1, 2, 2, 2)).build();
+    Bytes bytes = GifBuilder(6, 5).add(GifBuilder::frame(0, 0, 6, 5, 1, 10)).add(GifBuilder::frame(1, 1, 2, 2, 2, 10)).build();
     std::copy_n("90a", 3, bytes.begin() + 3);
     DecodedAnimation animation;
     const bool decoded = animation.decode(bytes);
@@ -72,10 +59,10 @@ TEST(DecodedAnimation, OtherGifVersionsGoToTheWholePictureDecoder)
 TEST(DecodedAnimation, FramesAreCutToTheirRectangleOnTheScreen)
 {
     const Bytes bytes = GifBuilder(10, 8)
-                            .add(image(0, 0, 10, 8, 0, 5, 1))    // the whole screen, red
-                            .add(image(2, 3, 4, 2, 1, 0, 2))     // green inside
-                            .add(image(7, 6, 10, 10, 2, 65535))  // blue, larger than what is left
-                            .add(image(20, 20, 3, 3, 1, 7, 3))   // outside the screen
+                            .add(GifBuilder::frame(0, 0, 10, 8, 0, 5, 1))    // the whole screen, red
+                            .add(GifBuilder::frame(2, 3, 4, 2, 1, 0, 2))     // green inside
+                            .add(GifBuilder::frame(7, 6, 10, 10, 2, 65535))  // blue, larger than what is left
+                            .add(GifBuilder::frame(20, 20, 3, 3, 1, 7, 3))   // outside the screen
                             .build();
     DecodedAnimation animation;
     ASSERT_TRUE(animation.decode(bytes));
@@ -101,9 +88,9 @@ TEST(DecodedAnimation, FramesAreCutToTheirRectangleOnTheScreen)
 TEST(DecodedAnimation, TruncatedGifsPlayTheFramesBeforeTheBreak)
 {
     const Bytes bytes = GifBuilder(4, 4)
-                            .add(image(0, 0, 4, 4, 0))
-                            .add(image(0, 0, 4, 4, 1))
-                            .add(image(0, 0, 4, 4, 2))
+                            .add(GifBuilder::frame(0, 0, 4, 4, 0, 10))
+                            .add(GifBuilder::frame(0, 0, 4, 4, 1, 10))
+                            .add(GifBuilder::frame(0, 0, 4, 4, 2, 10))
                             .build();
     DecodedAnimation animation;
     // Cut in the middle of the last frame's pixel data.
@@ -122,7 +109,7 @@ TEST(DecodedAnimation, TruncatedGifsPlayTheFramesBeforeTheBreak)
 
 TEST(DecodedAnimation, FramesThatDoNotDecodeAreLeftOut)
 {
-    Bytes bytes = GifBuilder(4, 4).add(image(0, 0, 4, 4, 0)).add(image(0, 0, 4, 4, 1)).build();
+    Bytes bytes = GifBuilder(4, 4).add(GifBuilder::frame(0, 0, 4, 4, 0, 10)).add(GifBuilder::frame(0, 0, 4, 4, 1, 10)).build();
     bytes.pop_back(); // the trailer
     // A plain-text frame: no image for the decoder.
     const Bytes plainText{0x21, 0xF9, 0x04, 0x00, 0x05, 0x00, 0x00, 0x00, 0x21, 0x01, 0x0C, 0, 0, 0, 0, 4, 0, 4, 0, 1, 1, 0, 1, 0x01, 'x', 0x00};

@@ -23,6 +23,20 @@ public:
         std::string commentBefore;          // a comment extension after the control extension
     };
 
+    // A frame of one colour index; delay -1 writes no graphic control extension.
+    static Frame frame(int left, int top, int width, int height, std::uint8_t fill, int delay = -1, int disposal = 0)
+    {
+        Frame made;
+        made.left = left;
+        made.top = top;
+        made.width = width;
+        made.height = height;
+        made.fill = fill;
+        made.delay = delay;
+        made.disposal = disposal;
+        return made;
+    }
+
     // A screen with the global colours red, green, blue, white (background index 3).
     GifBuilder(int screenWidth, int screenHeight);
 

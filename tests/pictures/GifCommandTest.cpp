@@ -57,27 +57,15 @@ protected:
     QTemporaryDir dir;
 };
 
-GifBuilder::Frame image(int left, int top, int width, int height, int delay, int disposal)
-{
-    GifBuilder::Frame frame;
-    frame.left = left;
-    frame.top = top;
-    frame.width = width;
-    frame.height = height;
-    frame.delay = delay;
-    frame.disposal = disposal;
-    return frame;
-}
-
 } // namespace
 
 TEST_F(GifCommandTest, ListsTheFramesThatWouldPlay)
 {
     const QString path = write("anim.gif", GifBuilder(20, 10)
                                                .looping()
-                                               .add(image(0, 0, 20, 10, 10, 1))
-                                               .add(image(3, 4, 5, 6, -1, 0))
-                                               .add(image(15, 5, 10, 10, 300, 2))
+                                               .add(GifBuilder::frame(0, 0, 20, 10, 0, 10, 1))
+                                               .add(GifBuilder::frame(3, 4, 5, 6, 0, -1, 0))
+                                               .add(GifBuilder::frame(15, 5, 10, 10, 0, 300, 2))
                                                .build());
     const CliRun run = gif({path});
     EXPECT_EQ(run.code, 0) << qPrintable(run.err);
@@ -90,7 +78,7 @@ TEST_F(GifCommandTest, ListsTheFramesThatWouldPlay)
 
 TEST_F(GifCommandTest, StillPicturesAndFailures)
 {
-    const CliRun still = gif({write("still.gif", GifBuilder(7, 3).add(image(0, 0, 7, 3, 5, 0)).build())});
+    const CliRun still = gif({write("still.gif", GifBuilder(7, 3).add(GifBuilder::frame(0, 0, 7, 3, 0, 5, 0)).build())});
     EXPECT_EQ(still.code, 0);
     EXPECT_EQ(still.out, "screen 7 3\nstill\n");
 

@@ -29,31 +29,19 @@ Walk walkAll(const Bytes& bytes)
     return walk;
 }
 
-GifBuilder::Frame image(int left, int top, int width, int height, int delay = -1, int disposal = 0)
-{
-    GifBuilder::Frame frame;
-    frame.left = left;
-    frame.top = top;
-    frame.width = width;
-    frame.height = height;
-    frame.delay = delay;
-    frame.disposal = disposal;
-    return frame;
-}
-
 // Three frames behind a loop extension and a comment: one with a control
 // extension, one without, one with a comment between its control extension
 // and its image and a local colour table.
 Bytes threeFrames()
 {
-    GifBuilder::Frame last = image(0, 0, 2, 2, 0x1234, 3);
+    GifBuilder::Frame last = GifBuilder::frame(0, 0, 2, 2, 0, 0x1234, 3);
     last.commentBefore = "between";
     last.localColours = {GifBuilder::blue, GifBuilder::red};
     return GifBuilder(8, 6)
         .looping()
         .comment("made by the tests")
-        .add(image(1, 2, 3, 4, 10, 2))
-        .add(image(0, 0, 8, 6))
+        .add(GifBuilder::frame(1, 2, 3, 4, 0, 10, 2))
+        .add(GifBuilder::frame(0, 0, 8, 6, 0))
         .add(last)
         .build();
 }
