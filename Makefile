@@ -40,10 +40,10 @@ test: build
 	cd $(BUILD) && $(TEST_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) $(CTEST_ARGS)
 
 bench: setup
-	@cmake -S . -B build-bench $(GENERATOR) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake -S . -B build-bench $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DVELASKIN_TESTS=OFF >/dev/null
 	@cmake --build build-bench -j $(JOBS)
 	@set -e; for b in build-bench/bench/bench_*; do \
-	    [ -x "$$b" ] || continue; echo "== $$b"; \
+	    [ -f "$$b" ] && [ -x "$$b" ] || continue; echo "== $$b"; \
 	    (cd data && QT_QPA_PLATFORM=offscreen ../$$b); \
 	done
 
@@ -51,7 +51,7 @@ fuzz: setup
 	@CC=clang CXX=clang++ cmake -S . -B build-fuzz $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELASKIN_FUZZ=ON >/dev/null
 	@cmake --build build-fuzz -j $(JOBS)
 	@set -e; for f in build-fuzz/fuzz/fuzz_*; do \
-	    [ -x "$$f" ] || continue; name=$$(basename $$f); \
+	    [ -f "$$f" ] && [ -x "$$f" ] || continue; name=$$(basename $$f); \
 	    mkdir -p fuzz-corpus/$$name; echo "== $$name ($(FUZZ_TIME) s)"; \
 	    seeds=fuzz/seeds/$$name; [ -d $$seeds ] || seeds=; \
 	    if $$f -max_total_time=$(FUZZ_TIME) -print_final_stats=1 -artifact_prefix=fuzz-corpus/$$name- \
