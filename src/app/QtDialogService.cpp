@@ -1,6 +1,6 @@
 #include "QtDialogService.h"
 
-#include "ColourButton.h"
+#include "ColourValue.h"
 #include "ListSelectDialog.h"
 
 #include <QColorDialog>
@@ -87,8 +87,8 @@ QString QtDialogService::selectFromFolder(const QString& title, const QString& f
 
 std::optional<std::uint32_t> QtDialogService::chooseColour(std::uint32_t initial)
 {
-    const QColor chosen = QColorDialog::getColor(ColourButton::toQColor(initial), ownerWindow);
+    const QColor chosen = QColorDialog::getColor(qColorFromValue(initial), ownerWindow);
     if (!chosen.isValid())
         return std::nullopt;
-    return ColourButton::fromQColor(chosen);
+    return valueFromQColor(chosen);
 }

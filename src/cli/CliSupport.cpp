@@ -70,28 +70,37 @@ int loadSkin(SkinDocument& document, const std::string& path)
     return exitcode::done;
 }
 
+int loadDefaultSkin(SkinModel& model, const std::string& path)
+{
+    if (model.loadDefaultSkin(path) != 0)
+        return exitcode::done;
+    if (!model.defaultSkin.hasLineTable())
+        return loadSkin(model.defaultSkin, path); // says which load failure it was
+    return failWith(exitcode::cannotLoad, path + ": not accepted as a default skin (" +
+                                              std::to_string(model.defaultSkin.lineCount()) + " lines, at least " +
+                                              std::to_string(minimumDefaultSkinLines) + " needed)");
+}
+
 int loadModel(SkinModel& model, const std::string& skinPath, const std::optional<std::string>& defaultPath)
 {
     if (defaultPath) {
-        if (model.loadDefaultSkin(*defaultPath) == 0) {
-            if (!model.defaultSkin.hasLineTable())
-                return loadSkin(model.defaultSkin, *defaultPath);
-            return failWith(exitcode::cannotLoad,
-                            *defaultPath + ": not accepted as a default skin (" +
-                                std::to_string(model.defaultSkin.lineCount()) + " lines, at least " +
-                                std::to_string(minimumDefaultSkinLines) + " needed)");
-        }
+        if (const int code = loadDefaultSkin(model, *defaultPath); code != exitcode::done)
+            return code;
     }
     return loadSkin(model.skin, skinPath);
 }
 
-int saveInPlace(SkinModel& model, bool withDefault)
+int reportSave(int result, const std::string& path)
 {
-    const std::string path = model.skin.path();
-    const int result = withDefault ? model.saveSkin(path) : model.skin.save(path);
     if (result == 1)
         return failWith(exitcode::cannotSave, path + ": cannot write the skin file");
     if (result != 0)
         return failWith(exitcode::cannotSave, path + ": cannot write a picture data file");
     return exitcode::done;
+}
+
+int saveInPlace(SkinModel& model, bool withDefault)
+{
+    const std::string path = model.skin.path();
+    return reportSave(withDefault ? model.saveSkin(path) : model.skin.save(path), path);
 }

@@ -37,8 +37,13 @@ SkinArguments splitDefaultOption(const Arguments& args);
 // Loads a skin file into document; on failure prints which load failure it
 // was and returns exitcode::cannotLoad, else exitcode::done.
 int loadSkin(SkinDocument& document, const std::string& path);
+// Loads the default skin of model the way the editor does (it must hold at
+// least the minimum number of lines). Returns an exit code as loadSkin.
+int loadDefaultSkin(SkinModel& model, const std::string& path);
 // Loads the edited skin and, when given, the default skin of model the way the
 // editor does. Returns an exit code as loadSkin.
 int loadModel(SkinModel& model, const std::string& skinPath, const std::optional<std::string>& defaultPath);
+// exitcode::done for a save result of 0, else the save failure on stderr and exitcode::cannotSave.
+int reportSave(int result, const std::string& path);
 // Saves the document in place, through the model when it has a default skin.
 int saveInPlace(SkinModel& model, bool withDefault);

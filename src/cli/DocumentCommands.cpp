@@ -1,9 +1,9 @@
 #include "DocumentCommands.h"
 
+#include "PictureRecord.h"
 #include "SkinModel.h"
 
 #include <cstdio>
-#include <sstream>
 
 namespace {
 
@@ -171,19 +171,11 @@ int runNewCommand(const Arguments& args)
     if (!parsed.defaultSkin || parsed.rest.size() != 1)
         return exitcode::usage;
     SkinModel model;
-    if (model.loadDefaultSkin(*parsed.defaultSkin) == 0) {
-        SkinDocument probe;
-        if (const int code = loadSkin(probe, *parsed.defaultSkin); code != exitcode::done)
-            return code;
-        return failWith(exitcode::cannotLoad, *parsed.defaultSkin + ": not accepted as a default skin");
-    }
+    if (const int code = loadDefaultSkin(model, *parsed.defaultSkin); code != exitcode::done)
+        return code;
     model.newSkin("New skin");
     const std::string& out = parsed.rest[0];
-    const int result = model.saveSkin(out);
-    if (result != 0)
-        return failWith(exitcode::cannotSave, out + (result == 1 ? ": cannot write the skin file"
-                                                                  : ": cannot write a picture data file"));
-    return exitcode::done;
+    return reportSave(model.saveSkin(out), out);
 }
 
 int runPicturesCommand(const Arguments& args)
@@ -193,16 +185,12 @@ int runPicturesCommand(const Arguments& args)
     SkinDocument skin;
     if (const int code = loadSkin(skin, args[0]); code != exitcode::done)
         return code;
-    // Every line that starts with "5", as written: also records that point
-    // outside the data files, which the editor never reads.
+    // Every picture record as written: also records that point outside the
+    // data files, which the editor never reads.
     const auto& lines = skin.lines();
     for (int i = 1; i < skin.lineCount(); ++i) {
-        if (lines[i].empty() || lines[i][0] != '5')
-            continue;
-        std::istringstream fields(lines[i].substr(1));
-        long long id = 0, offset = 0, size = 0, file = 0;
-        if (fields >> id >> offset >> size >> file)
-            std::printf("%lld %lld %lld %lld\n", id, offset, size, file);
+        if (const auto record = PictureRecord::fromLine(lines[i]))
+            std::printf("%d %d %d %d\n", record->id, record->where.offset, record->where.size, record->where.file);
     }
     return exitcode::done;
 }

@@ -2,7 +2,6 @@
 
 #include "FileIo.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <string_view>
@@ -23,16 +22,8 @@ bool isDigit(char c)
 bool headerAccepted(std::string_view firstLine)
 {
     const std::size_t zero = firstLine.find('\0');
-    if (zero != std::string_view::npos)
-        firstLine = firstLine.substr(0, zero);
-    const std::size_t common = std::min(firstLine.size(), headerLine.size());
-    for (std::size_t i = 0; i < common; ++i) {
-        const auto a = static_cast<unsigned char>(firstLine[i]);
-        const auto b = static_cast<unsigned char>(headerLine[i]);
-        if (a != b)
-            return a > b;
-    }
-    return firstLine.size() >= headerLine.size();
+    // char_traits<char> compares as unsigned bytes, as strcmp does.
+    return firstLine.substr(0, zero).compare(headerLine) >= 0;
 }
 
 // The leading decimal number of a line that starts with a digit; false when

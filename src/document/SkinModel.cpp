@@ -2,7 +2,6 @@
 
 #include "FileIo.h"
 #include "RecordKey.h"
-#include "RecordScanner.h"
 
 #include <algorithm>
 
@@ -38,13 +37,18 @@ void SkinModel::newSkin(const std::string& name)
 {
     skin.createNew(name);
     const int header = defaultSkin.findRecord(paletteHeaderKey);
-    if (header >= 0) {
-        const auto& lines = defaultSkin.lines();
-        const std::size_t end = std::min(lines.size(), std::size_t(header) + paletteItemCount + 1);
-        for (std::size_t i = std::size_t(header); i < end; ++i)
-            skin.appendLine(lines[i]);
-    }
+    if (header >= 0)
+        copyListFromDefault(header, paletteItemCount);
     loadWallpaperFile(wallpaperPath());
+}
+
+void SkinModel::copyListFromDefault(int header, std::int32_t itemCount)
+{
+    // The header and its items, as far as the default skin holds them.
+    const auto& lines = defaultSkin.lines();
+    const std::int64_t end = std::min<std::int64_t>(std::int64_t(lines.size()), std::int64_t(header) + itemCount + 1);
+    for (std::int64_t i = header; i < end; ++i)
+        skin.appendLine(lines[std::size_t(i)]);
 }
 
 std::string SkinModel::wallpaperPath() const
@@ -131,17 +135,11 @@ int SkinModel::setListRect(const SkinRect& rect, ElementId id, int index)
     if (skin.findRecord(key.view()) >= 0)
         return 0;
     const int header = defaultSkin.findRecord(key.view());
-    if (header < 0)
-        return 0;
-    std::int32_t count = 0;
-    if (!RecordScanner(std::string_view(defaultSkin.lines()[std::size_t(header)]).substr(key.view().size())).number(count)
-        || count < 0)
+    const std::int32_t count = defaultSkin.getListCount(id);
+    if (header < 0 || count < 0)
         return 0;
     // The first edit of any item copies the header and all its items.
-    const auto& lines = defaultSkin.lines();
-    const std::size_t end = std::size_t(std::min<std::int64_t>(std::int64_t(lines.size()), std::int64_t(header) + count + 1));
-    for (std::size_t i = std::size_t(header); i < end; ++i)
-        skin.appendLine(lines[i]);
+    copyListFromDefault(header, count);
     return skin.setListRect(rect, id, index);
 }
 

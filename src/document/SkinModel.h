@@ -56,6 +56,9 @@ public:
     int linkPicture(ElementId first, ElementId second);
 
 private:
+    // Appends the default skin's list block that starts at header to skin.
+    void copyListFromDefault(int header, std::int32_t itemCount);
+
     std::string defaultSkinFolder;
     std::int32_t wallpaperByteCount = -1;
     std::vector<std::uint8_t> wallpaper;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QPushButton>
 
 #include <cstdint>
@@ -20,10 +19,6 @@ public:
     std::uint32_t colour() const { return shownColour; }
     // Stores and shows the colour; the parent is not told.
     void setColour(std::uint32_t colour);
-
-    // Conversions between the skin's 0x00BBGGRR layout and Qt colours (the top byte is ignored).
-    static QColor toQColor(std::uint32_t colour);
-    static std::uint32_t fromQColor(const QColor& colour);
 
 signals:
     // The user confirmed a new colour in the chooser.

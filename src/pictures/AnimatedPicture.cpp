@@ -1,5 +1,6 @@
 #include "AnimatedPicture.h"
 
+#include "ColourValue.h"
 #include "FramePlayer.h"
 #include "ImageDecoding.h"
 
@@ -10,17 +11,6 @@
 #include <algorithm>
 
 namespace {
-
-// Colour values are laid out 0x00BBGGRR.
-QRgb toRgb(std::uint32_t colour)
-{
-    return qRgb(int(colour & 0xFF), int(colour >> 8 & 0xFF), int(colour >> 16 & 0xFF));
-}
-
-std::uint32_t fromRgb(QRgb rgb)
-{
-    return std::uint32_t(qRed(rgb)) | std::uint32_t(qGreen(rgb)) << 8 | std::uint32_t(qBlue(rgb)) << 16;
-}
 
 QRgb paletteColour(QPalette::ColorRole role)
 {
@@ -75,7 +65,7 @@ bool AnimatedPicture::prepareSurface(int width, int height)
     {
         const std::lock_guard lock(surfaceMutex);
         surface = std::move(image);
-        background = fromRgb(paletteColour(QPalette::Button));
+        background = valueFromQColor(QColor(paletteColour(QPalette::Button)));
     }
     ready = true;
     update();
@@ -115,7 +105,7 @@ void AnimatedPicture::setBackground(std::uint32_t colour)
     {
         const std::lock_guard lock(surfaceMutex);
         background = colour;
-        surface.fill(QColor(toRgb(colour)));
+        surface.fill(qColorFromValue(colour));
     }
     update();
 }
@@ -182,7 +172,7 @@ void AnimatedPicture::animate()
             return;
         {
             const std::lock_guard lock(surfaceMutex);
-            player.advance(surface, toRgb(background));
+            player.advance(surface, qColorFromValue(background).rgb());
         }
         if (waitOrStop(FramePlayer::Wait::zero()))
             return;

@@ -1,4 +1,5 @@
 #include "ColourButton.h"
+#include "ColourValue.h"
 #include "CommonDialogs.h"
 #include "ListSelectDialog.h"
 #include "QtDialogService.h"
@@ -154,8 +155,8 @@ private slots:
 
     void colourConversionsKeepTheSkinLayout()
     {
-        QCOMPARE(ColourButton::toQColor(0xFF563412), QColor(0x12, 0x34, 0x56));
-        QCOMPARE(ColourButton::fromQColor(QColor(0x12, 0x34, 0x56)), 0x00563412u);
+        QCOMPARE(qColorFromValue(0xFF563412), QColor(0x12, 0x34, 0x56));
+        QCOMPARE(valueFromQColor(QColor(0x12, 0x34, 0x56)), 0x00563412u);
     }
 
     void customColoursStartBlack()

@@ -1,13 +1,13 @@
 // Runs velaskin-cli as a user's script would and checks its output, its exit
 // codes and the files it leaves behind.
 
+#include "GifBuilder.h"
+#include "TempFolder.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
@@ -17,33 +17,33 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using testing_support::readFile;
+using testing_support::writeFile;
+
 struct Result {
     int code = -1;
     std::string out;
     std::string err;
+
+    // The tool's own error lines (Qt may add warnings of its own).
+    std::vector<std::string> errorLines() const
+    {
+        std::vector<std::string> lines;
+        std::istringstream text(err);
+        for (std::string line; std::getline(text, line);)
+            if (line.rfind("velaskin-cli: ", 0) == 0)
+                lines.push_back(line);
+        return lines;
+    }
 };
 
-std::string readText(const fs::path& path)
+void writeBytes(const fs::path& path, const std::vector<std::uint8_t>& bytes)
 {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeText(const fs::path& path, const std::string& text)
-{
-    std::ofstream(path, std::ios::binary) << text;
+    writeFile(path, std::string(bytes.begin(), bytes.end()));
 }
 
 class Cli : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::random_device random;
-        dir = fs::temp_directory_path() / ("velaskin-cli-test-" + std::to_string(random()));
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
     // Runs the tool in the test folder with the arguments (already quoted where needed).
     Result run(const std::string& arguments)
     {
@@ -54,8 +54,8 @@ protected:
         const int status = std::system(command.c_str());
         Result result;
         result.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.out = readText(out);
-        result.err = readText(err);
+        result.out = readFile(out);
+        result.err = readFile(err);
         return result;
     }
 
@@ -73,18 +73,19 @@ protected:
         ski << "6 1015 /a/mobile/picture/wall.gif\n";
         for (int i = 0; i < 1100; ++i)
             ski << "2 " << 5000 + i << ' ' << i << '\n';
-        writeText(dir / "def.ski", ski.str());
-        writeText(dir / "def.dat", "GIF89aABCD");
+        writeFile(dir / "def.ski", ski.str());
+        writeFile(dir / "def.dat", "GIF89aABCD");
     }
 
-    fs::path dir;
+    testing_support::TempFolder folder;
+    const fs::path dir = folder.root();
 };
 
 TEST_F(Cli, InfoDescribesLinesDataFilesPicturesAndWallpaper)
 {
-    writeText(dir / "s.ski", "SKI1\n5 3 0 4 0\n5 4 0 2 1\n6 1015 /a/mobile/picture/sea.gif\n");
-    writeText(dir / "s.dat", "abcd");
-    writeText(dir / "s1.dat", "xy");
+    writeFile(dir / "s.ski", "SKI1\n5 3 0 4 0\n5 4 0 2 1\n6 1015 /a/mobile/picture/sea.gif\n");
+    writeFile(dir / "s.dat", "abcd");
+    writeFile(dir / "s1.dat", "xy");
     const Result r = run("info s.ski");
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(r.out, "lines 4\ndatafiles 2\ndata 0 4\ndata 1 2\npictures 2\nwallpaper sea.gif\n");
@@ -92,8 +93,8 @@ TEST_F(Cli, InfoDescribesLinesDataFilesPicturesAndWallpaper)
 
 TEST_F(Cli, LoadFailuresExitWithTwoAndNameFileAndReason)
 {
-    writeText(dir / "bad.ski", "ABC\n");
-    writeText(dir / "nodat.ski", "SKI1\n5 3 0 4 0\n");
+    writeFile(dir / "bad.ski", "ABC\n");
+    writeFile(dir / "nodat.ski", "SKI1\n5 3 0 4 0\n");
 
     Result r = run("info missing.ski");
     EXPECT_EQ(r.code, 2);
@@ -111,7 +112,7 @@ TEST_F(Cli, LoadFailuresExitWithTwoAndNameFileAndReason)
 TEST_F(Cli, GetPrintsMissingResultsWithoutDefaultAndFallsBackWithIt)
 {
     writeDefaultSkin();
-    writeText(dir / "s.ski", "SKI1\n1 6 1 2 3 4\n");
+    writeFile(dir / "s.ski", "SKI1\n1 6 1 2 3 4\n");
 
     EXPECT_EQ(run("get s.ski colour 595").out, "0 0 0 -1\n");
     EXPECT_EQ(run("get s.ski rect 99").out, "-1 -1 -1 -1\n");
@@ -131,8 +132,8 @@ TEST_F(Cli, GetPrintsMissingResultsWithoutDefaultAndFallsBackWithIt)
 
 TEST_F(Cli, DefaultSkinShorterThanTheMinimumIsRefused)
 {
-    writeText(dir / "short.ski", "SKI1\n2 8 1\n");
-    writeText(dir / "s.ski", "SKI1\n");
+    writeFile(dir / "short.ski", "SKI1\n2 8 1\n");
+    writeFile(dir / "s.ski", "SKI1\n");
     const Result r = run("get --default short.ski s.ski number 8");
     EXPECT_EQ(r.code, 2);
     EXPECT_NE(r.err.find("short.ski"), std::string::npos);
@@ -140,13 +141,13 @@ TEST_F(Cli, DefaultSkinShorterThanTheMinimumIsRefused)
 
 TEST_F(Cli, SetWritesTheRecordAndSavesInPlace)
 {
-    writeText(dir / "s.ski", "SKI1\n1 6 0 0 0 0\n");
+    writeFile(dir / "s.ski", "SKI1\n1 6 0 0 0 0\n");
     EXPECT_EQ(run("set s.ski rect 6 10 20 30 40").code, 0);
     EXPECT_EQ(run("set s.ski colour 12 10 20 30 0").code, 0);
     EXPECT_EQ(run("set s.ski number 8 -5").code, 0);
     EXPECT_EQ(run("set s.ski flag 594 0").code, 0);
     EXPECT_EQ(run("set s.ski wallpaper 'C:\\pics\\sea.gif'").code, 0);
-    EXPECT_EQ(readText(dir / "s.ski"), "SKI1\n1 6 10 20 29 39\n4 12 10 20 30 0\n2 8 -5\n3 594 false\n"
+    EXPECT_EQ(readFile(dir / "s.ski"), "SKI1\n1 6 10 20 29 39\n4 12 10 20 30 0\n2 8 -5\n3 594 false\n"
                                        "6 1015 /a/mobile/picture/sea.gif\n");
     EXPECT_EQ(run("get s.ski wallpaper").out, "sea.gif\n");
 }
@@ -155,27 +156,27 @@ TEST_F(Cli, RefusedSetterExitsFourAndSavesNothing)
 {
     writeDefaultSkin();
     const std::string before = "SKI1\n0 41 97\n";
-    writeText(dir / "s.ski", before);
+    writeFile(dir / "s.ski", before);
     Result r = run("set s.ski palette 1 1 2 3 0");
     EXPECT_EQ(r.code, 4);
-    EXPECT_EQ(readText(dir / "s.ski"), before);
+    EXPECT_EQ(readFile(dir / "s.ski"), before);
 
     r = run("set --default def.ski s.ski listrect 777 1 0 0 5 5");
     EXPECT_EQ(r.code, 4);
-    EXPECT_EQ(readText(dir / "s.ski"), before);
+    EXPECT_EQ(readFile(dir / "s.ski"), before);
 }
 
 TEST_F(Cli, ListRectWithDefaultCopiesTheWholeList)
 {
     writeDefaultSkin();
-    writeText(dir / "s.ski", "SKI1\n");
+    writeFile(dir / "s.ski", "SKI1\n");
     EXPECT_EQ(run("set --default def.ski s.ski listrect 300 2 5 5 15 15").code, 0);
-    EXPECT_EQ(readText(dir / "s.ski"), "SKI1\n0 300 2\n1 0 0 9 9\n1 5 5 14 14\n");
+    EXPECT_EQ(readFile(dir / "s.ski"), "SKI1\n0 300 2\n1 0 0 9 9\n1 5 5 14 14\n");
 }
 
 TEST_F(Cli, BadArgumentsAreUsageErrors)
 {
-    writeText(dir / "s.ski", "SKI1\n");
+    writeFile(dir / "s.ski", "SKI1\n");
     EXPECT_EQ(run("").code, 1);
     EXPECT_EQ(run("frobnicate s.ski").code, 1);
     EXPECT_EQ(run("get s.ski rect").code, 1);
@@ -184,7 +185,7 @@ TEST_F(Cli, BadArgumentsAreUsageErrors)
     EXPECT_EQ(run("set s.ski rect 6 1 2 3").code, 1);
     EXPECT_EQ(run("set s.ski flag 6 2").code, 1);
     EXPECT_EQ(run("new s.ski out.ski").code, 1);
-    EXPECT_EQ(readText(dir / "s.ski"), "SKI1\n");
+    EXPECT_EQ(readFile(dir / "s.ski"), "SKI1\n");
 }
 
 TEST_F(Cli, NewTakesThePaletteOfTheDefaultSkinAndWritesOnlyTheSkinFile)
@@ -199,32 +200,32 @@ TEST_F(Cli, NewTakesThePaletteOfTheDefaultSkinAndWritesOnlyTheSkinFile)
 
 TEST_F(Cli, PicturesAreListedStoredLinkedExportedAndRemoved)
 {
-    writeText(dir / "s.ski", "SKI1\n5 1 0 4 0\n5 2 4 2 0\n");
-    writeText(dir / "s.dat", "abcdxy");
-    writeText(dir / "new.gif", "GIF89a");
+    writeFile(dir / "s.ski", "SKI1\n5 1 0 4 0\n5 2 4 2 0\n");
+    writeFile(dir / "s.dat", "abcdxy");
+    writeFile(dir / "new.gif", "GIF89a");
 
     EXPECT_EQ(run("pictures s.ski").out, "1 0 4 0\n2 4 2 0\n");
     EXPECT_EQ(run("picture set s.ski 1 new.gif").code, 0);
     EXPECT_EQ(run("pictures s.ski").out, "1 0 6 0\n2 6 2 0\n");
-    EXPECT_EQ(readText(dir / "s.dat"), "GIF89axy");
+    EXPECT_EQ(readFile(dir / "s.dat"), "GIF89axy");
 
     EXPECT_EQ(run("picture link s.ski 2 9").code, 0);
     EXPECT_EQ(run("picture link s.ski 77 9").code, 4);
     EXPECT_EQ(run("pictures s.ski").out, "1 0 6 0\n2 6 2 0\n9 6 2 0\n");
 
     EXPECT_EQ(run("picture get s.ski 9 nine.bin").code, 0);
-    EXPECT_EQ(readText(dir / "nine.bin"), "xy");
+    EXPECT_EQ(readFile(dir / "nine.bin"), "xy");
     EXPECT_EQ(run("picture get s.ski 5 five.bin").code, 4);
     EXPECT_FALSE(fs::exists(dir / "five.bin"));
 
     const Result exported = run("export s.ski out");
     EXPECT_EQ(exported.code, 0) << exported.err;
-    EXPECT_EQ(readText(dir / "out" / "1.gif"), "GIF89a");
-    EXPECT_EQ(readText(dir / "out" / "9.gif"), "xy");
+    EXPECT_EQ(readFile(dir / "out" / "1.gif"), "GIF89a");
+    EXPECT_EQ(readFile(dir / "out" / "9.gif"), "xy");
 
     EXPECT_EQ(run("picture remove s.ski 2").code, 0);
     EXPECT_EQ(run("pictures s.ski").out, "1 0 6 0\n");
-    EXPECT_EQ(readText(dir / "s.dat"), "GIF89a");
+    EXPECT_EQ(readFile(dir / "s.dat"), "GIF89a");
     EXPECT_EQ(run("picture remove s.ski 2").code, 4);
     EXPECT_EQ(run("picture set s.ski 3 missing.gif").code, 4);
 }
@@ -232,13 +233,13 @@ TEST_F(Cli, PicturesAreListedStoredLinkedExportedAndRemoved)
 TEST_F(Cli, ExportWithDefaultFallsBackLikeTheImagesPage)
 {
     writeDefaultSkin();
-    writeText(dir / "s.ski", "SKI1\n5 630 0 2 0\n");
-    writeText(dir / "s.dat", "zz");
+    writeFile(dir / "s.ski", "SKI1\n5 630 0 2 0\n");
+    writeFile(dir / "s.dat", "zz");
     const Result r = run("export --default def.ski s.ski out");
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(r.out, "exported 2\n");
-    EXPECT_EQ(readText(dir / "out" / "7.gif"), "GIF89a");
-    EXPECT_EQ(readText(dir / "out" / "630.gif"), "zz");
+    EXPECT_EQ(readFile(dir / "out" / "7.gif"), "GIF89a");
+    EXPECT_EQ(readFile(dir / "out" / "630.gif"), "zz");
     EXPECT_EQ(run("export s.ski out2 630 31").code, 4);
     EXPECT_TRUE(fs::exists(dir / "out2" / "630.gif"));
 }
@@ -246,14 +247,14 @@ TEST_F(Cli, ExportWithDefaultFallsBackLikeTheImagesPage)
 TEST_F(Cli, FailedSaveExitsThreeAndLeavesEveryFileAsItWas)
 {
     const std::string before = "SKI1\n2 8 1\n";
-    writeText(dir / "s.ski", before);
-    writeText(dir / "new.gif", "GIF89a");
+    writeFile(dir / "s.ski", before);
+    writeFile(dir / "new.gif", "GIF89a");
     // A folder stands where the new data file must go.
     fs::create_directories(dir / "s.dat");
     const Result r = run("picture set s.ski 1 new.gif");
     EXPECT_EQ(r.code, 3);
     EXPECT_NE(r.err.find("s.ski"), std::string::npos) << r.err;
-    EXPECT_EQ(readText(dir / "s.ski"), before);
+    EXPECT_EQ(readFile(dir / "s.ski"), before);
     for (const auto& entry : fs::directory_iterator(dir)) {
         const std::string name = entry.path().filename().string();
         EXPECT_TRUE(name == "s.ski" || name == "s.dat" || name == "new.gif" || name == "stdout.txt" ||
@@ -267,13 +268,53 @@ TEST_F(Cli, ShippedDefaultSkinAnswersForEveryIdleScreenElement)
     const fs::path shipped = fs::path(VELASKIN_DATA_DIR) / "Default" / "Vela" / "Vela.ski";
     if (!fs::exists(shipped))
         GTEST_SKIP() << "no shipped default skin";
-    writeText(dir / "s.ski", "SKI1\n");
+    writeFile(dir / "s.ski", "SKI1\n");
     const std::string def = "'" + shipped.string() + "'";
     EXPECT_NE(run("get --default " + def + " s.ski rect 570").out, "-1 -1 -1 -1\n");
     EXPECT_NE(run("get --default " + def + " s.ski palette 1").out, "0 0 0 -1\n");
     const Result exported = run("export --default " + def + " s.ski out 7 630 652");
     EXPECT_EQ(exported.code, 0) << exported.err;
-    EXPECT_EQ(readText(dir / "out" / "630.gif"), readText(dir / "out" / "652.gif"));
+    EXPECT_EQ(readFile(dir / "out" / "630.gif"), readFile(dir / "out" / "652.gif"));
+}
+
+TEST_F(Cli, GifListsTheFramesThatWouldPlay)
+{
+    writeBytes(dir / "anim.gif", GifBuilder(20, 10)
+                                     .looping()
+                                     .add(GifBuilder::frame(0, 0, 20, 10, 0, 10, 1))
+                                     .add(GifBuilder::frame(3, 4, 5, 6, 0, -1, 0))
+                                     .add(GifBuilder::frame(15, 5, 10, 10, 0, 300, 2))
+                                     .build());
+    const Result r = run("gif anim.gif");
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, "screen 20 10\n"
+                     "frames 3\n"
+                     "frame 0 0 0 20 10 10 1\n"
+                     "frame 1 3 4 5 6 -1 0\n"
+                     "frame 2 15 5 10 10 300 2\n");
+}
+
+TEST_F(Cli, GifOfStillPicturesAndFailures)
+{
+    writeBytes(dir / "still.gif", GifBuilder(7, 3).add(GifBuilder::frame(0, 0, 7, 3, 0, 5, 0)).build());
+    const Result still = run("gif still.gif");
+    EXPECT_EQ(still.code, 0);
+    EXPECT_EQ(still.out, "screen 7 3\nstill\n");
+
+    writeBytes(dir / "garbage.gif", {'G', 'I', 'F', '8', '9', 'a', 1, 2, 3});
+    const Result broken = run("gif garbage.gif");
+    EXPECT_EQ(broken.code, 4);
+    EXPECT_TRUE(broken.out.empty());
+    ASSERT_EQ(broken.errorLines().size(), 1u) << broken.err;
+    EXPECT_EQ(broken.errorLines()[0].rfind("velaskin-cli: garbage.gif: ", 0), 0u);
+
+    const Result absent = run("gif missing.gif");
+    EXPECT_EQ(absent.code, 4);
+    ASSERT_EQ(absent.errorLines().size(), 1u) << absent.err;
+    EXPECT_EQ(absent.errorLines()[0].rfind("velaskin-cli: missing.gif: ", 0), 0u);
+
+    EXPECT_EQ(run("gif").code, 1);
+    EXPECT_EQ(run("gif garbage.gif garbage.gif").code, 1);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The small raster, GIF and skin-writing module the generators are built on.
 
 #include "GifProbe.h"
+#include "TempFolder.h"
 
 #include "GifWriter.h"
 #include "Palette.h"
@@ -10,11 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -27,14 +25,6 @@ Palette threeColours()
     palette.add({0, 0, 0});
     palette.add({255, 255, 255});
     return palette;
-}
-
-std::string readText(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 } // namespace
@@ -158,15 +148,8 @@ TEST(Paint, DitheredRampsUseOnlyTheirOwnEntries)
 
 class SkinWriterTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        folder = fs::temp_directory_path()
-            / ("velaskin-writer-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) + "-"
-               + std::to_string(::getpid()));
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
-    fs::path folder;
+    testing_support::TempFolder temp;
+    const fs::path folder = temp.root();
 };
 
 TEST_F(SkinWriterTest, WritesRecordsInclusiveAndPicturesEndToEnd)
@@ -183,7 +166,7 @@ TEST_F(SkinWriterTest, WritesRecordsInclusiveAndPicturesEndToEnd)
     skin.rectList(300, {{0, 0, 10, 10}, {10, 10, 10, 10}});
     skin.wallpaper("sea.gif", {'W'});
     skin.write(folder.string(), "k");
-    EXPECT_EQ(readText(folder / "k.ski"), "SKI1\n"
+    EXPECT_EQ(testing_support::readFile(folder / "k.ski"), "SKI1\n"
                                           "1 6 10 20 29 39\n"
                                           "4 12 10 20 30 0\n"
                                           "2 8 -5\n"
@@ -196,9 +179,9 @@ TEST_F(SkinWriterTest, WritesRecordsInclusiveAndPicturesEndToEnd)
                                           "1 0 0 9 9\n"
                                           "1 10 10 19 19\n"
                                           "6 1015 /a/mobile/picture/sea.gif\n");
-    EXPECT_EQ(readText(folder / "k.dat"), "GIF1GIF");
-    EXPECT_EQ(readText(folder / "k1.dat"), "GIF22");
-    EXPECT_EQ(readText(folder / "sea.gif"), "W");
+    EXPECT_EQ(testing_support::readFile(folder / "k.dat"), "GIF1GIF");
+    EXPECT_EQ(testing_support::readFile(folder / "k1.dat"), "GIF22");
+    EXPECT_EQ(testing_support::readFile(folder / "sea.gif"), "W");
     EXPECT_EQ(skin.pictureCount(), 4);
 }
 

@@ -2,6 +2,7 @@
 // editor, the preview and the images page rely on being there.
 
 #include "GifProbe.h"
+#include "TempFolder.h"
 
 #include "SkinModel.h"
 
@@ -318,7 +319,7 @@ TEST_F(DefaultSkin, WallpaperLiesBesideTheSkin)
     ASSERT_FALSE(name.empty());
     EXPECT_EQ(model->wallpaperPath(), model->defaultFolder() + name);
     ASSERT_TRUE(fs::exists(skinFolder + name));
-    const GifProbe gif = GifProbe::inspect(readFileBytes(skinFolder + name));
+    const GifProbe gif = GifProbe::inspect(testing_support::readFileBytes(skinFolder + name));
     EXPECT_EQ(gif.version, "GIF89a");
     ASSERT_TRUE(gif.decoded) << gif.error;
     EXPECT_EQ(gif.width, 176);

@@ -2,6 +2,7 @@
 // committed files byte for byte (same bytes on every run and machine).
 
 #include "GifProbe.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -10,24 +11,13 @@
 #include <set>
 #include <string>
 
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-class TempFolder {
-public:
-    TempFolder()
-    {
-        const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-        path = fs::temp_directory_path() / ("velaskin-data-" + std::string(info->name()) + "-" + std::to_string(::getpid()));
-        fs::remove_all(path);
-        fs::create_directories(path);
-    }
-    ~TempFolder() { fs::remove_all(path); }
-    fs::path path;
-};
+using testing_support::readFileBytes;
+using testing_support::TempFolder;
 
 int run(const std::string& program, const fs::path& folder)
 {
@@ -56,24 +46,24 @@ void expectSameBytes(const fs::path& generated, const fs::path& committed)
 TEST(Generators, DefaultSkinIsReproducedByteForByte)
 {
     TempFolder out;
-    ASSERT_EQ(run(MAKE_DEFAULT_SKIN, out.path), 0);
+    ASSERT_EQ(run(MAKE_DEFAULT_SKIN, out.root()), 0);
     const fs::path shipped = fs::path(VELASKIN_DATA_DIR) / "Default" / "Vela";
-    const auto names = fileNames(out.path);
+    const auto names = fileNames(out.root());
     EXPECT_EQ(names, (std::set<std::string>{"Vela.ski", "Vela.dat", "Vela1.dat", "VelaWall.gif"}));
     EXPECT_EQ(fileNames(shipped), names) << "the shipped folder holds other files than the generator writes";
     for (const auto& name : names)
-        expectSameBytes(out.path / name, shipped / name);
+        expectSameBytes(out.root() / name, shipped / name);
 }
 
 TEST(Generators, ProgramArtworkIsReproducedByteForByte)
 {
     TempFolder out;
-    ASSERT_EQ(run(MAKE_RESOURCES, out.path), 0);
-    const auto names = fileNames(out.path);
+    ASSERT_EQ(run(MAKE_RESOURCES, out.root()), 0);
+    const auto names = fileNames(out.root());
     EXPECT_EQ(names, (std::set<std::string>{"velaskin-32.gif", "velaskin-16.gif", "toolbar-new.gif", "toolbar-open.gif",
                                             "toolbar-save.gif", "toolbar-about.gif", "statusbar.gif"}));
     for (const auto& name : names)
-        expectSameBytes(out.path / name, fs::path(VELASKIN_RESOURCES_DIR) / name);
+        expectSameBytes(out.root() / name, fs::path(VELASKIN_RESOURCES_DIR) / name);
 }
 
 TEST(Generators, RefuseAMissingOutputFolderArgument)

@@ -58,9 +58,3 @@ GifProbe GifProbe::inspect(std::span<const std::uint8_t> bytes)
     DGifCloseFile(gif, &error);
     return probe;
 }
-
-std::vector<std::uint8_t> readFileBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}

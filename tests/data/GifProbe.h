@@ -29,5 +29,3 @@ struct GifProbe {
 
     static GifProbe inspect(std::span<const std::uint8_t> bytes);
 };
-
-std::vector<std::uint8_t> readFileBytes(const std::string& path);
