@@ -10,8 +10,8 @@ class QListWidget;
 class QPushButton;
 
 // A modal list of the entries of one folder: in file mode the "*.lng" files,
-// in folder mode the subfolders. OK needs a selected entry; without one the
-// dialog stays open.
+// in folder mode the subfolders; hidden entries (names starting with ".") are
+// left out. OK is enabled only while an entry is selected.
 class ListSelectDialog : public QDialog {
     Q_OBJECT
 
@@ -20,6 +20,8 @@ public:
 
     ListSelectDialog(const QString& title, const QString& folder, Mode mode, QWidget* parent = nullptr);
 
+    // Selects the entry named name when it is listed (the current language or default skin).
+    void selectEntry(const QString& name);
     // The chosen entry's text; "" until the dialog was closed with OK.
     QString selection() const { return chosen; }
     // The listed entries, in list order.
@@ -32,7 +34,6 @@ public:
 
 private:
     QListWidget* list;
-    QPushButton* okButton;
-    QPushButton* cancelButton;
+    QPushButton* okButton = nullptr;
     QString chosen;
 };

@@ -5,20 +5,25 @@
 #include "CommonDialogs.h"
 #include "DialogService.h"
 #include "ElementPage.h"
+#include "FileIo.h"
 #include "FocusRect.h"
 #include "ImagesPage.h"
 #include "ProgramIcon.h"
+#include "SkinFileFormat.h"
 #include "VelaSkinResources.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QKeySequence>
 #include <QLayout>
 #include <QMenuBar>
 #include <QTabWidget>
 #include <QToolBar>
 
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -28,6 +33,13 @@ namespace {
 constexpr QSize clientSize(725, 400);
 constexpr QRect tabPlace(10, 11, 704, 377);
 constexpr QSize toolbarImageSize(18, 21);
+
+// Interface texts of the shell beyond the menu.
+constexpr int localeText = 0;            // the language's name for Qt's own texts ("de")
+constexpr int cannotOpenText = 10;
+constexpr int allFilesText = 106;        // file dialogs: the filter of every file
+constexpr int replaceOtherFileText = 107; // Save As writes another file than the one named
+constexpr int cannotSaveText = 108;
 
 std::string localPath(const QString& path)
 {
@@ -104,6 +116,21 @@ void MainWindow::buildMenu()
     connect(addCommand(nullptr, commandRefresh, QStringLiteral("Refresh")), &QAction::triggered, this,
             &MainWindow::refresh);
     connect(addCommand(nullptr, commandAbout, QStringLiteral("About")), &QAction::triggered, this, &MainWindow::about);
+
+    // The platform's standard keys; where it has none (Save As outside GNOME
+    // and macOS), the keys most editors use.
+    const std::tuple<Command, QKeySequence::StandardKey, QKeyCombination> shortcuts[] = {
+        {commandNew, QKeySequence::New, Qt::CTRL | Qt::Key_N},
+        {commandOpen, QKeySequence::Open, Qt::CTRL | Qt::Key_O},
+        {commandSave, QKeySequence::Save, Qt::CTRL | Qt::Key_S},
+        {commandSaveAs, QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S},
+    };
+    for (const auto& [command, key, common] : shortcuts) {
+        QAction* action = actions.at(command);
+        action->setShortcuts(key);
+        if (action->shortcuts().isEmpty())
+            action->setShortcut(QKeySequence(common));
+    }
 }
 
 QAction* MainWindow::commandAction(Command command) const
@@ -164,7 +191,11 @@ bool MainWindow::initialise()
 
 bool MainWindow::loadLanguage(const QString& fileName)
 {
-    return language.load(localPath(languageFolder + fileName));
+    const bool loaded = language.load(localPath(languageFolder + fileName));
+    // Qt's dialogs follow: an empty table (nothing loaded) means English.
+    const QString locale = text(localeText).trimmed();
+    qtTexts.use(locale == QLatin1String(LanguageTable::missingText) ? QString() : locale);
+    return loaded;
 }
 
 bool MainWindow::applyMenuTexts()
@@ -245,23 +276,39 @@ void MainWindow::newSkin()
     rebuildPages();
 }
 
+FileQuestion MainWindow::skinFileQuestion() const
+{
+    // The folder of the skin being edited; a new skin has none yet.
+    QString folder = fromLocalPath(folderPart(model.skin.path()));
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = QDir::currentPath();
+    return {folder, text(allFilesText)};
+}
+
 void MainWindow::openSkin()
 {
-    const QString path = askFileName(false, fileNameFullPath, {QStringLiteral("ski")});
-    if (path.isEmpty())
-        return;
-    setWindowTitle(path);
+    const QString path = askFileName(false, fileNameFullPath, {QStringLiteral("ski")}, skinFileQuestion());
+    if (!path.isEmpty())
+        openSkinFile(path);
+}
+
+bool MainWindow::openSkinFile(const QString& path)
+{
+    // A file that does not load leaves the skin, its pages and the title as they were.
     if (model.openSkin(localPath(path)) == -1) {
-        showMessage(text(10), DialogService::Icon::Error);
-        return;
+        showMessage(text(cannotOpenText), DialogService::Icon::Error);
+        return false;
     }
+    setWindowTitle(path);
     rebuildPages();
+    return true;
 }
 
 void MainWindow::saveSkin()
 {
     const QString path = fromLocalPath(model.skin.path());
-    if (path == newSkinName()) {
+    // Nothing opened yet, or a new skin without a file: ask where it goes.
+    if (!model.skin.hasLineTable() || path == newSkinName()) {
         saveSkinAs();
         return;
     }
@@ -270,17 +317,33 @@ void MainWindow::saveSkin()
 
 void MainWindow::saveSkinAs()
 {
-    const QString path = askFileName(true, fileNameFullPath, {QStringLiteral("ski")});
-    if (path.isEmpty())
+    const QString path = askFileName(true, fileNameFullPath, {QStringLiteral("ski")}, skinFileQuestion());
+    if (path.isEmpty() || !mayReplaceUnnamedFile(path))
         return;
-    writeSkin(path);
-    setWindowTitle(path);
+    // The title names the file that was written, and only once it was.
+    if (writeSkin(path))
+        setWindowTitle(fromLocalPath(model.skin.path()));
 }
 
-void MainWindow::writeSkin(const QString& path)
+bool MainWindow::mayReplaceUnnamedFile(const QString& chosen)
 {
-    if (model.saveSkin(localPath(path)) != 0)
-        showMessage(QStringLiteral("Can't save skin ") + path, DialogService::Icon::Error);
+    // A skin is always written as a ".ski" file: "x.bak" writes "x.ski".
+    const QString written = fromLocalPath(SkinFileFormat::savedSkinPath(localPath(chosen)));
+    if (written == chosen || !QFileInfo::exists(written))
+        return true;
+    const DialogService::Answer answer =
+        DialogService::current().showMessage(text(replaceOtherFileText) + QLatin1Char('\n') + written,
+                                             DialogService::programCaption(), DialogService::Icon::Question,
+                                             DialogService::Buttons::YesNo);
+    return answer == DialogService::Answer::Yes;
+}
+
+bool MainWindow::writeSkin(const QString& path)
+{
+    if (model.saveSkin(localPath(path)) == 0)
+        return true;
+    showMessage(text(cannotSaveText) + QLatin1Char(' ') + path, DialogService::Icon::Error);
+    return false;
 }
 
 void MainWindow::toggleFocusRect()
@@ -323,7 +386,8 @@ bool MainWindow::selectLanguage()
         title = QStringLiteral("Select Language");
     const QString previous = AppSettings::languageFile();
 
-    const QString chosen = DialogService::current().selectFromFolder(title, languageFolder, DialogService::ListMode::Files);
+    const QString chosen =
+        DialogService::current().selectFromFolder(title, languageFolder, DialogService::ListMode::Files, previous);
     if (chosen.isEmpty())
         return false;
 
@@ -344,11 +408,11 @@ bool MainWindow::selectLanguage()
 
 bool MainWindow::selectDefaultSkin()
 {
-    const QString chosen =
-        DialogService::current().selectFromFolder(text(205), defaultSkinsFolder, DialogService::ListMode::Folders);
+    const QString previous = AppSettings::defaultSkinName();
+    const QString chosen = DialogService::current().selectFromFolder(text(205), defaultSkinsFolder,
+                                                                     DialogService::ListMode::Folders, previous);
     if (chosen.isEmpty())
         return false;
-    const QString previous = AppSettings::defaultSkinName();
 
     if (model.loadDefaultSkin(localPath(defaultSkinPath(chosen))) == 1) {
         AppSettings::setDefaultSkinName(chosen);

@@ -3,6 +3,7 @@
 #include "ElementPage.h"
 #include "ImagesPage.h"
 #include "LanguageTable.h"
+#include "QtTranslations.h"
 #include "SkinModel.h"
 
 #include <QMainWindow>
@@ -15,6 +16,7 @@ class QAction;
 class QMenu;
 class QTabWidget;
 class QToolBar;
+struct FileQuestion;
 
 // The program's only window: menu, toolbar and the two pages in a tab
 // control. It owns the edited skin with its default skin and the language
@@ -56,6 +58,9 @@ public:
     // The commands.
     void newSkin();
     void openSkin();
+    // Open without the file question (also for a skin named on the command
+    // line): false, with the message of a failed Open, when it does not load.
+    bool openSkinFile(const QString& path);
     void saveSkin();
     void saveSkinAs();
     void chooseDefaultSkin() { selectDefaultSkin(); }
@@ -67,6 +72,7 @@ public:
     QAction* commandAction(Command command) const;
     SkinModel& skinModel() { return model; }
     LanguageTable& languageTable() { return language; }
+    const QtTranslations& qtTranslations() const { return qtTexts; }
     QTabWidget* tabWidget() const { return tabs; }
     QToolBar* toolBar() const { return toolbar; }
     int pageCount() const { return pages; }
@@ -90,11 +96,14 @@ private:
     QString defaultSkinPath(const QString& name) const;
     bool loadLanguage(const QString& fileName);
     void applyLanguageChange();
-    void writeSkin(const QString& path);
+    bool writeSkin(const QString& path);
+    FileQuestion skinFileQuestion() const;
+    bool mayReplaceUnnamedFile(const QString& chosen);
 
     QString defaultSkinsFolder;
     QString languageFolder;
     LanguageTable language;
+    QtTranslations qtTexts;
     SkinModel model;
     QPointer<ElementPage> elementPageWidget;
     QPointer<ImagesPage> imagesPageWidget;

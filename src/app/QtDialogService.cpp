@@ -47,17 +47,27 @@ QtDialogService::QtDialogService(QWidget* owner) : ownerWindow(owner)
 DialogService::Answer QtDialogService::showMessage(const QString& text, const QString& caption, Icon icon,
                                                    Buttons buttons)
 {
-    const QMessageBox::StandardButtons shown =
-        buttons == Buttons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok;
+    QMessageBox::StandardButtons shown = QMessageBox::Ok;
+    QMessageBox::StandardButton yes = QMessageBox::Ok;
+    if (buttons == Buttons::OkCancel) {
+        shown = QMessageBox::Ok | QMessageBox::Cancel;
+    } else if (buttons == Buttons::YesNo) {
+        shown = QMessageBox::Yes | QMessageBox::No;
+        yes = QMessageBox::Yes;
+    }
     QMessageBox box(messageIcon(icon), caption, text, shown, ownerWindow);
-    box.setDefaultButton(QMessageBox::Ok);
-    return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
+    // A question that replaces something defaults to the harmless answer.
+    box.setDefaultButton(buttons == Buttons::YesNo ? QMessageBox::No : QMessageBox::Ok);
+    return box.exec() == yes ? Answer::Ok : Answer::Cancel;
 }
 
-QString QtDialogService::askFileName(bool forSaving, const QStringList& filters, const QString& defaultSuffix)
+QString QtDialogService::askFileName(bool forSaving, const QStringList& filters, const QString& defaultSuffix,
+                                     const QString& startFolder)
 {
     QFileDialog dialog(ownerWindow);
     dialog.setNameFilters(filters);
+    if (!startFolder.isEmpty())
+        dialog.setDirectory(startFolder);
     if (forSaving) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
@@ -77,9 +87,11 @@ QString QtDialogService::browseForFolder()
     return QFileDialog::getExistingDirectory(ownerWindow, QString());
 }
 
-QString QtDialogService::selectFromFolder(const QString& title, const QString& folder, ListMode mode)
+QString QtDialogService::selectFromFolder(const QString& title, const QString& folder, ListMode mode,
+                                          const QString& current)
 {
     ListSelectDialog dialog(title, folder, mode, ownerWindow);
+    dialog.selectEntry(current);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.selection();

@@ -13,9 +13,11 @@ public:
     void setOwner(QWidget* owner) { ownerWindow = owner; }
 
     Answer showMessage(const QString& text, const QString& caption, Icon icon, Buttons buttons) override;
-    QString askFileName(bool forSaving, const QStringList& filters, const QString& defaultSuffix) override;
+    QString askFileName(bool forSaving, const QStringList& filters, const QString& defaultSuffix,
+                        const QString& startFolder) override;
     QString browseForFolder() override;
-    QString selectFromFolder(const QString& title, const QString& folder, ListMode mode) override;
+    QString selectFromFolder(const QString& title, const QString& folder, ListMode mode,
+                             const QString& current) override;
     std::optional<std::uint32_t> chooseColour(std::uint32_t initial) override;
 
 private:

@@ -5,6 +5,8 @@
 #include "ProgramIcon.h"
 #include "QtDialogService.h"
 
+#include <QFileInfo>
+
 SkinApp::SkinApp(int& argc, char** argv) : QApplication(argc, argv)
 {
     setWindowIcon(programIcon());
@@ -17,10 +19,22 @@ int SkinApp::start()
 
     MainWindow window;
     dialogs.setOwner(&window);
-    // A start-up that asked to close (no language, no default skin) ends the
-    // program without showing the window.
-    if (!window.initialise() || window.closeRequested())
+    if (!prepareWindow(window, arguments()))
         return 0;
     window.show();
     return exec();
+}
+
+bool SkinApp::prepareWindow(MainWindow& window, const QStringList& arguments)
+{
+    // A start-up that asked to close (no language, no default skin) ends the
+    // program without showing the window.
+    if (!window.initialise() || window.closeRequested())
+        return false;
+    // Opened once the language and the default skin are in place; one that
+    // does not load is reported as by Open, and the editor starts empty.
+    const QString skin = arguments.value(1);
+    if (!skin.isEmpty())
+        window.openSkinFile(QFileInfo(skin).absoluteFilePath());
+    return true;
 }

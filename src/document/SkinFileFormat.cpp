@@ -112,4 +112,9 @@ std::string saveBaseName(const std::string& path)
     return dot == std::string::npos ? path : path.substr(0, dot);
 }
 
+std::string savedSkinPath(const std::string& path)
+{
+    return saveBaseName(path) + ".ski";
+}
+
 } // namespace SkinFileFormat

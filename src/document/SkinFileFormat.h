@@ -37,5 +37,7 @@ std::string loadBaseName(const std::string& path);
 // The base name of a skin being saved: its path up to its last "." (the whole
 // path when it has none).
 std::string saveBaseName(const std::string& path);
+// The skin file that saving to path writes: its save base name + ".ski".
+std::string savedSkinPath(const std::string& path);
 
 } // namespace SkinFileFormat

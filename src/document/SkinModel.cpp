@@ -2,8 +2,11 @@
 
 #include "FileIo.h"
 #include "RecordKey.h"
+#include "SkinFileFormat.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 namespace {
 constexpr std::string_view paletteHeaderKey = "0 41 98";
@@ -11,8 +14,12 @@ constexpr std::string_view paletteHeaderKey = "0 41 98";
 
 int SkinModel::openSkin(const std::string& path)
 {
-    if (skin.load(path) != 0)
+    // Loaded aside: a file that does not load leaves the edited skin as it was.
+    SkinDocument opened;
+    if (opened.load(path) != 0)
         return -1;
+    skin = std::move(opened);
+    dropWallpaper();
     loadWallpaperFile(wallpaperPath());
     return 0;
 }
@@ -29,8 +36,11 @@ int SkinModel::loadDefaultSkin(const std::string& path)
 
 int SkinModel::saveSkin(const std::string& path)
 {
-    writeWallpaperFile();
-    return skin.save(path);
+    const int result = skin.save(path);
+    // Only a saved skin takes its wallpaper along, into the folder it now lies in.
+    if (result == 0)
+        writeWallpaperFile();
+    return result;
 }
 
 void SkinModel::newSkin(const std::string& name)
@@ -39,6 +49,7 @@ void SkinModel::newSkin(const std::string& name)
     const int header = defaultSkin.findRecord(paletteHeaderKey);
     if (header >= 0)
         copyListFromDefault(header, paletteItemCount);
+    dropWallpaper();
     loadWallpaperFile(wallpaperPath());
 }
 
@@ -53,10 +64,17 @@ void SkinModel::copyListFromDefault(int header, std::int32_t itemCount)
 
 std::string SkinModel::wallpaperPath() const
 {
-    std::string name = skin.getWallpaperName();
-    if (!name.empty())
-        return name;
-    return defaultSkinFolder + defaultSkin.getWallpaperName();
+    const std::string name = skin.getWallpaperName();
+    if (name.empty()) {
+        const std::string defaultName = defaultSkin.getWallpaperName();
+        return defaultName.empty() ? std::string() : defaultSkinFolder + defaultName;
+    }
+    // A new skin has no folder yet: its wallpaper is looked for in the working folder.
+    const std::string besideSkin = folderPart(skin.path()) + name;
+    std::error_code error;
+    if (besideSkin != name && std::filesystem::is_regular_file(besideSkin, error))
+        return besideSkin;
+    return name;
 }
 
 bool SkinModel::loadWallpaperFile(const std::string& path)
@@ -69,14 +87,39 @@ bool SkinModel::loadWallpaperFile(const std::string& path)
         return false;
     wallpaper = std::move(bytes);
     wallpaperByteCount = static_cast<std::int32_t>(size);
+    wallpaperSource = fileNamePart(path);
     return true;
+}
+
+void SkinModel::dropWallpaper()
+{
+    std::vector<std::uint8_t>().swap(wallpaper);
+    wallpaperByteCount = -1;
+    wallpaperSource.clear();
+}
+
+bool SkinModel::isSkinsOwnFile(const std::string& path) const
+{
+    if (path == skin.path())
+        return true;
+    const std::string base = SkinFileFormat::loadBaseName(skin.path());
+    for (int file = 0; file < skin.dataFileCount(); ++file) {
+        if (path == SkinFileFormat::dataFileName(base, file))
+            return true;
+    }
+    return false;
 }
 
 void SkinModel::writeWallpaperFile()
 {
     const std::string name = skin.getWallpaperName();
-    if (!name.empty() && wallpaperByteCount > 0)
-        writeWholeFile(wallpaper, name);
+    // Bytes read for another name (an unreadable wallpaper leaves the old
+    // bytes in place) are not this skin's wallpaper.
+    if (name.empty() || wallpaperByteCount <= 0 || name != wallpaperSource)
+        return;
+    const std::string target = folderPart(skin.path()) + name;
+    if (!isSkinsOwnFile(target))
+        writeWholeFile(wallpaper, target);
 }
 
 void SkinModel::setWallpaper(const std::string& fullPath)

@@ -25,14 +25,24 @@ public:
     std::int32_t wallpaperSize() const { return wallpaperByteCount; }
     const std::vector<std::uint8_t>& wallpaperBytes() const { return wallpaper; }
 
-    int openSkin(const std::string& path);         // 0; -1 when the skin cannot be loaded
+    // 0; -1 when the file does not load, and then skin and wallpaper stay as they were.
+    int openSkin(const std::string& path);
     int loadDefaultSkin(const std::string& path);  // 1 loaded and accepted; 0 otherwise
     // The result of saving skin (0 saved, 1 or 2 as SkinDocument::save), so
-    // that the shell can tell the user about a failed save.
+    // that the shell can tell the user about a failed save. After a save the
+    // wallpaper file is written beside the saved ".ski" file.
     int saveSkin(const std::string& path);
     void newSkin(const std::string& name);
+    // Where the wallpaper is read from. The skin's own wallpaper (a bare file
+    // name) lies beside the skin's file; skins of older versions kept it in the
+    // working folder, where it is looked for next. A skin without a wallpaper
+    // shows the default skin's, from the default skin's folder.
     std::string wallpaperPath() const;
+    // True when the file was read into wallpaperBytes; otherwise they stay as they were.
     bool loadWallpaperFile(const std::string& path);
+    // Writes the wallpaper bytes under the skin's wallpaper name into the
+    // folder of the skin's file, but only bytes that were read for that name,
+    // and never over the skin's own ".ski" or data files.
     void writeWallpaperFile();
     void setWallpaper(const std::string& fullPath);
 
@@ -58,8 +68,13 @@ public:
 private:
     // Appends the default skin's list block that starts at header to skin.
     void copyListFromDefault(int header, std::int32_t itemCount);
+    // Forgets the wallpaper bytes, so that no other skin's wallpaper is shown or saved.
+    void dropWallpaper();
+    // True when path names the skin file or one of its data files.
+    bool isSkinsOwnFile(const std::string& path) const;
 
     std::string defaultSkinFolder;
     std::int32_t wallpaperByteCount = -1;
     std::vector<std::uint8_t> wallpaper;
+    std::string wallpaperSource; // file name the bytes were read from
 };

@@ -4,19 +4,22 @@
 
 #include <QFileInfo>
 
-QStringList fileFilters(const QStringList& extensions)
+QStringList fileFilters(const QStringList& extensions, const QString& allFilesText)
 {
     QStringList filters;
     for (const QString& extension : extensions)
         filters << QStringLiteral("%1 files (*.%1)").arg(extension);
+    if (!allFilesText.isEmpty())
+        filters << allFilesText + QStringLiteral(" (*)");
     return filters;
 }
 
-QString askFileName(bool forSaving, int kind, const QStringList& extensions)
+QString askFileName(bool forSaving, int kind, const QStringList& extensions, const FileQuestion& question)
 {
     // The dialog appends only the first of several extensions to a bare name.
     const QString defaultSuffix = extensions.isEmpty() ? QString() : extensions.front();
-    const QString chosen = DialogService::current().askFileName(forSaving, fileFilters(extensions), defaultSuffix);
+    const QString chosen = DialogService::current().askFileName(
+        forSaving, fileFilters(extensions, question.allFilesText), defaultSuffix, question.startFolder);
     if (chosen.isEmpty())
         return {};
 

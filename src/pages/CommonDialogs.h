@@ -11,14 +11,21 @@ enum FileNameKind : int {
     fileNameFullPath = 4,    // the only kind the program itself uses
 };
 
-// One file-dialog filter per extension, in order: "ski files (*.ski)".
-QStringList fileFilters(const QStringList& extensions);
+// Where a file question starts, and whether it also offers every file.
+struct FileQuestion {
+    QString startFolder;  // "": the dialog's own choice
+    QString allFilesText; // the display text of a last filter "(*)"; "": no such filter
+};
+
+// One file-dialog filter per extension, in order: "ski files (*.ski)"; then
+// "All files (*)" when allFilesText is "All files".
+QStringList fileFilters(const QStringList& extensions, const QString& allFilesText = {});
 
 // The open or save file question over the given extensions (without dots).
 // The save variant appends the first extension to a typed name that has none;
 // an existing file is overwritten without a question. "" when cancelled, and
 // for a kind not listed in FileNameKind.
-QString askFileName(bool forSaving, int kind, const QStringList& extensions);
+QString askFileName(bool forSaving, int kind, const QStringList& extensions, const FileQuestion& question = {});
 
 // The folder question: true and the folder's path when one was chosen;
 // false and an empty path when cancelled.

@@ -13,9 +13,9 @@ public:
         std::fprintf(stderr, "%s: %s\n", qPrintable(caption), qPrintable(text.trimmed()));
         return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
     }
-    QString askFileName(bool, const QStringList&, const QString&) override { return {}; }
+    QString askFileName(bool, const QStringList&, const QString&, const QString&) override { return {}; }
     QString browseForFolder() override { return {}; }
-    QString selectFromFolder(const QString&, const QString&, ListMode) override { return {}; }
+    QString selectFromFolder(const QString&, const QString&, ListMode, const QString&) override { return {}; }
     std::optional<std::uint32_t> chooseColour(std::uint32_t) override { return std::nullopt; }
 };
 

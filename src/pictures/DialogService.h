@@ -13,8 +13,8 @@
 class DialogService {
 public:
     enum class Icon { None, Information, Exclamation, Error, Question };
-    enum class Buttons { Ok, OkCancel };
-    enum class Answer { Ok, Cancel };
+    enum class Buttons { Ok, OkCancel, YesNo };
+    enum class Answer { Ok, Cancel, Yes = Ok, No = Cancel };
     enum class ListMode { Files, Folders }; // "*.lng" files, or the subfolders
 
     virtual ~DialogService() = default;
@@ -24,14 +24,16 @@ public:
                                Buttons buttons = Buttons::Ok) = 0;
     // The open or save file question. filters are name filters such as
     // "ski files (*.ski)"; defaultSuffix ("ski") is appended by the save
-    // variant when the typed name has no extension. "" when cancelled.
-    virtual QString askFileName(bool forSaving, const QStringList& filters,
-                                const QString& defaultSuffix) = 0;
+    // variant when the typed name has no extension; the dialog starts in
+    // startFolder ("": where it likes). "" when cancelled.
+    virtual QString askFileName(bool forSaving, const QStringList& filters, const QString& defaultSuffix,
+                                const QString& startFolder) = 0;
     // A folder chosen by the user, "" when cancelled.
     virtual QString browseForFolder() = 0;
-    // The list-select dialog over the entries of folder; the chosen entry's
-    // text, "" when cancelled.
-    virtual QString selectFromFolder(const QString& title, const QString& folder, ListMode mode) = 0;
+    // The list-select dialog over the entries of folder, with current
+    // selected when it is listed; the chosen entry's text, "" when cancelled.
+    virtual QString selectFromFolder(const QString& title, const QString& folder, ListMode mode,
+                                     const QString& current) = 0;
     // The colour chooser (value laid out 0x00BBGGRR); nothing when cancelled.
     virtual std::optional<std::uint32_t> chooseColour(std::uint32_t initial) = 0;
 

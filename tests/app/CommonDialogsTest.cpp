@@ -33,14 +33,16 @@ private:
     std::unique_ptr<ScriptedDialogs> dialogs;
     std::unique_ptr<DialogServiceScope> scope;
 
-    // a.lng, b.txt, B.lng, and the subfolders c.lng and Vela.
+    // a.lng, b.txt, B.lng, and the subfolders c.lng and Vela; hidden: .old.lng and the folder .git.
     QString makeFolder() const
     {
         workspace->writeFile(QStringLiteral("list/a.lng"), "[Lang]\n");
         workspace->writeFile(QStringLiteral("list/B.lng"), "[Lang]\n");
         workspace->writeFile(QStringLiteral("list/b.txt"), "text\n");
+        workspace->writeFile(QStringLiteral("list/.old.lng"), "[Lang]\n");
         QDir().mkpath(workspace->path(QStringLiteral("list/c.lng")));
         QDir().mkpath(workspace->path(QStringLiteral("list/Vela")));
+        QDir().mkpath(workspace->path(QStringLiteral("list/.git")));
         return workspace->path(QStringLiteral("list/"));
     }
 
@@ -100,6 +102,27 @@ private slots:
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.selection(), QStringLiteral("B.lng"));
+    }
+
+    void theCurrentEntryIsPreselectedAndOkWaitsForASelection()
+    {
+        ListSelectDialog dialog(QString(), makeFolder(), ListSelectDialog::Mode::Files);
+        auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("ok"));
+        auto* list = dialog.findChild<QListWidget*>(QStringLiteral("entries"));
+        QVERIFY(!ok->isEnabled());
+        dialog.selectEntry(QStringLiteral("missing.lng"));
+        QVERIFY(!ok->isEnabled());
+        dialog.selectEntry(QStringLiteral("B.lng"));
+        QVERIFY(ok->isEnabled());
+        QCOMPARE(list->currentItem()->text(), QStringLiteral("B.lng"));
+        list->clearSelection();
+        QVERIFY(!ok->isEnabled());
+
+        dialog.selectEntry(QStringLiteral("a.lng"));
+        dialog.show();
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.selection(), QStringLiteral("a.lng"));
     }
 
     void doubleClickChoosesAnEntry()
@@ -172,6 +195,7 @@ private slots:
     void fileQuestionOffersOneFilterPerExtension()
     {
         QCOMPARE(askFileName(false, fileNameFullPath, {QStringLiteral("jpg"), QStringLiteral("gif")}), QString());
+        QCOMPARE(dialogs->questions[0].initial, QString());
         QCOMPARE(dialogs->questions.size(), std::size_t(1));
         QCOMPARE(dialogs->questions[0].kind, QStringLiteral("file"));
         QCOMPARE(dialogs->questions[0].title, QStringLiteral("open"));
@@ -183,6 +207,13 @@ private slots:
         askFileName(true, fileNameFullPath, {QStringLiteral("ski")});
         QCOMPARE(dialogs->questions[1].title, QStringLiteral("save"));
         QCOMPARE(dialogs->questions[1].details, QStringList({QStringLiteral("ski files (*.ski)"), QStringLiteral("ski")}));
+
+        // Optionally every file as well, and a folder to start in.
+        askFileName(true, fileNameFullPath, {QStringLiteral("ski")},
+                    {QStringLiteral("/skins"), QStringLiteral("Alle Dateien")});
+        QCOMPARE(dialogs->questions[2].details, QStringList({QStringLiteral("ski files (*.ski)"),
+                                                             QStringLiteral("Alle Dateien (*)"), QStringLiteral("ski")}));
+        QCOMPARE(dialogs->questions[2].initial, QStringLiteral("/skins"));
     }
 
     void fileQuestionGivesTheKindAskedFor()

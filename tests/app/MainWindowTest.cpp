@@ -3,11 +3,13 @@
 #include "ElementPage.h"
 #include "FocusRect.h"
 #include "ImagesPage.h"
+#include "ListSelectDialog.h"
 #include "MainWindow.h"
 #include "ScriptedDialogs.h"
 #include "TestWorkspace.h"
 
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
@@ -39,6 +41,13 @@ void trigger(MainWindow& window, MainWindow::Command command)
 QString menuTitle(MainWindow& window, int position)
 {
     return window.menuBar()->actions().value(position)->text();
+}
+
+// A standard button's text as Qt's dialogs show it, without its mnemonic mark.
+QString standardCancelText()
+{
+    QDialogButtonBox box(QDialogButtonBox::Cancel);
+    return box.button(QDialogButtonBox::Cancel)->text().remove(QLatin1Char('&'));
 }
 
 } // namespace
@@ -92,12 +101,12 @@ private slots:
         QVERIFY(dialogs->messages.empty());
         QVERIFY(!window->closeRequested());
         QCOMPARE(window->windowTitle(), QStringLiteral("Vela Skin"));
-        QCOMPARE(menuTitle(*window, 0), QStringLiteral("File"));
-        QCOMPARE(menuTitle(*window, 1), QStringLiteral("Options"));
-        QCOMPARE(menuTitle(*window, 2), QStringLiteral("Refresh"));
-        QCOMPARE(menuTitle(*window, 3), QStringLiteral("About"));
-        QCOMPARE(window->commandAction(MainWindow::commandSaveAs)->text(), QStringLiteral("Save As"));
-        QCOMPARE(window->commandAction(MainWindow::commandDefaultSkin)->text(), QStringLiteral("Default skin"));
+        QCOMPARE(menuTitle(*window, 0), QStringLiteral("&File"));
+        QCOMPARE(menuTitle(*window, 1), QStringLiteral("&Options"));
+        QCOMPARE(menuTitle(*window, 2), QStringLiteral("&Refresh"));
+        QCOMPARE(menuTitle(*window, 3), QStringLiteral("&About"));
+        QCOMPARE(window->commandAction(MainWindow::commandSaveAs)->text(), QStringLiteral("Save &As"));
+        QCOMPARE(window->commandAction(MainWindow::commandDefaultSkin)->text(), QStringLiteral("&Default skin"));
         QCOMPARE(window->pageCount(), 0);
         QCOMPARE(window->tabWidget()->count(), 0);
         QCOMPARE(window->languageFolderPath(), workspace->path(QStringLiteral("Lng/")));
@@ -144,8 +153,8 @@ private slots:
         QCOMPARE(dialogs->questions[0].title, QStringLiteral("Select Language"));
         QCOMPARE(dialogs->questions[0].details,
                  QStringList({workspace->path(QStringLiteral("Lng/")), QStringLiteral("files")}));
-        QCOMPARE(menuTitle(*window, 0), QStringLiteral("Datei"));
-        QCOMPARE(window->toolBar()->actions().value(1)->text(), QStringLiteral("Öffnen"));
+        QCOMPARE(menuTitle(*window, 0), QStringLiteral("&Datei"));
+        QCOMPARE(window->toolBar()->actions().value(1)->text(), QStringLiteral("Ö&ffnen"));
         QCOMPARE(AppSettings::languageFile(), QStringLiteral("Deutsch.lng"));
     }
 
@@ -244,7 +253,8 @@ private slots:
         trigger(*window, MainWindow::commandSave);
         QCOMPARE(dialogs->questions.size(), std::size_t(1));
         QCOMPARE(dialogs->questions[0].title, QStringLiteral("save"));
-        QCOMPARE(dialogs->questions[0].details, QStringList({QStringLiteral("ski files (*.ski)"), QStringLiteral("ski")}));
+        QCOMPARE(dialogs->questions[0].details, QStringList({QStringLiteral("ski files (*.ski)"),
+                                                             QStringLiteral("All files (*)"), QStringLiteral("ski")}));
         QCOMPARE(window->windowTitle(), path);
         QVERIFY(workspace->readFile(QStringLiteral("mine.ski")).startsWith("SKI1\n0 41 98\n"));
         QVERIFY(dialogs->messages.empty());
@@ -270,12 +280,13 @@ private slots:
         QVERIFY(dialogs->messages.empty());
     }
 
-    void openOfANonSkinShowsText10AndKeepsThePages()
+    void openOfANonSkinShowsText10AndKeepsTheSkinItsPagesAndTitle()
     {
         prepareWorkspace();
         auto window = startedWindow();
         QVERIFY(window);
         trigger(*window, MainWindow::commandNew);
+        window->skinModel().setNumber(500, 3); // an unsaved edit
         const QPointer<ElementPage> page = window->elementPage();
 
         workspace->writeFile(QStringLiteral("notes.ski"), "ABC\n"); // sorts before the magic line
@@ -284,7 +295,9 @@ private slots:
         trigger(*window, MainWindow::commandOpen);
         QCOMPARE(dialogs->messageTexts(), QStringList({QStringLiteral("Can't open the skin file.")}));
         QCOMPARE(dialogs->messages[0].icon, DialogService::Icon::Error);
-        QCOMPARE(window->windowTitle(), path);
+        QCOMPARE(window->windowTitle(), QStringLiteral("New skin"));
+        QCOMPARE(window->skinModel().skin.path(), std::string("New skin"));
+        QCOMPARE(window->skinModel().getNumber(500), 3);
         QVERIFY(page);
         QCOMPARE(window->elementPage(), page.data());
         QCOMPARE(window->pageCount(), 2);
@@ -321,7 +334,7 @@ private slots:
         trigger(*window, MainWindow::commandSaveAs);
         QCOMPARE(dialogs->messageTexts(), QStringList({QStringLiteral("Can't save skin ") + unreachable}));
         QCOMPARE(dialogs->messages[0].icon, DialogService::Icon::Error);
-        QCOMPARE(window->windowTitle(), unreachable);
+        QCOMPARE(window->windowTitle(), QStringLiteral("New skin")); // the title names only a written file
 
         // Save to a folder that has gone away since the skin was saved there.
         QDir().mkpath(workspace->path(QStringLiteral("gone")));
@@ -443,7 +456,7 @@ private slots:
         QCOMPARE(dialogs->messageTexts(), QStringList({QStringLiteral("Can't load language Broken.lng\n loading English.lng")}));
         QCOMPARE(dialogs->messages[0].icon, DialogService::Icon::Exclamation);
         QCOMPARE(window->tabWidget()->tabText(0), QStringLiteral("Elements"));
-        QCOMPARE(menuTitle(*window, 0), QStringLiteral("File"));
+        QCOMPARE(menuTitle(*window, 0), QStringLiteral("&File"));
         QVERIFY(!workspace->settingsText().contains("Broken"));
 
         // With the previous file gone as well, nothing can be loaded.
@@ -454,13 +467,63 @@ private slots:
         QCOMPARE(dialogs->messages.back().icon, DialogService::Icon::Error);
     }
 
+    void qtTextsSpeakTheLanguageOfTheLanguageFile()
+    {
+        prepareWorkspace();
+        workspace->writeFile(QStringLiteral("Lng/Plain.lng"), "[Lang]\n100=File\n");
+        workspace->writeFile(QStringLiteral("Lng/Odd.lng"), "[Lang]\n0=../../de\n");
+        auto window = startedWindow();
+        QVERIFY(window);
+        QCOMPARE(standardCancelText(), QStringLiteral("Cancel"));
+
+        const auto choose = [&](const char* file) {
+            dialogs->listAnswers.push_back(QString::fromLatin1(file));
+            QVERIFY(window->selectLanguage());
+        };
+        choose("Deutsch.lng");
+        QCOMPARE(window->qtTranslations().language(), QStringLiteral("de"));
+        QCOMPARE(standardCancelText(), QStringLiteral("Abbrechen"));
+        ListSelectDialog list(QString(), workspace->path(QStringLiteral("Lng/")), ListSelectDialog::Mode::Files);
+        QCOMPARE(list.findChild<QPushButton*>(QStringLiteral("cancel"))->text().remove(QLatin1Char('&')),
+                 QStringLiteral("Abbrechen"));
+
+        // Back to English: explicitly, by a file that names no language, or by a name that is none.
+        choose("English.lng");
+        QCOMPARE(standardCancelText(), QStringLiteral("Cancel"));
+        choose("Deutsch.lng");
+        choose("Plain.lng");
+        QCOMPARE(standardCancelText(), QStringLiteral("Cancel"));
+        choose("Deutsch.lng");
+        choose("Odd.lng");
+        QCOMPARE(window->qtTranslations().language(), QString());
+        QCOMPARE(standardCancelText(), QStringLiteral("Cancel"));
+
+        // The window takes its translations along when it goes.
+        choose("Deutsch.lng");
+        window.reset();
+        QCOMPARE(standardCancelText(), QStringLiteral("Cancel"));
+    }
+
+    void listSelectionsOfferTheCurrentEntry()
+    {
+        prepareWorkspace();
+        workspace->addDefaultSkin(QStringLiteral("Other"));
+        auto window = startedWindow();
+        QVERIFY(window);
+        window->selectLanguage();
+        window->selectDefaultSkin();
+        QCOMPARE(dialogs->questions.size(), std::size_t(2));
+        QCOMPARE(dialogs->questions[0].initial, QStringLiteral("English.lng"));
+        QCOMPARE(dialogs->questions[1].initial, QStringLiteral("Vela"));
+    }
+
     void cancelledLanguageSelectionChangesNothing()
     {
         prepareWorkspace();
         auto window = startedWindow();
         QVERIFY(window);
         QVERIFY(!window->selectLanguage());
-        QCOMPARE(menuTitle(*window, 0), QStringLiteral("File"));
+        QCOMPARE(menuTitle(*window, 0), QStringLiteral("&File"));
         QVERIFY(workspace->settingsText().isEmpty());
     }
 

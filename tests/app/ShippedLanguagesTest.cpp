@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
+#include <set>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -18,8 +20,9 @@ std::vector<int> usedNumbers()
         for (int n = first; n <= last; ++n)
             numbers.push_back(n);
     };
+    range(0, 0);
     range(10, 15);
-    range(100, 105);
+    range(100, 108);
     range(200, 206);
     range(300, 300);
     range(901, 917);
@@ -63,6 +66,54 @@ TEST(ShippedLanguages, EveryFileIsCompleteAndEndsInALineEnd)
             EXPECT_NE(text, "NULL") << "text " << number;
             EXPECT_FALSE(text.empty()) << "text " << number;
         }
+    }
+}
+
+// The letter after the single "&" of a menu text (its UTF-8 bytes), lower-cased; "" without one.
+std::string mnemonicOf(const std::string& text)
+{
+    const auto mark = text.find('&');
+    if (mark == std::string::npos || mark + 1 >= text.size() || text.find('&', mark + 1) != std::string::npos)
+        return {};
+    std::size_t length = 1;
+    while (mark + 1 + length < text.size() && (static_cast<unsigned char>(text[mark + 1 + length]) & 0xC0) == 0x80)
+        ++length;
+    std::string letter = text.substr(mark + 1, length);
+    if (letter.size() == 1)
+        letter[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(letter[0])));
+    return letter;
+}
+
+TEST(ShippedLanguages, MenusAreReachableFromTheKeyboardAndTreeTextsStayPlain)
+{
+    // The menu bar, the File menu and the Options menu: one mark per text, no letter twice.
+    const std::vector<std::vector<int>> menus = {
+        {100, 200, 206, 300},
+        {101, 102, 103, 104, 105},
+        {201, 203, 204},
+    };
+    for (const auto& file : shippedLanguageFiles()) {
+        SCOPED_TRACE(file.string());
+        LanguageTable table;
+        ASSERT_TRUE(table.load(file.string()));
+        for (const auto& menu : menus) {
+            std::set<std::string> letters;
+            for (int number : menu) {
+                const std::string letter = mnemonicOf(table.text(number));
+                EXPECT_FALSE(letter.empty()) << "text " << number << " has no single mark";
+                EXPECT_TRUE(letters.insert(letter).second) << "text " << number << " repeats " << letter;
+            }
+        }
+        // The page compares these texts byte for byte: no marks.
+        std::vector<int> plain;
+        for (int n = 901; n <= 917; ++n)
+            plain.push_back(n);
+        for (int n = 1001; n <= 1018; ++n)
+            plain.push_back(n);
+        for (int n = 10071; n <= 10073; ++n)
+            plain.push_back(n);
+        for (int number : plain)
+            EXPECT_EQ(table.text(number).find('&'), std::string::npos) << "text " << number;
     }
 }
 

@@ -108,47 +108,113 @@ TEST(ModelFallback, ShortDefaultSkinIsRefusedButStaysLoaded)
     EXPECT_EQ(model.loadDefaultSkin(folder.path("Missing.ski")), 0);
 }
 
-TEST(ModelFallback, WallpaperOfTheSkinIsReadFromTheCurrentFolder)
+namespace {
+
+std::string wallpaperText(const SkinModel& model)
 {
-    TempFolder folder;
-    writeFile(folder.path("Def.ski"), defaultSkinText(minimumDefaultSkinLines));
-    writeFile(folder.path("wall.gif"), "default wallpaper");
-    writeFile(folder.path("own.gif"), "own wallpaper");
-    writeFile(folder.path("a.ski"), "SKI1\n6 1015 /a/mobile/picture/own.gif\n");
-    writeFile(folder.path("b.ski"), "SKI1\n6 1015 /a/mobile/picture/elsewhere.gif\n");
-    CurrentFolder here(folder.root());
-
-    SkinModel model;
-    ASSERT_EQ(model.loadDefaultSkin(folder.path("Def.ski")), 1);
-    ASSERT_EQ(model.openSkin("a.ski"), 0);
-    EXPECT_EQ(model.wallpaperPath(), "own.gif");
-    EXPECT_EQ(model.wallpaperSize(), 13);
-    // A skin whose wallpaper is not here opens, and the previous bytes stay.
-    ASSERT_EQ(model.openSkin("b.ski"), 0);
-    EXPECT_EQ(std::string(model.wallpaperBytes().begin(), model.wallpaperBytes().end()), "own wallpaper");
-    EXPECT_FALSE(model.loadWallpaperFile(""));
-    EXPECT_FALSE(model.loadWallpaperFile(folder.root().string()));
-    EXPECT_EQ(model.wallpaperSize(), 13);
-
-    EXPECT_EQ(model.openSkin("missing.ski"), -1);
-    EXPECT_FALSE(model.skin.hasLineTable());
+    return std::string(model.wallpaperBytes().begin(), model.wallpaperBytes().end());
 }
 
-TEST(ModelFallback, SetWallpaperStoresTheNameAndSaveWritesTheFileHere)
+} // namespace
+
+TEST(ModelFallback, WallpaperIsReadBesideTheSkinThenFromTheWorkingFolder)
 {
-    TempFolder folder;
-    TempFolder pictures;
-    writeFile(pictures.path("sea.gif"), "sea bytes");
-    CurrentFolder here(folder.root());
+    TempFolder work;
+    TempFolder skins;
+    writeFile(work.path("Def.ski"), defaultSkinText(minimumDefaultSkinLines));
+    writeFile(work.path("wall.gif"), "default wallpaper");
+    writeFile(work.path("own.gif"), "working folder's own");
+    writeFile(skins.path("own.gif"), "own beside the skin");
+    writeFile(skins.path("a.ski"), "SKI1\n6 1015 /a/mobile/picture/own.gif\n");
+    writeFile(skins.path("b.ski"), "SKI1\n6 1015 /a/mobile/picture/elsewhere.gif\n");
+    writeFile(skins.path("bad.ski"), "ABC\n");
+    CurrentFolder here(work.root());
 
     SkinModel model;
+    ASSERT_EQ(model.loadDefaultSkin(work.path("Def.ski")), 1);
+    ASSERT_EQ(model.openSkin(skins.path("a.ski")), 0);
+    EXPECT_EQ(model.wallpaperPath(), skins.path("own.gif"));
+    EXPECT_EQ(wallpaperText(model), "own beside the skin");
+
+    // A file that does not load changes nothing: skin, path and wallpaper stay.
+    EXPECT_EQ(model.openSkin(skins.path("bad.ski")), -1);
+    EXPECT_EQ(model.openSkin(skins.path("missing.ski")), -1);
+    EXPECT_EQ(model.skin.path(), skins.path("a.ski"));
+    EXPECT_EQ(model.skin.getWallpaperName(), "own.gif");
+    EXPECT_EQ(wallpaperText(model), "own beside the skin");
+
+    // Skins of older versions kept their wallpaper in the working folder.
+    std::filesystem::remove(skins.path("own.gif"));
+    ASSERT_EQ(model.openSkin(skins.path("a.ski")), 0);
+    EXPECT_EQ(model.wallpaperPath(), "own.gif");
+    EXPECT_EQ(wallpaperText(model), "working folder's own");
+
+    // A wallpaper found nowhere: the previous skin's is not shown in its place.
+    ASSERT_EQ(model.openSkin(skins.path("b.ski")), 0);
+    EXPECT_EQ(model.wallpaperSize(), -1);
+    EXPECT_TRUE(model.wallpaperBytes().empty());
+    EXPECT_FALSE(model.loadWallpaperFile(""));
+    EXPECT_FALSE(model.loadWallpaperFile(work.root().string()));
+
+    // A new skin has no folder and no wallpaper of its own: the default skin's.
     model.newSkin("New skin");
+    EXPECT_EQ(model.wallpaperPath(), work.path("wall.gif"));
+    EXPECT_EQ(wallpaperText(model), "default wallpaper");
+}
+
+TEST(ModelFallback, SaveWritesOnlyTheSkinsOwnWallpaperBesideTheSavedFile)
+{
+    TempFolder work;
+    TempFolder pictures;
+    TempFolder out;
+    writeFile(work.path("Def.ski"), defaultSkinText(minimumDefaultSkinLines));
+    writeFile(work.path("wall.gif"), "default wallpaper");
+    writeFile(pictures.path("sea.gif"), "sea bytes");
+    writeFile(out.path("lost.ski"), "SKI1\n6 1015 /a/mobile/picture/lost.gif\n");
+    writeFile(out.path("self.ski"), "SKI1\n6 1015 /a/mobile/picture/self.dat\n5 600 0 4 0\n");
+    writeFile(out.path("self.dat"), "data");
+    CurrentFolder here(work.root());
+
+    SkinModel model;
+    ASSERT_EQ(model.loadDefaultSkin(work.path("Def.ski")), 1);
+
+    // A new skin shows the default wallpaper but has none of its own to write.
+    model.newSkin("New skin");
+    EXPECT_EQ(model.saveSkin(out.path("plain.ski")), 0);
+    EXPECT_EQ(out.names(), (std::vector<std::string> {"lost.ski", "plain.ski", "self.dat", "self.ski"}));
+
+    // A chosen wallpaper goes beside the saved skin, not into the working folder.
     model.setWallpaper(pictures.path("sea.gif"));
     EXPECT_EQ(model.skin.getWallpaperName(), "sea.gif");
     EXPECT_EQ(model.wallpaperSize(), 9);
-    EXPECT_EQ(model.saveSkin(folder.path("mine.ski")), 0);
-    EXPECT_EQ(readFile(folder.path("sea.gif")), "sea bytes");
-    EXPECT_EQ(readFile(folder.path("mine.ski")), "SKI1\n6 1015 /a/mobile/picture/sea.gif\n");
+    EXPECT_EQ(model.saveSkin(out.path("mine.ski")), 0);
+    EXPECT_EQ(readFile(out.path("sea.gif")), "sea bytes");
+    EXPECT_TRUE(readFile(out.path("mine.ski")).ends_with("\n6 1015 /a/mobile/picture/sea.gif\n"));
+    EXPECT_FALSE(std::filesystem::exists(work.path("sea.gif")));
+
+    // A name without bytes read for it writes nothing under that name.
+    model.skin.setWallpaperName("other.gif");
+    EXPECT_EQ(model.saveSkin(out.path("mine.ski")), 0);
+    EXPECT_FALSE(std::filesystem::exists(out.path("other.gif")));
+
+    // An unreadable wallpaper after a readable one: nothing is written in its name.
+    ASSERT_EQ(model.openSkin(out.path("lost.ski")), 0);
+    EXPECT_EQ(model.saveSkin(out.path("lost2.ski")), 0);
+    EXPECT_FALSE(std::filesystem::exists(out.path("lost.gif")));
+
+    // A wallpaper record naming the skin's own data file never overwrites it.
+    ASSERT_EQ(model.openSkin(out.path("self.ski")), 0);
+    EXPECT_EQ(model.wallpaperSize(), 4);
+    model.skin.setPicture(600, std::vector<std::uint8_t> {'n', 'e', 'w', '!'});
+    EXPECT_EQ(model.saveSkin(out.path("self.ski")), 0);
+    EXPECT_EQ(readFile(out.path("self.dat")), "new!");
+
+    // A failed save writes no wallpaper either.
+    writeFile(pictures.path("sun.gif"), "sun bytes");
+    model.setWallpaper(pictures.path("sun.gif"));
+    std::filesystem::create_directory(out.path("blocked.ski"));
+    EXPECT_NE(model.saveSkin(out.path("blocked.ski")), 0);
+    EXPECT_FALSE(std::filesystem::exists(out.path("sun.gif")));
 }
 
 TEST(ModelFallback, SaveSkinReportsAFailedSave)

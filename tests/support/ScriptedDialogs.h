@@ -22,7 +22,7 @@ public:
     };
 
     std::vector<Message> messages;          // every message box shown, in order
-    std::deque<Answer> messageAnswers;      // answers to OK/Cancel boxes (default Cancel)
+    std::deque<Answer> messageAnswers;      // answers to OK/Cancel and Yes/No boxes (default Cancel, No)
     std::deque<QString> fileAnswers;        // askFileName answers ("" = cancel)
     std::deque<QString> folderAnswers;      // browseForFolder answers
     std::deque<QString> listAnswers;        // selectFromFolder answers
@@ -33,6 +33,7 @@ public:
         QString kind;   // "file", "folder", "list", "colour"
         QString title;  // list title, or "save"/"open" for files
         QStringList details; // filters, or the listed folder and mode
+        QString initial;     // the file dialog's start folder, the list's preselected entry
     };
     std::vector<Question> questions;
 
@@ -43,24 +44,26 @@ public:
             return Answer::Ok;
         return pop(messageAnswers, Answer::Cancel);
     }
-    QString askFileName(bool forSaving, const QStringList& filters, const QString& defaultSuffix) override
+    QString askFileName(bool forSaving, const QStringList& filters, const QString& defaultSuffix,
+                        const QString& startFolder) override
     {
-        questions.push_back({"file", forSaving ? "save" : "open", filters + QStringList{defaultSuffix}});
+        questions.push_back({"file", forSaving ? "save" : "open", filters + QStringList{defaultSuffix}, startFolder});
         return pop(fileAnswers, QString());
     }
     QString browseForFolder() override
     {
-        questions.push_back({"folder", {}, {}});
+        questions.push_back({"folder", {}, {}, {}});
         return pop(folderAnswers, QString());
     }
-    QString selectFromFolder(const QString& title, const QString& folder, ListMode mode) override
+    QString selectFromFolder(const QString& title, const QString& folder, ListMode mode,
+                             const QString& current) override
     {
-        questions.push_back({"list", title, {folder, mode == ListMode::Files ? "files" : "folders"}});
+        questions.push_back({"list", title, {folder, mode == ListMode::Files ? "files" : "folders"}, current});
         return pop(listAnswers, QString());
     }
     std::optional<std::uint32_t> chooseColour(std::uint32_t initial) override
     {
-        questions.push_back({"colour", QString::number(initial), {}});
+        questions.push_back({"colour", QString::number(initial), {}, {}});
         return pop(colourAnswers, std::optional<std::uint32_t>());
     }
 

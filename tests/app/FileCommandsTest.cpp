@@ -1,0 +1,272 @@
+#include "ElementPage.h"
+#include "MainWindow.h"
+#include "ScriptedDialogs.h"
+#include "SkinApp.h"
+#include "TestWorkspace.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+void trigger(MainWindow& window, MainWindow::Command command)
+{
+    window.commandAction(command)->trigger();
+}
+
+// The names of the files in a folder of the workspace, sorted.
+QStringList filesIn(const TestWorkspace& workspace, const QString& folder)
+{
+    return QDir(workspace.path(folder)).entryList(QDir::Files, QDir::Name);
+}
+
+} // namespace
+
+// Open, Save and Save As as a user meets them: what is written, what is kept,
+// what the title says, and where the wallpaper goes.
+class FileCommandsTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestWorkspace> workspace;
+    std::unique_ptr<ScriptedDialogs> dialogs;
+    std::unique_ptr<DialogServiceScope> scope;
+
+    // Shipped languages and a default skin "Vela" whose wallpaper is VelaWall.gif beside it.
+    std::unique_ptr<MainWindow> startedWindow()
+    {
+        workspace->addShippedLanguages();
+        workspace->writeFile(QStringLiteral("Default/Vela/Vela.ski"),
+                             TestWorkspace::defaultSkinBytes() + "6 1015 /a/mobile/picture/VelaWall.gif\n");
+        workspace->writeFile(QStringLiteral("Default/Vela/VelaWall.gif"), "sunset of the default skin");
+        auto window = std::make_unique<MainWindow>();
+        if (!window->initialise())
+            return nullptr;
+        return window;
+    }
+
+    QString path(const QString& relative) const { return workspace->path(relative); }
+
+private slots:
+    void init()
+    {
+        workspace = std::make_unique<TestWorkspace>();
+        dialogs = std::make_unique<ScriptedDialogs>();
+        scope = std::make_unique<DialogServiceScope>(*dialogs);
+    }
+    void cleanup()
+    {
+        scope.reset();
+        dialogs.reset();
+        workspace.reset();
+    }
+
+    void saveAsUnderAnotherExtensionAsksBeforeReplacingTheSkinFile()
+    {
+        auto window = startedWindow();
+        QVERIFY(window);
+        const QByteArray victim = "SKI1\n5 600 0 3 0\n5 601 0 2 1\n";
+        workspace->writeFile(QStringLiteral("out/x.ski"), victim);
+        workspace->writeFile(QStringLiteral("out/x.dat"), "old");
+        workspace->writeFile(QStringLiteral("out/x1.dat"), "o1");
+        workspace->writeFile(QStringLiteral("pic.gif"), "GIF89a new picture");
+        trigger(*window, MainWindow::commandNew);
+        QCOMPARE(window->skinModel().setPictureFromFile(600, path(QStringLiteral("pic.gif")).toStdString()), 1);
+
+        // "No" (also the scripted default) writes nothing at all.
+        dialogs->fileAnswers.push_back(path(QStringLiteral("out/x.bak")));
+        trigger(*window, MainWindow::commandSaveAs);
+        QCOMPARE(dialogs->messages.size(), std::size_t(1));
+        const auto& question = dialogs->messages[0];
+        QVERIFY(question.text.endsWith(QStringLiteral("\n") + path(QStringLiteral("out/x.ski"))));
+        QVERIFY(question.text.startsWith(QStringLiteral("A skin is always saved as a \".ski\" file")));
+        QCOMPARE(question.icon, DialogService::Icon::Question);
+        QCOMPARE(question.buttons, DialogService::Buttons::YesNo);
+        QCOMPARE(filesIn(*workspace, QStringLiteral("out")),
+                 QStringList({QStringLiteral("x.dat"), QStringLiteral("x.ski"), QStringLiteral("x1.dat")}));
+        QCOMPARE(workspace->readFile(QStringLiteral("out/x.ski")), victim);
+        QCOMPARE(workspace->readFile(QStringLiteral("out/x.dat")), QByteArray("old"));
+        QCOMPARE(workspace->readFile(QStringLiteral("out/x1.dat")), QByteArray("o1"));
+        QCOMPARE(window->windowTitle(), QStringLiteral("New skin"));
+
+        // "Yes" writes the skin file; the title names the file written, not the one typed.
+        dialogs->fileAnswers.push_back(path(QStringLiteral("out/x.bak")));
+        dialogs->messageAnswers.push_back(DialogService::Answer::Yes);
+        trigger(*window, MainWindow::commandSaveAs);
+        QCOMPARE(dialogs->messages.size(), std::size_t(2));
+        QVERIFY(workspace->readFile(QStringLiteral("out/x.ski")).endsWith("5 600 0 18 0\n"));
+        QCOMPARE(workspace->readFile(QStringLiteral("out/x.dat")), QByteArray("GIF89a new picture"));
+        QCOMPARE(window->windowTitle(), path(QStringLiteral("out/x.ski")));
+
+        // No question where nothing is replaced, or where the file named is the one written.
+        dialogs->fileAnswers.push_back(path(QStringLiteral("out/y.bak")));
+        dialogs->fileAnswers.push_back(path(QStringLiteral("out/x.ski")));
+        trigger(*window, MainWindow::commandSaveAs);
+        QCOMPARE(window->windowTitle(), path(QStringLiteral("out/y.ski")));
+        trigger(*window, MainWindow::commandSaveAs);
+        QCOMPARE(dialogs->messages.size(), std::size_t(2));
+        QCOMPARE(window->windowTitle(), path(QStringLiteral("out/x.ski")));
+        QVERIFY(!QFileInfo::exists(path(QStringLiteral("out/x.bak"))));
+        QVERIFY(!QFileInfo::exists(path(QStringLiteral("out/y.bak"))));
+    }
+
+    void savedWallpaperIsTheSkinsOwnOrAbsent()
+    {
+        auto window = startedWindow();
+        QVERIFY(window);
+        workspace->writeFile(QStringLiteral("skins/reef.ski"), "SKI1\n6 1015 /a/mobile/picture/reef.gif\n");
+        workspace->writeFile(QStringLiteral("skins/reef.gif"), "reef wallpaper");
+        workspace->writeFile(QStringLiteral("skins/sea.ski"), "SKI1\n6 1015 /a/mobile/picture/sea.gif\n");
+        QVERIFY(QDir().mkpath(path(QStringLiteral("out/deep"))));
+        const auto saveAs = [&](const QString& relative) {
+            dialogs->fileAnswers.push_back(path(relative));
+            trigger(*window, MainWindow::commandSaveAs);
+            QCOMPARE(window->windowTitle(), path(relative));
+        };
+        const auto open = [&](const QString& relative) {
+            dialogs->fileAnswers.push_back(path(relative));
+            trigger(*window, MainWindow::commandOpen);
+            QCOMPARE(window->windowTitle(), path(relative));
+        };
+
+        // A new skin shows the default wallpaper but does not own it.
+        trigger(*window, MainWindow::commandNew);
+        QCOMPARE(window->skinModel().wallpaperSize(), 26);
+        saveAs(QStringLiteral("out/new.ski"));
+        // A skin whose wallpaper is missing: neither the default's nor the previous skin's bytes go out under its name.
+        open(QStringLiteral("skins/reef.ski"));
+        open(QStringLiteral("skins/sea.ski"));
+        saveAs(QStringLiteral("out/sea.ski"));
+        trigger(*window, MainWindow::commandSave);
+        QCOMPARE(filesIn(*workspace, QStringLiteral("out")), QStringList({QStringLiteral("new.ski"), QStringLiteral("sea.ski")}));
+
+        // A skin's own wallpaper travels beside it, byte for byte.
+        trigger(*window, MainWindow::commandNew);
+        open(QStringLiteral("skins/reef.ski"));
+        saveAs(QStringLiteral("out/deep/reef2.ski"));
+        QCOMPARE(workspace->readFile(QStringLiteral("out/deep/reef.gif")), QByteArray("reef wallpaper"));
+        QVERIFY(!QFileInfo::exists(path(QStringLiteral("reef.gif")))); // not into the working folder
+        QVERIFY(!QFileInfo::exists(path(QStringLiteral("sea.gif"))));
+        QVERIFY(dialogs->messages.empty());
+    }
+
+    void saveWithNothingLoadedAsksForAName()
+    {
+        auto window = startedWindow();
+        QVERIFY(window);
+        trigger(*window, MainWindow::commandSave);
+        QCOMPARE(dialogs->questions.size(), std::size_t(1));
+        QCOMPARE(dialogs->questions[0].title, QStringLiteral("save"));
+
+        // A failed Open with nothing before it: still nothing to save under a name.
+        workspace->writeFile(QStringLiteral("bad.ski"), "ABC\n"); // orders before the magic line
+        dialogs->fileAnswers.push_back(path(QStringLiteral("bad.ski")));
+        trigger(*window, MainWindow::commandOpen);
+        trigger(*window, MainWindow::commandSave);
+        QCOMPARE(dialogs->questions.size(), std::size_t(3));
+        QCOMPARE(dialogs->questions[2].title, QStringLiteral("save"));
+        QCOMPARE(dialogs->messageTexts(), QStringList({QStringLiteral("Can't open the skin file.")}));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Vela Skin"));
+    }
+
+    void fileDialogsStartBesideTheSkinAndOfferAllFiles()
+    {
+        auto window = startedWindow();
+        QVERIFY(window);
+        workspace->writeFile(QStringLiteral("skins/a.ski"), "SKI1\n");
+        trigger(*window, MainWindow::commandOpen);
+        dialogs->fileAnswers.push_back(path(QStringLiteral("skins/a.ski")));
+        trigger(*window, MainWindow::commandOpen);
+        trigger(*window, MainWindow::commandSaveAs);
+        trigger(*window, MainWindow::commandNew);
+        trigger(*window, MainWindow::commandSaveAs);
+
+        QCOMPARE(dialogs->questions.size(), std::size_t(4));
+        const QString here = QDir::currentPath();
+        const QString skins = path(QStringLiteral("skins/"));
+        const QString expected[] = {here, here, skins, here};
+        for (std::size_t i = 0; i < 4; ++i) {
+            QCOMPARE(dialogs->questions[i].initial, expected[i]);
+            QCOMPARE(dialogs->questions[i].details,
+                     QStringList({QStringLiteral("ski files (*.ski)"), QStringLiteral("All files (*)"),
+                                  QStringLiteral("ski")}));
+        }
+    }
+
+    void commandLineOpensASkinAfterStartUp()
+    {
+        auto window = std::make_unique<MainWindow>();
+        workspace->writeFile(QStringLiteral("skins/a.ski"), "SKI1\n2 1 99\n");
+        workspace->writeFile(QStringLiteral("skins/bad.ski"), "ABC\n");
+
+        // Without a language the program ends before anything is opened.
+        QVERIFY(!SkinApp::prepareWindow(*window, {QStringLiteral("velaskin"), QStringLiteral("skins/a.ski")}));
+        QCOMPARE(dialogs->messages.size(), std::size_t(1)); // the language question only
+        QVERIFY(!window->skinModel().skin.hasLineTable());
+
+        workspace->addShippedLanguages();
+        workspace->addDefaultSkin();
+        window = std::make_unique<MainWindow>();
+        QVERIFY(SkinApp::prepareWindow(*window, {QStringLiteral("velaskin"), QStringLiteral("skins/a.ski")}));
+        QCOMPARE(window->windowTitle(), path(QStringLiteral("skins/a.ski")));
+        QCOMPARE(window->pageCount(), 2);
+        QCOMPARE(window->skinModel().getNumber(1), 99);
+
+        // A file that does not load: the message of Open, and the editor stays empty.
+        window = std::make_unique<MainWindow>();
+        QVERIFY(SkinApp::prepareWindow(*window, {QStringLiteral("velaskin"), path(QStringLiteral("skins/bad.ski"))}));
+        QCOMPARE(dialogs->messages.back().text, QStringLiteral("Can't open the skin file."));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Vela Skin"));
+        QCOMPARE(window->pageCount(), 0);
+        QVERIFY(!window->skinModel().skin.hasLineTable());
+
+        window = std::make_unique<MainWindow>();
+        const std::size_t messages = dialogs->messages.size();
+        QVERIFY(SkinApp::prepareWindow(*window, {QStringLiteral("velaskin")}));
+        QCOMPARE(dialogs->messages.size(), messages);
+        QCOMPARE(window->pageCount(), 0);
+    }
+
+    void standardShortcutsRunTheFileCommands()
+    {
+        auto window = startedWindow();
+        QVERIFY(window);
+        const std::pair<MainWindow::Command, QKeySequence::StandardKey> keys[] = {
+            {MainWindow::commandNew, QKeySequence::New},
+            {MainWindow::commandOpen, QKeySequence::Open},
+            {MainWindow::commandSave, QKeySequence::Save},
+            {MainWindow::commandSaveAs, QKeySequence::SaveAs},
+        };
+        for (const auto& [command, key] : keys) {
+            // The platform's keys where it has them (the menu shows the first beside the text).
+            const QList<QKeySequence> platformKeys = QKeySequence::keyBindings(key);
+            if (!platformKeys.isEmpty())
+                QCOMPARE(window->commandAction(command)->shortcuts(), platformKeys);
+        }
+        // Save As has a standard key only on some desktops; elsewhere the common one.
+        if (QKeySequence::keyBindings(QKeySequence::SaveAs).isEmpty())
+            QCOMPARE(window->commandAction(MainWindow::commandSaveAs)->shortcut(),
+                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        for (const auto& [command, key] : keys) {
+            const QKeySequence shortcut = window->commandAction(command)->shortcut();
+            QVERIFY(!shortcut.isEmpty());
+            QTest::keySequence(window.get(), shortcut);
+            if (command == MainWindow::commandNew)
+                QCOMPARE(window->windowTitle(), QStringLiteral("New skin"));
+        }
+        // Save of a new skin asks for a name; then Open and Save As.
+        QCOMPARE(dialogs->questions.size(), std::size_t(3));
+        QCOMPARE(dialogs->questions[0].title, QStringLiteral("open"));
+        QCOMPARE(dialogs->questions[1].title, QStringLiteral("save"));
+        QCOMPARE(dialogs->questions[2].title, QStringLiteral("save"));
+    }
+};
+
+QTEST_MAIN(FileCommandsTest)
+#include "FileCommandsTest.moc"
