@@ -2,6 +2,7 @@
 
 #include "AnimatedPicture.h"
 #include "ColourButton.h"
+#include "ColourValue.h"
 #include "CommonDialogs.h"
 #include "DialogService.h"
 #include "FileIo.h"
@@ -9,13 +10,13 @@
 #include "Picture.h"
 #include "PictureImportDialog.h"
 #include "SkinModel.h"
-#include "ColourValue.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFrame>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -238,8 +239,13 @@ void ImagesPage::rebuildList()
         list->setItem(row, 0, new QTableWidgetItem(rowName(ids[std::size_t(row)])));
         list->setItem(row, 1, new QTableWidgetItem(datText(ids[std::size_t(row)])));
     }
-    if (shownIndex >= 0 && shownIndex < list->rowCount())
-        list->selectRow(shownIndex); // shows the picture again
+    if (shownIndex < 0 || shownIndex >= list->rowCount())
+        return;
+    // Selected alone whatever keys are held; the selection shows the picture again.
+    const QModelIndex row = list->model()->index(shownIndex, 0);
+    list->selectionModel()->setCurrentIndex(row, QItemSelectionModel::NoUpdate);
+    list->selectionModel()->select(row, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    list->scrollTo(row);
 }
 
 std::vector<int> ImagesPage::selectedRows() const
