@@ -61,7 +61,8 @@ constexpr QRgb green = 0xFF00FF00;
 constexpr QRgb blue = 0xFF0000FF;
 
 // The default skin's pictures, in the order of its lines: 7 appears twice,
-// 652 shares the bytes of 630, 12345 has five digits, 903 and 954 play.
+// 652 shares the bytes of 630, 12345 has five digits, 903 and 954 play, the
+// three bytes of 77 do not decode.
 struct DefaultPictures {
     QByteArray seven = stillGif(4, 3, 0);
     QByteArray sixThirty = stillGif(5, 5, 1);
@@ -73,13 +74,14 @@ struct DefaultPictures {
 const QStringList defaultRowNames = {
     QStringLiteral("Image_0630"), QStringLiteral("Image_0007"), QStringLiteral("Image_12345"),
     QStringLiteral("Image_0652"), QStringLiteral("Image_0903"), QStringLiteral("Image_0007"),
-    QStringLiteral("Image_0954"),
+    QStringLiteral("Image_0954"), QStringLiteral("Image_0077"),
 };
 constexpr int row630 = 0;
 constexpr int row7 = 1;
 constexpr int row12345 = 2;
 constexpr int rowAnimated = 4;
 constexpr int rowBlinking = 6;
+constexpr int rowUndecodable = 7;
 
 QString text13() { return QStringLiteral("The new picture must have the same size as the default picture."); }
 
@@ -104,7 +106,7 @@ private:
     void writeDefaultSkin()
     {
         const QByteArray data =
-            pictures.seven + pictures.sixThirty + pictures.fiveDigits + pictures.animated + pictures.blinking;
+            pictures.seven + pictures.sixThirty + pictures.fiveDigits + pictures.animated + pictures.blinking + "xyz";
         const auto record = [](int id, qsizetype offset, qsizetype size) {
             return QByteArray("5 ") + QByteArray::number(id) + ' ' + QByteArray::number(offset) + ' ' +
                    QByteArray::number(size) + " 0\n";
@@ -117,7 +119,8 @@ private:
         ski += record(630, at630, pictures.sixThirty.size()) + record(7, 0, pictures.seven.size()) +
                record(12345, at12345, pictures.fiveDigits.size()) + record(652, at630, pictures.sixThirty.size()) +
                record(903, at903, pictures.animated.size()) + record(7, 0, pictures.seven.size()) +
-               record(954, at954, pictures.blinking.size());
+               record(954, at954, pictures.blinking.size()) +
+               record(77, at954 + pictures.blinking.size(), 3);
         workspace->writeFile(QStringLiteral("Default/Vela/Vela.ski"), ski);
         workspace->writeFile(QStringLiteral("Default/Vela/Vela.dat"), data);
     }
@@ -183,9 +186,9 @@ private slots:
 
     void listsEveryDefaultPictureInLineOrder()
     {
-        QCOMPARE(page().pictureIds(), std::vector<ElementId>({630, 7, 12345, 652, 903, 7, 954}));
+        QCOMPARE(page().pictureIds(), std::vector<ElementId>({630, 7, 12345, 652, 903, 7, 954, 77}));
         QCOMPARE(column(0), defaultRowNames);
-        QCOMPARE(column(1), QStringList(7, QStringLiteral("Default")));
+        QCOMPARE(column(1), QStringList(8, QStringLiteral("Default")));
         QCOMPARE(list()->horizontalHeaderItem(0)->text(), QStringLiteral("Picture"));
         QCOMPARE(list()->horizontalHeaderItem(1)->text(), QStringLiteral("Dat"));
         QVERIFY(!list()->horizontalHeader()->sectionsClickable());
@@ -222,6 +225,19 @@ private slots:
         QCOMPARE(frame->palette().color(QPalette::Window).rgb(), green);
         QCOMPARE(page().preview().backgroundColour(), 0x00FF00u);
         QCOMPARE(previewPixel(page()), red); // the picture itself, drawn again over it
+
+        // A picture that does not decode is not shown under the last one's figures.
+        clickRow(rowUndecodable);
+        QCOMPARE(page().selectedIndex(), rowUndecodable);
+        QVERIFY(page().preview().snapshot().isNull());
+        QCOMPARE(QStringList({field("width"), field("height"), field("bytes")}),
+                 QStringList({QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("3")}));
+        dialogs->messages.clear();
+        workspace->writeFile(QStringLiteral("seven.gif"), stillGif(4, 3, 2));
+        dialogs->fileAnswers.push_back(workspace->path(QStringLiteral("seven.gif")));
+        click("replace");
+        QCOMPARE(dialogs->messageTexts(), QStringList({text13()}));
+        QVERIFY(ownPicture(77).isEmpty());
     }
 
     void replaceRefusesWhatDoesNotFitAndStoresWhatDoes()
@@ -292,6 +308,17 @@ private slots:
         QCOMPARE(list()->item(row7, 1)->text(), QStringLiteral("Default"));
         QCOMPARE(list()->item(row630, 1)->text(), QStringLiteral("0"));
         QCOMPARE(previewPixel(page()), red); // the restored 7, shown from the default skin
+
+        // Just replaced, "Dat" still says "Default"; the picture is given back all the same.
+        clickRow(row12345);
+        workspace->writeFile(QStringLiteral("other.gif"), stillGif(6, 2, 0));
+        dialogs->fileAnswers.push_back(workspace->path(QStringLiteral("other.gif")));
+        click("replace");
+        QVERIFY(!ownPicture(12345).isEmpty());
+        QCOMPARE(list()->item(row12345, 1)->text(), QStringLiteral("Default"));
+        click("giveBack");
+        QVERIFY(ownPicture(12345).isEmpty());
+        QCOMPARE(dialogs->messages.size(), std::size_t(1));
     }
 
     void exportWritesOneFilePerSelectedRowAndNamesTheFailures()
