@@ -6,6 +6,7 @@
 #include "CliSupport.h"
 #include "DocumentCommands.h"
 #include "GifCommand.h"
+#include "ImportCommand.h"
 #include "PictureCommands.h"
 
 #include <QGuiApplication>
@@ -40,6 +41,7 @@ const char* const usageText =
     "  picture remove SKIN.ski ID\n"
     "  picture link SKIN.ski FIRST SECOND\n"
     "  export [--default DEF.ski] SKIN.ski DIR [ID...]\n"
+    "  import [--default DEF.ski] SKIN.ski DIR\n"
     "  gif FILE\n"
     "Rectangles are LEFT TOP RIGHT BOTTOM with right and bottom exclusive.\n";
 
@@ -51,6 +53,7 @@ const Command commands[] = {
     {"pictures", runPicturesCommand, false},
     {"picture", runPictureCommand, false},
     {"export", runExportCommand, false},
+    {"import", runImportCommand, true},
     {"gif", runGifCommand, true},
 };
 

@@ -1,7 +1,397 @@
 #include "ImagesPage.h"
 
+#include "AnimatedPicture.h"
+#include "ColourButton.h"
+#include "ColourValue.h"
+#include "CommonDialogs.h"
+#include "DialogService.h"
+#include "FileIo.h"
+#include "LanguageTable.h"
+#include "Picture.h"
+#include "PictureImportDialog.h"
+#include "SkinModel.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFrame>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include <algorithm>
+
+namespace {
+
+// Places in pixels (dialog units at 1.5 px across, 1.625 px down): the list
+// on the left, the preview area beside it with the background colour below,
+// the picture's figures and the commands on the right.
+constexpr QRect listPlace(10, 11, 308, 320);
+constexpr QRect previewPlace(328, 11, 195, 218);
+constexpr QRect backgroundLabelPlace(328, 240, 90, 23);
+constexpr QRect backgroundButtonPlace(423, 240, 100, 23);
+constexpr int figuresLeft = 538;
+constexpr int figureLabelWidth = 60;
+constexpr int figureEditWidth = 92;
+constexpr int figureTop = 11;
+constexpr int figureStep = 29;
+constexpr int commandTop = 118;
+constexpr int commandWidth = 152;
+constexpr int commandHeight = 27;
+constexpr int commandStep = 35;
+constexpr int nameColumnWidth = 180;
+constexpr int datColumnWidth = 50;
+constexpr int rowHeight = 20;
+
+// Language texts of the page.
+constexpr int otherSizeText = 13;
+constexpr int notRestoredText = 14;
+constexpr int widthText = 3001;
+constexpr int heightText = 3002;
+constexpr int bytesText = 3003;
+constexpr int nameHeadingText = 3004;
+constexpr int replaceText = 3005;
+constexpr int importText = 3006;
+constexpr int giveBackText = 3007;
+constexpr int exportText = 3008;
+constexpr int backgroundText = 3009;
+constexpr int closeText = 3010;
+constexpr int importTitleText = 3011;
+
+const QString defaultDat = QStringLiteral("Default");
+
+void showMessage(const QString& message, DialogService::Icon icon)
+{
+    DialogService::current().showMessage(message, DialogService::programCaption(), icon);
+}
+
+std::uint32_t buttonFaceColour()
+{
+    return valueFromQColor(QApplication::palette().color(QPalette::Button));
+}
+
+// Only a changed text is set: setting a text repaints the edit, and the page
+// reloads its picture whenever it is painted.
+void setTextIfChanged(QLineEdit* edit, const QString& text)
+{
+    if (edit->text() != text)
+        edit->setText(text);
+}
+
+} // namespace
+
 ImagesPage::ImagesPage(SkinModel& model, LanguageTable& texts, QWidget* mainWindow, QWidget* parent)
     : QWidget(parent), model(model), texts(texts), owner(mainWindow)
 {
     setObjectName(QStringLiteral("imagesPage"));
+    buildControls();
+}
+
+ImagesPage::~ImagesPage()
+{
+    // The animation thread draws into the preview: it ends before any part of the page goes.
+    picture->stop();
+}
+
+QString ImagesPage::text(int number) const
+{
+    return QString::fromStdString(texts.text(number));
+}
+
+void ImagesPage::buildControls()
+{
+    list = new QTableWidget(0, 2, this);
+    list->setObjectName(QStringLiteral("pictureList"));
+    list->setGeometry(listPlace);
+    list->setHorizontalHeaderLabels({text(nameHeadingText), QStringLiteral("Dat")});
+    list->horizontalHeader()->setSectionsClickable(false);
+    list->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    list->horizontalHeader()->setHighlightSections(false);
+    list->setColumnWidth(0, nameColumnWidth);
+    list->setColumnWidth(1, datColumnWidth);
+    // "Dat" takes the rest of the list's width, so that "Default" is never cut short.
+    list->horizontalHeader()->setStretchLastSection(true);
+    list->verticalHeader()->hide();
+    list->verticalHeader()->setDefaultSectionSize(rowHeight);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setShowGrid(true);
+    list->setWordWrap(false);
+    // The selection stays visible while another control has the focus.
+    QPalette listPalette = list->palette();
+    for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
+        listPalette.setColor(QPalette::Inactive, role, listPalette.color(QPalette::Active, role));
+    list->setPalette(listPalette);
+    connect(list, &QTableWidget::itemSelectionChanged, this, &ImagesPage::selectionChanged);
+
+    // The frame paints its own background, so the picture's many repaints
+    // while it plays never reach the page.
+    previewFrame = new QFrame(this);
+    previewFrame->setObjectName(QStringLiteral("previewFrame"));
+    previewFrame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    previewFrame->setGeometry(previewPlace);
+    previewFrame->setAutoFillBackground(true);
+    picture = new AnimatedPicture(previewFrame);
+    picture->setObjectName(QStringLiteral("preview"));
+    picture->resize(0, 0);
+
+    const auto addLabel = [this](int number, const QRect& place) {
+        auto* label = new QLabel(text(number), this);
+        label->setGeometry(place);
+        return label;
+    };
+    const auto addFigure = [this, &addLabel](int number, const char* name, int row) {
+        const int top = figureTop + row * figureStep;
+        addLabel(number, QRect(figuresLeft, top, figureLabelWidth, commandHeight - 4));
+        auto* edit = new QLineEdit(this);
+        edit->setObjectName(QLatin1String(name));
+        edit->setReadOnly(true);
+        edit->setGeometry(figuresLeft + figureLabelWidth, top, figureEditWidth, commandHeight - 4);
+        return edit;
+    };
+    widthEdit = addFigure(widthText, "width", 0);
+    heightEdit = addFigure(heightText, "height", 1);
+    bytesEdit = addFigure(bytesText, "bytes", 2);
+
+    addLabel(backgroundText, backgroundLabelPlace);
+    // The colour button draws nothing but its colour: a sunken edge tells it
+    // apart from the page when it shows the page's own colour.
+    auto* swatch = new QFrame(this);
+    swatch->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    swatch->setGeometry(backgroundButtonPlace);
+    background = new ColourButton(backgroundButtonId, swatch);
+    background->setObjectName(QStringLiteral("background"));
+    background->setGeometry(swatch->contentsRect());
+    background->setColour(buttonFaceColour());
+    fillPreviewFrame(background->colour());
+    connect(background, &ColourButton::colourChosen, this, [this] {
+        fillPreviewFrame(background->colour());
+        showPicture(shownIndex);
+    });
+
+    const auto addCommand = [this](int number, const char* name, int row, void (ImagesPage::*command)()) {
+        auto* button = new QPushButton(text(number), this);
+        button->setObjectName(QLatin1String(name));
+        button->setGeometry(figuresLeft, commandTop + row * commandStep, commandWidth, commandHeight);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, command);
+        return button;
+    };
+    replaceButton = addCommand(replaceText, "replace", 0, &ImagesPage::replacePicture);
+    importButton = addCommand(importText, "import", 1, &ImagesPage::importFolder);
+    giveBackButton = addCommand(giveBackText, "giveBack", 2, &ImagesPage::giveBackPictures);
+    exportButton = addCommand(exportText, "export", 3, &ImagesPage::exportPictures);
+}
+
+QString ImagesPage::rowName(ElementId id)
+{
+    const QString digits = QString::number(id);
+    return QStringLiteral("Image_") + QString(std::max<qsizetype>(0, 4 - digits.size()), QLatin1Char('0')) + digits;
+}
+
+QString ImagesPage::datText(ElementId id) const
+{
+    PictureLocation where;
+    return model.skin.getPictureLocation(id, where) == 1 ? QString::number(where.file) : defaultDat;
+}
+
+void ImagesPage::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    ids = model.defaultSkin.pictureIds();
+    rebuildList();
+}
+
+void ImagesPage::hideEvent(QHideEvent* event)
+{
+    // Nobody sees the page: no thread plays for it. Showing it again restarts the picture.
+    picture->stop();
+    QWidget::hideEvent(event);
+}
+
+void ImagesPage::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    // Every repaint of the page shows its picture afresh, from its first
+    // frame. Not from inside the paint: loading resizes and repaints controls.
+    if (shownIndex < 0 || reloadPending)
+        return;
+    reloadPending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            reloadPending = false;
+            showPicture(shownIndex);
+        },
+        Qt::QueuedConnection);
+}
+
+void ImagesPage::rebuildList()
+{
+    list->setRowCount(0);
+    list->setRowCount(int(ids.size()));
+    for (int row = 0; row < int(ids.size()); ++row) {
+        list->setItem(row, 0, new QTableWidgetItem(rowName(ids[std::size_t(row)])));
+        list->setItem(row, 1, new QTableWidgetItem(datText(ids[std::size_t(row)])));
+    }
+    if (shownIndex < 0 || shownIndex >= list->rowCount())
+        return;
+    // Selected alone whatever keys are held; the selection shows the picture again.
+    const QModelIndex row = list->model()->index(shownIndex, 0);
+    list->selectionModel()->setCurrentIndex(row, QItemSelectionModel::NoUpdate);
+    list->selectionModel()->select(row, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    list->scrollTo(row);
+}
+
+std::vector<int> ImagesPage::selectedRows() const
+{
+    std::vector<int> rows;
+    for (const QModelIndex& index : list->selectionModel()->selectedRows())
+        rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void ImagesPage::selectionChanged()
+{
+    const std::vector<int> rows = selectedRows();
+    if (rows.size() != 1)
+        return;
+    shownIndex = rows.front();
+    showPicture(shownIndex);
+}
+
+void ImagesPage::showPicture(int index)
+{
+    if (index < 0 || index >= int(ids.size()))
+        return;
+    std::vector<std::uint8_t> bytes;
+    const int size = model.getPicture(ids[std::size_t(index)], bytes);
+    // A row without a picture, or one that does not decode, shows nothing
+    // rather than the previous row's picture under this row's name.
+    if (size <= 0 || !picture->loadFromBytes(bytes)) {
+        picture->clear();
+        showSizes(0, 0, std::max(size, 0));
+        return;
+    }
+    picture->setBackground(background->colour());
+    showSizes(picture->pictureWidth(), picture->pictureHeight(), size);
+    picture->start();
+    // Centred in the preview area; a larger picture is cut at its edges.
+    const QSize area = previewFrame->size();
+    picture->move(std::max(0, (area.width() - picture->width()) / 2),
+                  std::max(0, (area.height() - picture->height()) / 2));
+    fillPreviewFrame(background->colour());
+}
+
+void ImagesPage::showSizes(int width, int height, int bytes)
+{
+    shownWidth = width;
+    shownHeight = height;
+    setTextIfChanged(widthEdit, QString::number(width));
+    setTextIfChanged(heightEdit, QString::number(height));
+    setTextIfChanged(bytesEdit, QString::number(bytes));
+}
+
+void ImagesPage::fillPreviewFrame(std::uint32_t colour)
+{
+    const QColor fill = qColorFromValue(colour);
+    if (previewFrame->palette().color(QPalette::Window) == fill)
+        return;
+    QPalette palette = previewFrame->palette();
+    palette.setColor(QPalette::Window, fill);
+    previewFrame->setPalette(palette);
+}
+
+void ImagesPage::replacePicture()
+{
+    const std::vector<int> rows = selectedRows();
+    if (rows.size() != 1) {
+        showMessage(QStringLiteral("Only 1 image!!!"), DialogService::Icon::Exclamation);
+        return;
+    }
+    const QString path = askFileName(false, fileNameFullPath, {QStringLiteral("gif")});
+    if (path.isEmpty())
+        return;
+    Picture chosen;
+    if (!chosen.loadFromFile(path)) {
+        showMessage(QStringLiteral("cant open image"), DialogService::Icon::Error);
+        return;
+    }
+    if (chosen.width() != shownWidth || chosen.height() != shownHeight) {
+        showMessage(text(otherSizeText), DialogService::Icon::Error);
+        return;
+    }
+    // The file is read again to be stored; it may have gone meanwhile.
+    if (model.setPictureFromFile(ids[std::size_t(shownIndex)], QFile::encodeName(path).toStdString()) != 1) {
+        showMessage(QStringLiteral("cant open image"), DialogService::Icon::Error);
+        return;
+    }
+    // "Dat" shows the new state the next time the page is shown.
+    showPicture(shownIndex);
+}
+
+void ImagesPage::giveBackPictures()
+{
+    for (const int row : selectedRows()) {
+        const ElementId id = ids[std::size_t(row)];
+        // Decided by the skin itself: "Dat" may be out of date after a Replace.
+        std::vector<std::uint8_t> own;
+        if (model.skin.getPicture(id, own) < 0)
+            continue;
+        std::vector<std::uint8_t> original;
+        model.defaultSkin.getPicture(id, original);
+        Picture decoded;
+        decoded.loadFromBytes(original);
+        const QSize originalSize(decoded.width(), decoded.height());
+        decoded.loadFromBytes(own);
+        if (QSize(decoded.width(), decoded.height()) != originalSize) {
+            showMessage(rowName(id) + QLatin1Char('\n') + text(notRestoredText), DialogService::Icon::Error);
+            continue;
+        }
+        model.skin.removePicture(id);
+        showPicture(row);
+        list->item(row, 1)->setText(datText(id));
+    }
+}
+
+void ImagesPage::exportPictures()
+{
+    QString folder;
+    if (!browseForFolder(folder))
+        return;
+    QStringList failed;
+    for (const int row : selectedRows()) {
+        const ElementId id = ids[std::size_t(row)];
+        std::vector<std::uint8_t> bytes;
+        if (model.getPicture(id, bytes) <= 0)
+            continue;
+        const QString path = QDir(folder).filePath(QString::number(id) + QStringLiteral(".gif"));
+        // Written whole or not at all: an interrupted export leaves no cut-off picture.
+        if (!writeWholeFile(bytes, QFile::encodeName(path).toStdString()))
+            failed << path;
+    }
+    if (!failed.isEmpty())
+        showMessage(QStringLiteral("Can't write these picture files:\n") + failed.join(QLatin1Char('\n')),
+                    DialogService::Icon::Error);
+}
+
+void ImagesPage::importFolder()
+{
+    QString folder;
+    if (!browseForFolder(folder)) {
+        rebuildList();
+        return;
+    }
+    // Modal to the window without blocking here; the list follows when it closes.
+    auto* dialog = new PictureImportDialog(folder, text(importTitleText), text(replaceText), text(closeText), model,
+                                           texts, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::finished, this, &ImagesPage::rebuildList);
+    dialog->open();
 }

@@ -1,9 +1,21 @@
 #pragma once
 
+#include "SkinTypes.h"
+
 #include <QPointer>
+#include <QString>
 #include <QWidget>
 
+#include <cstdint>
+#include <vector>
+
+class AnimatedPicture;
+class ColourButton;
 class LanguageTable;
+class QFrame;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
 class SkinModel;
 
 // The second page of the main window: every picture the default skin
@@ -13,14 +25,67 @@ class ImagesPage : public QWidget {
     Q_OBJECT
 
 public:
+    // The colour button tells its choice with this id.
+    static constexpr int backgroundButtonId = 1255;
+
     ImagesPage(SkinModel& model, LanguageTable& texts, QWidget* mainWindow, QWidget* parent = nullptr);
+    ~ImagesPage() override;
 
     SkinModel& skinModel() const { return model; }
     LanguageTable& languageTexts() const { return texts; }
     QWidget* mainWindow() const { return owner; }
 
+    // The ids of the default skin's picture records, in line order, as of the
+    // last time the page was shown.
+    const std::vector<ElementId>& pictureIds() const { return ids; }
+    // The row whose picture the preview shows; -1 before the first single selection.
+    int selectedIndex() const { return shownIndex; }
+    AnimatedPicture& preview() const { return *picture; }
+
+    // A row's name: "Image_" and the id, padded with zeros to ten characters.
+    static QString rowName(ElementId id);
+
+    // The buttons' commands.
+    void replacePicture();
+    void giveBackPictures();
+    void exportPictures();
+    void importFolder();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
 private:
+    void buildControls();
+    QString text(int number) const;
+    void rebuildList();
+    QString datText(ElementId id) const;
+    std::vector<int> selectedRows() const;
+    void selectionChanged();
+    void showPicture(int index);
+    void showSizes(int width, int height, int bytes);
+    void fillPreviewFrame(std::uint32_t colour);
+
     SkinModel& model;
     LanguageTable& texts;
     QPointer<QWidget> owner;
+
+    std::vector<ElementId> ids;
+    int shownIndex = -1;
+    int shownWidth = 0;
+    int shownHeight = 0;
+    bool reloadPending = false;
+
+    QTableWidget* list = nullptr;
+    QFrame* previewFrame = nullptr;
+    AnimatedPicture* picture = nullptr;
+    QLineEdit* widthEdit = nullptr;
+    QLineEdit* heightEdit = nullptr;
+    QLineEdit* bytesEdit = nullptr;
+    ColourButton* background = nullptr;
+    QPushButton* replaceButton = nullptr;
+    QPushButton* importButton = nullptr;
+    QPushButton* giveBackButton = nullptr;
+    QPushButton* exportButton = nullptr;
 };

@@ -60,11 +60,12 @@ bool AnimatedPicture::prepareSurface(int width, int height)
     QImage image(width, height, QImage::Format_RGB32);
     if (image.isNull())
         return false;
-    menuColour = paletteColour(QPalette::Window);
+    const QRgb menuColour = paletteColour(QPalette::Window);
     image.fill(QColor(menuColour));
     {
         const std::lock_guard lock(surfaceMutex);
         surface = std::move(image);
+        roundColour = menuColour;
         background = valueFromQColor(QColor(paletteColour(QPalette::Button)));
     }
     ready = true;
@@ -106,6 +107,8 @@ void AnimatedPicture::setBackground(std::uint32_t colour)
         const std::lock_guard lock(surfaceMutex);
         background = colour;
         surface.fill(qColorFromValue(colour));
+        // Later rounds start on it too, not on the menu colour around the picture.
+        roundColour = qColorFromValue(colour).rgb();
     }
     update();
 }
@@ -160,7 +163,12 @@ void AnimatedPicture::paintEvent(QPaintEvent*)
 
 void AnimatedPicture::animate()
 {
-    FramePlayer player(animation.frames(), menuColour);
+    QRgb clearColour = 0;
+    {
+        const std::lock_guard lock(surfaceMutex);
+        clearColour = roundColour;
+    }
+    FramePlayer player(animation.frames(), clearColour);
     for (;;) {
         FramePlayer::Wait wait;
         {

@@ -34,7 +34,8 @@ public:
     // still picture into the surface (true when drawn).
     bool start();
     // Once the surface exists: keeps colour (0x00BBGGRR) for disposal and
-    // fills the whole surface with it.
+    // fills the whole surface with it; every round of an animation started
+    // afterwards begins on it.
     void setBackground(std::uint32_t colour);
     // Ends the animation thread, if any, and waits for it.
     void stop();
@@ -66,11 +67,11 @@ private:
     int surfaceWidth = 0;
     int surfaceHeight = 0;
     bool ready = false;
-    QRgb menuColour = 0;         // what every round of the animation starts on
 
-    mutable std::mutex surfaceMutex; // guards surface and background
+    mutable std::mutex surfaceMutex; // guards surface, background and roundColour
     QImage surface;
     std::uint32_t background = 0xFFFFFF;
+    QRgb roundColour = 0;        // what every round of the animation starts on: the surface's last fill
 
     std::mutex stopMutex;
     std::condition_variable stopSignal;

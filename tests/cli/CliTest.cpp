@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <vector>
 
@@ -40,6 +41,20 @@ struct Result {
 void writeBytes(const fs::path& path, const std::vector<std::uint8_t>& bytes)
 {
     writeFile(path, std::string(bytes.begin(), bytes.end()));
+}
+
+// A one-colour still GIF of the size; colour is an index into red, green, blue, white.
+std::string stillGif(int width, int height, std::uint8_t colour = 0)
+{
+    const std::vector<std::uint8_t> bytes = GifBuilder(width, height).add(GifBuilder::frame(0, 0, width, height, colour)).build();
+    return std::string(bytes.begin(), bytes.end());
+}
+
+// The file's inode: a save replaces the file, so a new inode tells that it was written.
+ino_t inodeOf(const fs::path& path)
+{
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 ? status.st_ino : 0;
 }
 
 class Cli : public ::testing::Test {
@@ -275,6 +290,92 @@ TEST_F(Cli, ShippedDefaultSkinAnswersForEveryIdleScreenElement)
     const Result exported = run("export --default " + def + " s.ski out 7 630 652");
     EXPECT_EQ(exported.code, 0) << exported.err;
     EXPECT_EQ(readFile(dir / "out" / "630.gif"), readFile(dir / "out" / "652.gif"));
+}
+
+// Every verdict at once: the candidates in name order, each judged against the
+// default skin's own picture (7 is 4 x 3, 630 is 5 x 5, 631 does not decode).
+TEST_F(Cli, ImportJudgesEachNumberedGifAgainstTheDefaultsOwnPicture)
+{
+    const std::string seven = stillGif(4, 3);
+    const std::string sixThirty = stillGif(5, 5);
+    std::ostringstream ski;
+    ski << "SKI1\n5 7 0 " << seven.size() << " 0\n5 630 " << seven.size() << ' ' << sixThirty.size() << " 0\n"
+        << "5 631 " << seven.size() + sixThirty.size() << " 3 0\n";
+    for (int i = 0; i < 1200; ++i)
+        ski << "2 " << 5000 + i << ' ' << i << '\n';
+    writeFile(dir / "def.ski", ski.str());
+    writeFile(dir / "def.dat", seven + sixThirty + "xyz");
+    writeFile(dir / "s.ski", "SKI1\n2 8 1\n");
+
+    const fs::path in = dir / "in";
+    fs::create_directories(in / "5.gif"); // a folder is never a candidate
+    const std::string ownSeven = stillGif(4, 3, 1);
+    const std::string ownSixThirty = stillGif(5, 5, 2);
+    writeFile(in / "0007.gif", ownSeven);
+    writeFile(in / "0630.gif", "GIF89a broken");
+    writeFile(in / "630.gif", ownSixThirty);
+    writeFile(in / "631.gif", stillGif(5, 5));
+    writeFile(in / "632.gif", stillGif(5, 5));
+    writeFile(in / "7.gif", stillGif(6, 3));
+    writeFile(in / ".gif", stillGif(4, 3));
+    writeFile(in / "abc.gif", stillGif(4, 3));
+    writeFile(in / "12a.gif", stillGif(4, 3));
+    writeFile(in / "630.png", stillGif(5, 5));
+
+    const Result r = run("import --default def.ski s.ski in");
+    EXPECT_EQ(r.code, 4) << r.err;
+    EXPECT_EQ(r.out, ".gif no-default\n"
+                     "0007.gif ok\n"
+                     "0630.gif undecodable\n"
+                     "630.gif ok\n"
+                     "631.gif no-default\n"
+                     "632.gif no-default\n"
+                     "7.gif wrong-size 6 3 (default 4 3)\n");
+    // The refused files are left out; the stored ones are saved, in the order stored.
+    EXPECT_EQ(readFile(dir / "s.ski"), "SKI1\n2 8 1\n5 7 0 " + std::to_string(ownSeven.size()) + " 0\n5 630 " +
+                                           std::to_string(ownSeven.size()) + ' ' +
+                                           std::to_string(ownSixThirty.size()) + " 0\n");
+    EXPECT_EQ(readFile(dir / "s.dat"), ownSeven + ownSixThirty);
+
+    // A folder stands where the new data file must go: exit 3, the skin file as it was.
+    writeFile(dir / "t.ski", "SKI1\n");
+    fs::create_directories(dir / "t.dat");
+    EXPECT_EQ(run("import --default def.ski t.ski in").code, 3);
+    EXPECT_EQ(readFile(dir / "t.ski"), "SKI1\n");
+}
+
+TEST_F(Cli, ImportWithoutDefaultMatchesTheSkinsOwnPicturesAndSavesOnlyWhenSomethingWasStored)
+{
+    const std::string before = stillGif(4, 3);
+    writeFile(dir / "s.ski", "SKI1\n5 7 0 " + std::to_string(before.size()) + " 0\n");
+    writeFile(dir / "s.dat", before);
+    fs::create_directories(dir / "wrong");
+    writeFile(dir / "wrong" / "7.gif", stillGif(3, 4));
+    fs::create_directories(dir / "none");
+    writeFile(dir / "none" / "x7.gif", before);
+    const ino_t untouched = inodeOf(dir / "s.ski");
+
+    Result r = run("import s.ski wrong");
+    EXPECT_EQ(r.code, 4);
+    EXPECT_EQ(r.out, "7.gif wrong-size 3 4 (default 4 3)\n");
+    r = run("import s.ski none");
+    EXPECT_EQ(r.code, 4);
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_EQ(r.errorLines().size(), 1u) << r.err;
+    EXPECT_EQ(run("import s.ski missing").code, 4);
+    EXPECT_EQ(inodeOf(dir / "s.ski"), untouched);
+    EXPECT_EQ(readFile(dir / "s.dat"), before);
+
+    fs::create_directories(dir / "right");
+    const std::string after = stillGif(4, 3, 2);
+    writeFile(dir / "right" / "7.gif", after);
+    r = run("import s.ski right");
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, "7.gif ok\n");
+    EXPECT_EQ(readFile(dir / "s.dat"), after);
+
+    EXPECT_EQ(run("import s.ski").code, 1);
+    EXPECT_EQ(run("import absent.ski right").code, 2);
 }
 
 TEST_F(Cli, GifListsTheFramesThatWouldPlay)

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "PictureImport.h"
+
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+
+class LanguageTable;
+class QListWidget;
+class QPushButton;
+class SkinModel;
+
+// Imports a folder of GIF files named after picture ids into the edited skin.
+// It lists the candidate files first; OK imports each one whose picture has
+// the size of the default skin's own picture of that id, and every line then
+// tells its file's outcome. OK works once; only Cancel closes the dialog.
+class PictureImportDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    PictureImportDialog(const QString& folder, const QString& title, const QString& okText,
+                        const QString& cancelText, SkinModel& model, const LanguageTable& texts,
+                        QWidget* parent = nullptr);
+
+    // The list's lines, in order.
+    QStringList entries() const;
+    // What OK does: judges and stores every listed file, then disables OK.
+    void importPictures();
+
+private:
+    QString outcomeText(const QString& name, pictureimport::Verdict verdict) const;
+
+    QString folder;
+    SkinModel& model;
+    const LanguageTable& texts;
+    QListWidget* list;
+    QPushButton* okButton;
+    QPushButton* cancelButton;
+};

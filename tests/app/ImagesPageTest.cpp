@@ -1,0 +1,475 @@
+// The images page and its import dialog, on the real page inside the main
+// window, offscreen, with every question answered by ScriptedDialogs.
+
+#include "AnimatedPicture.h"
+#include "GifBuilder.h"
+#include "ImagesPage.h"
+#include "MainWindow.h"
+#include "PictureImportDialog.h"
+#include "ScriptedDialogs.h"
+#include "TestWorkspace.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+QByteArray asBytes(const Bytes& bytes)
+{
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+}
+
+// A still GIF of one colour (index into red, green, blue, white).
+QByteArray stillGif(int width, int height, std::uint8_t colour)
+{
+    return asBytes(GifBuilder(width, height).add(GifBuilder::frame(0, 0, width, height, colour)).build());
+}
+
+// Red for a third of a second, then green for five seconds.
+QByteArray animatedGif()
+{
+    return asBytes(GifBuilder(8, 8)
+                       .add(GifBuilder::frame(0, 0, 8, 8, 0, 30))
+                       .add(GifBuilder::frame(0, 0, 8, 8, 1, 500))
+                       .build());
+}
+
+// Two small frames in the corners of an 8 x 8 screen, a tenth of a second
+// each: the rest of the screen shows what every round starts on.
+QByteArray blinkingGif()
+{
+    return asBytes(GifBuilder(8, 8)
+                       .add(GifBuilder::frame(0, 0, 4, 4, 0, 0))
+                       .add(GifBuilder::frame(4, 4, 4, 4, 1, 0))
+                       .build());
+}
+
+constexpr QRgb red = 0xFFFF0000;
+constexpr QRgb green = 0xFF00FF00;
+constexpr QRgb blue = 0xFF0000FF;
+
+// The default skin's pictures, in the order of its lines: 7 appears twice,
+// 652 shares the bytes of 630, 12345 has five digits, 903 and 954 play, the
+// three bytes of 77 do not decode.
+struct DefaultPictures {
+    QByteArray seven = stillGif(4, 3, 0);
+    QByteArray sixThirty = stillGif(5, 5, 1);
+    QByteArray fiveDigits = stillGif(6, 2, 2);
+    QByteArray animated = animatedGif();
+    QByteArray blinking = blinkingGif();
+};
+
+const QStringList defaultRowNames = {
+    QStringLiteral("Image_0630"), QStringLiteral("Image_0007"), QStringLiteral("Image_12345"),
+    QStringLiteral("Image_0652"), QStringLiteral("Image_0903"), QStringLiteral("Image_0007"),
+    QStringLiteral("Image_0954"), QStringLiteral("Image_0077"),
+};
+constexpr int row630 = 0;
+constexpr int row7 = 1;
+constexpr int row12345 = 2;
+constexpr int rowAnimated = 4;
+constexpr int rowBlinking = 6;
+constexpr int rowUndecodable = 7;
+
+QString text13() { return QStringLiteral("The new picture must have the same size as the default picture."); }
+
+QRgb previewPixel(ImagesPage& page)
+{
+    const QImage shown = page.preview().snapshot();
+    return shown.isNull() ? 0 : shown.pixel(0, 0);
+}
+
+} // namespace
+
+class ImagesPageTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestWorkspace> workspace;
+    std::unique_ptr<ScriptedDialogs> dialogs;
+    std::unique_ptr<DialogServiceScope> scope;
+    std::unique_ptr<MainWindow> window;
+    DefaultPictures pictures;
+
+    void writeDefaultSkin()
+    {
+        const QByteArray data =
+            pictures.seven + pictures.sixThirty + pictures.fiveDigits + pictures.animated + pictures.blinking + "xyz";
+        const auto record = [](int id, qsizetype offset, qsizetype size) {
+            return QByteArray("5 ") + QByteArray::number(id) + ' ' + QByteArray::number(offset) + ' ' +
+                   QByteArray::number(size) + " 0\n";
+        };
+        const qsizetype at630 = pictures.seven.size();
+        const qsizetype at12345 = at630 + pictures.sixThirty.size();
+        const qsizetype at903 = at12345 + pictures.fiveDigits.size();
+        const qsizetype at954 = at903 + pictures.animated.size();
+        QByteArray ski = TestWorkspace::defaultSkinBytes();
+        ski += record(630, at630, pictures.sixThirty.size()) + record(7, 0, pictures.seven.size()) +
+               record(12345, at12345, pictures.fiveDigits.size()) + record(652, at630, pictures.sixThirty.size()) +
+               record(903, at903, pictures.animated.size()) + record(7, 0, pictures.seven.size()) +
+               record(954, at954, pictures.blinking.size()) +
+               record(77, at954 + pictures.blinking.size(), 3);
+        workspace->writeFile(QStringLiteral("Default/Vela/Vela.ski"), ski);
+        workspace->writeFile(QStringLiteral("Default/Vela/Vela.dat"), data);
+    }
+
+    SkinModel& model() { return window->skinModel(); }
+    ImagesPage& page() { return *window->imagesPage(); }
+    QTableWidget* list() { return page().findChild<QTableWidget*>(QStringLiteral("pictureList")); }
+    QString field(const char* name) { return page().findChild<QLineEdit*>(QLatin1String(name))->text(); }
+    QStringList column(int index)
+    {
+        QStringList texts;
+        for (int row = 0; row < list()->rowCount(); ++row)
+            texts << list()->item(row, index)->text();
+        return texts;
+    }
+    void click(const char* button) { QTest::mouseClick(page().findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton); }
+    void clickRow(int row, Qt::KeyboardModifiers modifiers = {})
+    {
+        const QRect place = list()->visualRect(list()->model()->index(row, 0));
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, modifiers, place.center());
+    }
+    void trigger(MainWindow::Command command) { window->commandAction(command)->trigger(); }
+    // The images tab, shown as the user sees it after choosing it.
+    void showImagesTab()
+    {
+        window->tabWidget()->setCurrentIndex(1);
+        QVERIFY(page().isVisible());
+    }
+    void showElementsTab() { window->tabWidget()->setCurrentIndex(0); }
+    void storeOwn(ElementId id, const QByteArray& bytes)
+    {
+        const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData());
+        QCOMPARE(model().skin.setPicture(id, std::span(data, std::size_t(bytes.size()))), 0);
+    }
+    QByteArray ownPicture(ElementId id)
+    {
+        std::vector<std::uint8_t> bytes;
+        return model().skin.getPicture(id, bytes) < 0 ? QByteArray() : asBytes(bytes);
+    }
+
+private slots:
+    void init()
+    {
+        workspace = std::make_unique<TestWorkspace>();
+        dialogs = std::make_unique<ScriptedDialogs>();
+        scope = std::make_unique<DialogServiceScope>(*dialogs);
+        workspace->addShippedLanguages();
+        writeDefaultSkin();
+        window = std::make_unique<MainWindow>();
+        QVERIFY(window->initialise());
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        trigger(MainWindow::commandNew);
+        showImagesTab();
+    }
+    void cleanup()
+    {
+        window.reset();
+        scope.reset();
+        dialogs.reset();
+        workspace.reset();
+    }
+
+    void listsEveryDefaultPictureInLineOrder()
+    {
+        QCOMPARE(page().pictureIds(), std::vector<ElementId>({630, 7, 12345, 652, 903, 7, 954, 77}));
+        QCOMPARE(column(0), defaultRowNames);
+        QCOMPARE(column(1), QStringList(8, QStringLiteral("Default")));
+        QCOMPARE(list()->horizontalHeaderItem(0)->text(), QStringLiteral("Picture"));
+        QCOMPARE(list()->horizontalHeaderItem(1)->text(), QStringLiteral("Dat"));
+        QVERIFY(!list()->horizontalHeader()->sectionsClickable());
+        QCOMPARE(list()->columnWidth(0), 180);
+        QVERIFY(list()->showGrid());
+        QCOMPARE(page().selectedIndex(), -1);
+        QVERIFY(field("width").isEmpty());
+        QVERIFY(dialogs->messages.empty());
+    }
+
+    void oneSelectedRowIsShownAndSeveralKeepTheLastOne()
+    {
+        clickRow(row7);
+        QCOMPARE(page().selectedIndex(), row7);
+        QCOMPARE(field("width"), QStringLiteral("4"));
+        QCOMPARE(field("height"), QStringLiteral("3"));
+        QCOMPARE(field("bytes"), QString::number(pictures.seven.size()));
+        QCOMPARE(previewPixel(page()), red);
+        QCOMPARE(page().preview().size(), QSize(4, 3));
+
+        clickRow(row630, Qt::ControlModifier);
+        QCOMPARE(list()->selectionModel()->selectedRows().size(), 2);
+        QCOMPARE(page().selectedIndex(), row7);
+        QCOMPARE(field("width"), QStringLiteral("4"));
+        click("replace");
+        QCOMPARE(dialogs->messageTexts(), QStringList({QStringLiteral("Only 1 image!!!")}));
+        QCOMPARE(dialogs->messages[0].icon, DialogService::Icon::Exclamation);
+        QVERIFY(dialogs->questions.empty());
+
+        // A chosen background colour is the preview area's and the picture's.
+        dialogs->colourAnswers.push_back(0x00FF00u); // green, laid out 0x00BBGGRR
+        click("background");
+        const auto* frame = page().findChild<QFrame*>(QStringLiteral("previewFrame"));
+        QCOMPARE(frame->palette().color(QPalette::Window).rgb(), green);
+        QCOMPARE(page().preview().backgroundColour(), 0x00FF00u);
+        QCOMPARE(previewPixel(page()), red); // the picture itself, drawn again over it
+
+        // A picture that does not decode is not shown under the last one's figures.
+        clickRow(rowUndecodable);
+        QCOMPARE(page().selectedIndex(), rowUndecodable);
+        QVERIFY(page().preview().snapshot().isNull());
+        QCOMPARE(QStringList({field("width"), field("height"), field("bytes")}),
+                 QStringList({QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("3")}));
+        dialogs->messages.clear();
+        workspace->writeFile(QStringLiteral("seven.gif"), stillGif(4, 3, 2));
+        dialogs->fileAnswers.push_back(workspace->path(QStringLiteral("seven.gif")));
+        click("replace");
+        QCOMPARE(dialogs->messageTexts(), QStringList({text13()}));
+        QVERIFY(ownPicture(77).isEmpty());
+    }
+
+    void replaceRefusesWhatDoesNotFitAndStoresWhatDoes()
+    {
+        clickRow(row630);
+        const QString missing = workspace->path(QStringLiteral("missing.gif"));
+        workspace->writeFile(QStringLiteral("garbage.gif"), "GIF89a not really");
+        workspace->writeFile(QStringLiteral("small.gif"), stillGif(5, 4, 2));
+        const QByteArray fitting = stillGif(5, 5, 2);
+        workspace->writeFile(QStringLiteral("fits.gif"), fitting);
+
+        struct Case {
+            QString file;
+            QStringList messages;
+        };
+        const Case cases[] = {
+            {QString(), {}},
+            {missing, {QStringLiteral("No such file or directory"), QStringLiteral("cant open image")}},
+            {workspace->path(QStringLiteral("garbage.gif")), {QStringLiteral("cant open image")}},
+            {workspace->path(QStringLiteral("small.gif")), {text13()}},
+        };
+        for (const Case& c : cases) {
+            dialogs->messages.clear();
+            dialogs->fileAnswers.push_back(c.file);
+            click("replace");
+            QCOMPARE(dialogs->messageTexts(), c.messages);
+            if (!c.messages.isEmpty())
+                QCOMPARE(dialogs->messages.back().icon, DialogService::Icon::Error);
+            QVERIFY(ownPicture(630).isEmpty());
+        }
+        QCOMPARE(dialogs->questions.front().details,
+                 QStringList({QStringLiteral("gif files (*.gif)"), QStringLiteral("gif")}));
+
+        dialogs->messages.clear();
+        dialogs->fileAnswers.push_back(workspace->path(QStringLiteral("fits.gif")));
+        click("replace");
+        QVERIFY(dialogs->messages.empty());
+        QCOMPARE(ownPicture(630), fitting);
+        QCOMPARE(previewPixel(page()), blue);
+        // "Dat" follows once the page is shown again.
+        QCOMPARE(list()->item(row630, 1)->text(), QStringLiteral("Default"));
+        showElementsTab();
+        showImagesTab();
+        QCOMPARE(list()->item(row630, 1)->text(), QStringLiteral("0"));
+        QCOMPARE(page().selectedIndex(), row630);
+        QCOMPARE(list()->selectionModel()->selectedRows().size(), 1);
+    }
+
+    void giveBackRestoresSameSizedPicturesAndNamesTheOthers()
+    {
+        storeOwn(7, stillGif(4, 3, 2));
+        const QByteArray otherSize = stillGif(3, 3, 2);
+        storeOwn(630, otherSize);
+        showElementsTab();
+        showImagesTab();
+        QCOMPARE(column(1).mid(0, 3), QStringList({QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("Default")}));
+
+        clickRow(row630);
+        clickRow(row7, Qt::ControlModifier);
+        clickRow(row12345, Qt::ControlModifier);
+        clickRow(5, Qt::ControlModifier); // 7 again
+        click("giveBack");
+        QCOMPARE(dialogs->messageTexts(),
+                 QStringList({QStringLiteral("Image_0630\ndiffers in size from the default picture and was not restored.")}));
+        QCOMPARE(dialogs->messages[0].icon, DialogService::Icon::Error);
+        QVERIFY(ownPicture(7).isEmpty());
+        QCOMPARE(ownPicture(630), otherSize);
+        QCOMPARE(list()->item(row7, 1)->text(), QStringLiteral("Default"));
+        QCOMPARE(list()->item(row630, 1)->text(), QStringLiteral("0"));
+        QCOMPARE(previewPixel(page()), red); // the restored 7, shown from the default skin
+
+        // Just replaced, "Dat" still says "Default"; the picture is given back all the same.
+        clickRow(row12345);
+        workspace->writeFile(QStringLiteral("other.gif"), stillGif(6, 2, 0));
+        dialogs->fileAnswers.push_back(workspace->path(QStringLiteral("other.gif")));
+        click("replace");
+        QVERIFY(!ownPicture(12345).isEmpty());
+        QCOMPARE(list()->item(row12345, 1)->text(), QStringLiteral("Default"));
+        click("giveBack");
+        QVERIFY(ownPicture(12345).isEmpty());
+        QCOMPARE(dialogs->messages.size(), std::size_t(1));
+    }
+
+    void exportWritesOneFilePerSelectedRowAndNamesTheFailures()
+    {
+        const QString folder = workspace->path(QStringLiteral("out"));
+        workspace->writeFile(QStringLiteral("out/7.gif"), "an older file");
+        clickRow(row630);
+        clickRow(row7, Qt::ControlModifier);
+        clickRow(row12345, Qt::ControlModifier);
+        dialogs->folderAnswers.push_back(folder);
+        click("export");
+        QVERIFY(dialogs->messages.empty());
+        QCOMPARE(workspace->readFile(QStringLiteral("out/630.gif")), pictures.sixThirty);
+        QCOMPARE(workspace->readFile(QStringLiteral("out/7.gif")), pictures.seven);
+        QCOMPARE(workspace->readFile(QStringLiteral("out/12345.gif")), pictures.fiveDigits);
+        QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 3);
+
+        // A folder in the way of one file: the others are written, the one is named.
+        QVERIFY(QDir().mkpath(workspace->path(QStringLiteral("busy/630.gif"))));
+        dialogs->folderAnswers.push_back(workspace->path(QStringLiteral("busy")));
+        click("export");
+        QCOMPARE(dialogs->messageTexts(),
+                 QStringList({QStringLiteral("Can't write these picture files:\n") + workspace->path(QStringLiteral("busy/630.gif"))}));
+        QCOMPARE(dialogs->messages[0].icon, DialogService::Icon::Error);
+        QCOMPARE(workspace->readFile(QStringLiteral("busy/12345.gif")), pictures.fiveDigits);
+        QCOMPARE(QDir(workspace->path(QStringLiteral("busy"))).entryList(QDir::Files).size(), 2); // no temporary left
+
+        dialogs->messages.clear();
+        click("export"); // no folder chosen
+        QVERIFY(dialogs->messages.empty());
+    }
+
+    void importListsNumberedGifsAndTellsEachOutcome()
+    {
+        const QByteArray fitting = stillGif(5, 5, 2);
+        workspace->writeFile(QStringLiteral("in/630.gif"), fitting);
+        workspace->writeFile(QStringLiteral("in/0630.gif"), stillGif(5, 6, 2));
+        workspace->writeFile(QStringLiteral("in/7.gif"), "GIF89a broken");
+        workspace->writeFile(QStringLiteral("in/99.gif"), fitting);
+        workspace->writeFile(QStringLiteral("in/abc.gif"), fitting);
+        workspace->writeFile(QStringLiteral("in/12a.gif"), fitting);
+        QVERIFY(QDir().mkpath(workspace->path(QStringLiteral("in/5.gif"))));
+
+        dialogs->folderAnswers.push_back(workspace->path(QStringLiteral("in")));
+        click("import");
+        auto* dialog = page().findChild<PictureImportDialog*>();
+        QVERIFY(dialog);
+        QVERIFY(dialog->isModal());
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Import pictures"));
+        auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("ok"));
+        auto* cancel = dialog->findChild<QPushButton*>(QStringLiteral("cancel"));
+        QCOMPARE(ok->text(), QStringLiteral("Replace"));
+        QCOMPARE(cancel->text(), QStringLiteral("Close"));
+        QCOMPARE(dialog->entries(), QStringList({QStringLiteral("0630.gif"), QStringLiteral("630.gif"),
+                                                 QStringLiteral("7.gif"), QStringLiteral("99.gif")}));
+
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QCOMPARE(dialog->entries(),
+                 QStringList({QStringLiteral("0630.gif - ERROR - ") + text13(), QStringLiteral("630.gif - OK"),
+                              QStringLiteral("7.gif - ERROR - Can't read the picture file."), QStringLiteral("99.gif")}));
+        QVERIFY(!ok->isEnabled());
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(ownPicture(630), fitting);
+        QVERIFY(ownPicture(7).isEmpty());
+        QVERIFY(ownPicture(99).isEmpty());
+        QVERIFY(dialogs->messages.empty());
+        const auto* lines = dialog->findChild<QListWidget*>(QStringLiteral("files"));
+        QCOMPARE(lines->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+
+        // The page's list follows once the dialog is closed.
+        QCOMPARE(list()->item(row630, 1)->text(), QStringLiteral("Default"));
+        const QPointer<PictureImportDialog> closing = dialog;
+        QTest::mouseClick(cancel, Qt::LeftButton);
+        QTRY_VERIFY(!closing);
+        QCOMPARE(list()->item(row630, 1)->text(), QStringLiteral("0"));
+    }
+
+    void importOfAFolderWithoutCandidatesCannotBeConfirmed()
+    {
+        QVERIFY(QDir().mkpath(workspace->path(QStringLiteral("empty/5.gif"))));
+        workspace->writeFile(QStringLiteral("empty/abc.gif"), stillGif(5, 5, 2));
+        dialogs->folderAnswers.push_back(workspace->path(QStringLiteral("empty")));
+        click("import");
+        auto* dialog = page().findChild<PictureImportDialog*>();
+        QVERIFY(dialog);
+        QVERIFY(dialog->entries().isEmpty());
+        QVERIFY(!dialog->findChild<QPushButton*>(QStringLiteral("ok"))->isEnabled());
+        dialog->reject();
+
+        // Without a folder the list is rebuilt at once.
+        QTRY_VERIFY(!page().findChild<PictureImportDialog*>());
+        storeOwn(7, stillGif(4, 3, 2));
+        click("import");
+        QCOMPARE(list()->item(row7, 1)->text(), QStringLiteral("0"));
+    }
+
+    void theShownAnimationPlaysAndRestartsWhenThePageIsRepainted()
+    {
+        clickRow(rowAnimated);
+        QVERIFY(page().preview().isAnimating());
+        QCOMPARE(field("width"), QStringLiteral("8"));
+        QTRY_COMPARE(previewPixel(page()), green);
+        // Its own repaints do not restart it: green stays for its five seconds.
+        QTest::qWait(400);
+        QCOMPARE(previewPixel(page()), green);
+        page().update();
+        QTRY_COMPARE(previewPixel(page()), red);
+        QTRY_COMPARE(previewPixel(page()), green);
+        // Nobody sees a hidden page: nothing plays for it.
+        showElementsTab();
+        QVERIFY(!page().preview().isAnimating());
+    }
+
+    void everyRoundOfAnAnimationStartsOnTheChosenBackground()
+    {
+        dialogs->colourAnswers.push_back(0x000000u);
+        click("background");
+        clickRow(rowBlinking);
+        QVERIFY(page().preview().isAnimating());
+        // Three rounds and more: the corner no frame covers stays black.
+        for (int look = 0; look < 12; ++look) {
+            QCOMPARE(page().preview().snapshot().pixel(7, 0), 0xFF000000u);
+            QTest::qWait(60);
+        }
+    }
+
+    // The animation thread draws into the page's preview: New, Open and
+    // Refresh destroy the page while it plays, and must end the thread first
+    // (ThreadSanitizer and AddressSanitizer builds check that nothing is touched late).
+    void rebuildingThePagesWhileAPictureIsPlayingEndsItsThreadFirst()
+    {
+        workspace->writeFile(QStringLiteral("a.ski"), "SKI1\n");
+        const MainWindow::Command rebuilds[] = {MainWindow::commandNew, MainWindow::commandOpen,
+                                                MainWindow::commandRefresh};
+        for (int round = 0; round < 3; ++round) {
+            for (const MainWindow::Command command : rebuilds) {
+                showImagesTab();
+                clickRow(rowAnimated);
+                const QPointer<AnimatedPicture> playing = &page().preview();
+                QVERIFY(playing->isAnimating());
+                QTest::qWait(20 * round);
+                if (command == MainWindow::commandOpen)
+                    dialogs->fileAnswers.push_back(workspace->path(QStringLiteral("a.ski")));
+                trigger(command);
+                QVERIFY(!playing);
+                QCOMPARE(window->pageCount(), 2);
+            }
+        }
+        QVERIFY(dialogs->messages.empty());
+    }
+};
+
+QTEST_MAIN(ImagesPageTest)
+#include "ImagesPageTest.moc"
