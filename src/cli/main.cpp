@@ -7,6 +7,7 @@
 #include "DocumentCommands.h"
 #include "GifCommand.h"
 #include "PictureCommands.h"
+#include "RenderCommand.h"
 
 #include <QGuiApplication>
 
@@ -41,6 +42,9 @@ const char* const usageText =
     "  picture link SKIN.ski FIRST SECOND\n"
     "  export [--default DEF.ski] SKIN.ski DIR [ID...]\n"
     "  gif FILE\n"
+    "  render [--default DEF.ski] SKIN.ski OUT.png [--analog] [--no-wallpaper] [--joypad]\n"
+    "         [--left 0..2] [--right 0..2] [--centre 0..3] [--focus-rects] [--lng FILE.lng]\n"
+    "         [--scale 1..16]\n"
     "Rectangles are LEFT TOP RIGHT BOTTOM with right and bottom exclusive.\n";
 
 const Command commands[] = {
@@ -52,6 +56,7 @@ const Command commands[] = {
     {"picture", runPictureCommand, false},
     {"export", runExportCommand, false},
     {"gif", runGifCommand, true},
+    {"render", runRenderCommand, true},
 };
 
 int usage()

@@ -1,0 +1,249 @@
+#include "OutlinedText.h"
+
+#include "ColourValue.h"
+#include "IdleScreenIds.h"
+#include "PenLine.h"
+#include "PreviewFonts.h"
+
+#include <QFontMetrics>
+#include <QImage>
+#include <QPaintDevice>
+#include <QPainter>
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <vector>
+
+namespace {
+
+using std::int64_t;
+
+struct Shift {
+    int x;
+    int y;
+};
+
+// Around the text's own position (2, 0): seven positions at distance 2 and
+// seven at distance 1, clockwise from the top-left; none straight left.
+constexpr std::array<Shift, 7> outerShifts = {{{0, -2}, {2, -2}, {4, -2}, {4, 0}, {4, 2}, {2, 2}, {0, 2}}};
+constexpr std::array<Shift, 7> innerShifts = {{{1, -1}, {2, -1}, {3, -1}, {3, 0}, {3, 1}, {2, 1}, {1, 1}}};
+constexpr Shift ownShift{2, 0};
+// How far the copies reach from the text's box: right, and up or down.
+constexpr int reachX = 4;
+constexpr int reachY = 2;
+
+// A rectangle in 64-bit numbers (corners from skin files may be anything).
+struct Span {
+    int64_t left = 0;
+    int64_t top = 0;
+    int64_t right = 0;
+    int64_t bottom = 0;
+    bool empty() const { return right <= left || bottom <= top; }
+    int64_t width() const { return right - left; }
+    int64_t height() const { return bottom - top; }
+    Span intersected(const Span& other) const
+    {
+        return {std::max(left, other.left), std::max(top, other.top), std::min(right, other.right),
+                std::min(bottom, other.bottom)};
+    }
+};
+
+Span deviceSpan(const QPainter& painter)
+{
+    const QPaintDevice* device = painter.device();
+    return device ? Span{0, 0, device->width(), device->height()} : Span{};
+}
+
+// The text as drawn in its box (0, 0)-(boxWidth, boxHeight): single line,
+// vertically centred, aligned, cut with an ellipsis when it is too long and
+// clipped to the box. Only the pixels inside window (box coordinates) are
+// kept: the few that the visible part of the screen needs.
+class TextMask {
+public:
+    TextMask(const QString& text, int64_t boxWidth, int64_t boxHeight, int alignment, const Span& wanted)
+    {
+        window = wanted.intersected({0, 0, boxWidth, boxHeight});
+        if (window.empty())
+            return;
+        bits.assign(std::size_t(window.width() * window.height()), 0);
+
+        const QFont font = PreviewFonts::text();
+        const QFontMetrics metrics(font);
+        QString shown = text;
+        if (metrics.horizontalAdvance(text) > boxWidth)
+            shown = metrics.elidedText(text, Qt::ElideRight, int(std::min<int64_t>(boxWidth, INT_MAX)));
+        const int64_t textWidth = metrics.horizontalAdvance(shown);
+        int64_t x = 0; // left-aligned, also for alignment numbers the phone does not know
+        if (alignment == idlescreen::alignCentre)
+            x = (boxWidth - textWidth) / 2;
+        else if (alignment == idlescreen::alignRight)
+            x = boxWidth - textWidth;
+        const int64_t y = (boxHeight - metrics.height()) / 2;
+        // Nothing to draw when the text lies wholly outside the window.
+        if (shown.isEmpty() || x >= window.right || x + textWidth + metrics.maxWidth() <= window.left ||
+            y >= window.bottom || y + metrics.height() <= window.top)
+            return;
+
+        QImage image(int(window.width()), int(window.height()), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        {
+            QPainter painter(&image);
+            painter.setFont(font);
+            painter.setPen(Qt::black);
+            painter.drawText(QPointF(double(x - window.left), double(y + metrics.ascent() - window.top)), shown);
+        }
+        for (int row = 0; row < image.height(); ++row) {
+            const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(row));
+            for (int column = 0; column < image.width(); ++column)
+                bits[std::size_t(row * image.width() + column)] = qAlpha(line[column]) != 0;
+        }
+    }
+
+    // Whether the text covers pixel (x, y) of its box.
+    bool at(int64_t x, int64_t y) const
+    {
+        if (x < window.left || x >= window.right || y < window.top || y >= window.bottom)
+            return false;
+        return bits[std::size_t((y - window.top) * window.width() + (x - window.left))] != 0;
+    }
+
+    template <std::size_t N>
+    bool anyAt(int64_t x, int64_t y, const std::array<Shift, N>& shifts) const
+    {
+        return std::any_of(shifts.begin(), shifts.end(), [&](Shift s) { return at(x - s.x, y - s.y); });
+    }
+
+private:
+    Span window;
+    std::vector<std::uint8_t> bits;
+};
+
+// One layer of the text: where it has pixels and its colour.
+class Layer {
+public:
+    Layer(const Span& area, std::uint32_t colour)
+        : area(area), image(int(area.width()), int(area.height()), QImage::Format_ARGB32_Premultiplied),
+          pixel(qColorFromValue(colour).rgb())
+    {
+        image.fill(Qt::transparent);
+    }
+
+    void set(int64_t x, int64_t y)
+    {
+        reinterpret_cast<QRgb*>(image.scanLine(int(y - area.top)))[x - area.left] = pixel;
+        used = true;
+    }
+
+    // Lays the layer over the target with constant opacity 255 - (transparency & 0xFF).
+    void blend(QPainter& target, std::int32_t transparency) const
+    {
+        const int opacity = 255 - (transparency & 0xFF);
+        if (!used || opacity == 0)
+            return;
+        target.save();
+        target.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        target.setOpacity(opacity / 255.0);
+        target.drawImage(QPoint(int(area.left), int(area.top)), image);
+        target.restore();
+    }
+
+private:
+    Span area;
+    QImage image;
+    QRgb pixel;
+    bool used = false;
+};
+
+void drawUnderline(QPainter& target, const TextStyle& style, int64_t width, int64_t height)
+{
+    // The measured box starts at the text's own position, 2, and ends after the whole text.
+    const int64_t measured = 2 + QFontMetrics(PreviewFonts::text()).horizontalAdvance(style.text);
+    int64_t y = style.top + height / 2 + 8;
+    if (style.outlineLevel >= 2)
+        y += 2;
+    else if (style.outlineLevel == 1)
+        y += 1;
+    int64_t x = style.left;
+    if (style.alignment == idlescreen::alignCentre)
+        x = style.left + (width - measured) / 2;
+    else if (style.alignment == idlescreen::alignRight)
+        x = style.left + width - measured;
+    drawPenLine(target, x, y, x + measured + 2, y, Qt::black);
+}
+
+} // namespace
+
+void drawOutlinedText(QPainter& target, const TextStyle& style, bool focusRect)
+{
+    const int64_t width = int64_t(style.right) - style.left;
+    const int64_t height = int64_t(style.bottom) - style.top;
+    if (width <= 0 || height <= 0)
+        return;
+
+    // The working area, cut to the screen: only these pixels can change.
+    const Span working{style.left, style.top, style.left + width + 2, style.bottom};
+    const Span visible = working.intersected(deviceSpan(target));
+    if (!visible.empty()) {
+        // Box coordinates of the text pixels that the copies bring into view.
+        const Span wanted{visible.left - style.left - reachX, visible.top - style.top - reachY,
+                          visible.right - style.left, visible.bottom - style.top + reachY};
+        const TextMask mask(style.text, width - 2, height, style.alignment, wanted);
+        Layer outer(visible, style.outerColour);
+        Layer inner(visible, style.innerColour);
+        Layer text(visible, style.textColour);
+        for (int64_t y = visible.top; y < visible.bottom; ++y) {
+            for (int64_t x = visible.left; x < visible.right; ++x) {
+                const int64_t bx = x - style.left;
+                const int64_t by = y - style.top;
+                const bool own = mask.at(bx - ownShift.x, by - ownShift.y);
+                const bool near = mask.anyAt(bx, by, innerShifts);
+                if (own)
+                    text.set(x, y);
+                if (near && !own)
+                    inner.set(x, y);
+                if (!near && mask.anyAt(bx, by, outerShifts))
+                    outer.set(x, y);
+            }
+        }
+        if (style.outlineLevel >= 2)
+            outer.blend(target, style.outerTransparency);
+        if (style.outlineLevel >= 1)
+            inner.blend(target, style.innerTransparency);
+        text.blend(target, style.textTransparency);
+    }
+    if (style.underline != 0)
+        drawUnderline(target, style, width, height);
+    if (focusRect)
+        drawDottedRect(target, style.left, style.top, style.right, style.bottom);
+}
+
+void drawDottedRect(QPainter& target, std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom)
+{
+    const Span box{left, top, right, bottom};
+    const Span visible = box.intersected(deviceSpan(target));
+    if (box.empty() || visible.empty())
+        return;
+    std::vector<QPoint> points;
+    const auto add = [&](int64_t x, int64_t y) {
+        const bool onScreen = x >= visible.left && x < visible.right && y >= visible.top && y < visible.bottom;
+        if (onScreen && (x - left + y - top) % 2 == 0)
+            points.emplace_back(int(x), int(y));
+    };
+    // Each edge pixel once: inverting one twice would restore it.
+    for (int64_t x = visible.left; x < visible.right; ++x) {
+        add(x, top);
+        if (bottom - 1 > top)
+            add(x, bottom - 1);
+    }
+    for (int64_t y = std::max(top + 1, visible.top); y < std::min(bottom - 1, visible.bottom); ++y) {
+        add(left, y);
+        if (right - 1 > left)
+            add(right - 1, y);
+    }
+    target.save();
+    target.setCompositionMode(QPainter::RasterOp_NotDestination);
+    for (const QPoint& point : points)
+        target.fillRect(QRect(point, QSize(1, 1)), Qt::white);
+    target.restore();
+}
