@@ -1,14 +1,12 @@
 // Run from the data folder: the shipped default skin is "Default/Vela/Vela.ski".
 // The preview recomposes the whole idle screen on every edit and on every
 // step of a frame's drag, so one composition must stay far below a frame time.
-#include "AllocatorTuning.h"
 #include "IdleScene.h"
 #include "IdleScreen.h"
 #include "OutlinedText.h"
 #include "ScreenCanvas.h"
 #include "SkinModel.h"
 
-#include <QGuiApplication>
 #include <QPainter>
 
 #include <benchmark/benchmark.h>
@@ -112,17 +110,3 @@ void outlinedTextLevelTwo(benchmark::State& state)
 BENCHMARK(outlinedTextLevelTwo)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    keepFreedPictureMemory(); // as the editor and velaskin-cli do
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
