@@ -57,17 +57,16 @@ Span deviceSpan(const QPainter& painter)
 
 // The text as drawn in its box (0, 0)-(boxWidth, boxHeight): single line,
 // vertically centred, aligned, cut with an ellipsis when it is too long and
-// clipped to the box. Only the pixels inside window (box coordinates) are
-// kept: the few that the visible part of the screen needs.
+// clipped to the box. Only the pixels of span (box coordinates) are kept:
+// those that the copies bring into the visible part of the screen.
 class TextMask {
 public:
-    TextMask(const QString& text, int64_t boxWidth, int64_t boxHeight, int alignment, const Span& wanted)
+    TextMask(const QString& text, int64_t boxWidth, int64_t boxHeight, int alignment, const Span& span)
+        : span(span), bits(std::size_t(span.width() * span.height()), 0)
     {
-        window = wanted.intersected({0, 0, boxWidth, boxHeight});
+        const Span window = span.intersected({0, 0, boxWidth, boxHeight});
         if (window.empty())
             return;
-        bits.assign(std::size_t(window.width() * window.height()), 0);
-
         const QFont font = PreviewFonts::text();
         const QFontMetrics metrics(font);
         QString shown = text;
@@ -85,37 +84,44 @@ public:
             y >= window.bottom || y + metrics.height() <= window.top)
             return;
 
-        QImage image(int(window.width()), int(window.height()), QImage::Format_ARGB32_Premultiplied);
+        QImage image(int(span.width()), int(span.height()), QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         {
             QPainter painter(&image);
+            painter.setClipRect(QRect(int(window.left - span.left), int(window.top - span.top), int(window.width()),
+                                      int(window.height())));
             painter.setFont(font);
             painter.setPen(Qt::black);
-            painter.drawText(QPointF(double(x - window.left), double(y + metrics.ascent() - window.top)), shown);
+            painter.drawText(QPointF(double(x - span.left), double(y + metrics.ascent() - span.top)), shown);
         }
         for (int row = 0; row < image.height(); ++row) {
             const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(row));
+            std::uint8_t* out = bits.data() + std::size_t(row) * std::size_t(image.width());
             for (int column = 0; column < image.width(); ++column)
-                bits[std::size_t(row * image.width() + column)] = qAlpha(line[column]) != 0;
+                out[column] = qAlpha(line[column]) != 0;
         }
     }
 
-    // Whether the text covers pixel (x, y) of its box.
-    bool at(int64_t x, int64_t y) const
-    {
-        if (x < window.left || x >= window.right || y < window.top || y >= window.bottom)
-            return false;
-        return bits[std::size_t((y - window.top) * window.width() + (x - window.left))] != 0;
-    }
-
+    // Where any of the copies of the text at the shifts covers the area of
+    // width x height pixels whose top-left pixel sees box pixel (span.left
+    // + reachX, span.top + reachY) unshifted; one byte per pixel, row by row.
     template <std::size_t N>
-    bool anyAt(int64_t x, int64_t y, const std::array<Shift, N>& shifts) const
+    std::vector<std::uint8_t> copies(const std::array<Shift, N>& shifts, int64_t width, int64_t height) const
     {
-        return std::any_of(shifts.begin(), shifts.end(), [&](Shift s) { return at(x - s.x, y - s.y); });
+        std::vector<std::uint8_t> covered(std::size_t(width * height), 0);
+        for (const Shift shift : shifts) {
+            for (int64_t y = 0; y < height; ++y) {
+                const std::uint8_t* from = bits.data() + (y + reachY - shift.y) * span.width() + (reachX - shift.x);
+                std::uint8_t* to = covered.data() + y * width;
+                for (int64_t x = 0; x < width; ++x)
+                    to[x] |= from[x];
+            }
+        }
+        return covered;
     }
 
 private:
-    Span window;
+    Span span;
     std::vector<std::uint8_t> bits;
 };
 
@@ -189,21 +195,23 @@ void drawOutlinedText(QPainter& target, const TextStyle& style, bool focusRect)
         const Span wanted{visible.left - style.left - reachX, visible.top - style.top - reachY,
                           visible.right - style.left, visible.bottom - style.top + reachY};
         const TextMask mask(style.text, width - 2, height, style.alignment, wanted);
+        const int64_t w = visible.width();
+        const int64_t h = visible.height();
+        const auto own = mask.copies(std::array<Shift, 1>{ownShift}, w, h);
+        const auto nearby = mask.copies(innerShifts, w, h);
+        const auto around = style.outlineLevel >= 2 ? mask.copies(outerShifts, w, h) : std::vector<std::uint8_t>();
         Layer outer(visible, style.outerColour);
         Layer inner(visible, style.innerColour);
         Layer text(visible, style.textColour);
-        for (int64_t y = visible.top; y < visible.bottom; ++y) {
-            for (int64_t x = visible.left; x < visible.right; ++x) {
-                const int64_t bx = x - style.left;
-                const int64_t by = y - style.top;
-                const bool own = mask.at(bx - ownShift.x, by - ownShift.y);
-                const bool near = mask.anyAt(bx, by, innerShifts);
-                if (own)
-                    text.set(x, y);
-                if (near && !own)
-                    inner.set(x, y);
-                if (!near && mask.anyAt(bx, by, outerShifts))
-                    outer.set(x, y);
+        for (int64_t y = 0; y < h; ++y) {
+            for (int64_t x = 0; x < w; ++x) {
+                const std::size_t i = std::size_t(y * w + x);
+                if (own[i])
+                    text.set(visible.left + x, visible.top + y);
+                else if (nearby[i])
+                    inner.set(visible.left + x, visible.top + y);
+                if (!around.empty() && around[i] && !nearby[i])
+                    outer.set(visible.left + x, visible.top + y);
             }
         }
         if (style.outlineLevel >= 2)
