@@ -211,7 +211,10 @@ TEST_F(PreviewFrameTest, PageSideSceneAndRenderCommandGiveTheSameScreen)
         GTEST_SKIP() << "no shipped default skin";
     testing_support::TempFolder out;
     // The wallpaper's bare name is looked up from the skin's folder.
-    const QString previous = QDir::currentPath();
+    struct WorkingFolder {
+        const QString previous = QDir::currentPath();
+        ~WorkingFolder() { QDir::setCurrent(previous); }
+    } restore;
     QDir::setCurrent(QString::fromStdString(skinFolder.string()));
     SkinModel model;
     ASSERT_EQ(model.openSkin("Vela.ski"), 0);
@@ -251,5 +254,4 @@ TEST_F(PreviewFrameTest, PageSideSceneAndRenderCommandGiveTheSameScreen)
     // The frames lie over the elements they show.
     const SkinRect clock = model.getRect(clockFace.rect);
     EXPECT_EQ(frame(Frame::ClockFace).pos(), QPoint(area.originX + clock.left, area.originY + clock.top));
-    QDir::setCurrent(previous);
 }
