@@ -250,6 +250,9 @@ TEST_F(PreviewFrameTest, PageSideSceneAndRenderCommandGiveTheSameScreen)
         const QImage rendered(QString::fromStdString(png));
         ASSERT_FALSE(rendered.isNull());
         EXPECT_EQ(rendered.convertToFormat(QImage::Format_RGB32), canvas.image());
+        // What the page shows: the canvas, the frames over it paint nothing.
+        const QImage onPage = page.grab(QRect(area.originX, area.originY, 176, 220)).toImage();
+        EXPECT_EQ(onPage.convertToFormat(QImage::Format_RGB32), canvas.image());
     }
     // The frames lie over the elements they show.
     const SkinRect clock = model.getRect(clockFace.rect);
