@@ -1,10 +1,8 @@
-#include "AllocatorTuning.h"
 #include "DecodedAnimation.h"
 #include "GifBuilder.h"
 #include "GifWalker.h"
 
 #include <QBuffer>
-#include <QGuiApplication>
 #include <QMovie>
 
 #include <benchmark/benchmark.h>
@@ -105,17 +103,3 @@ void walkerOnly(benchmark::State& state)
 BENCHMARK(walkerOnly)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    keepFreedPictureMemory(); // as the editor and velaskin-cli do
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

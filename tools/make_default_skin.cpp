@@ -162,14 +162,15 @@ void idleScreen(SkinWriter& skin, const Art& art)
     skin.number(11, 24);
     skin.colour(12, Art::white, 0);
 
-    // JoyPad labels: a row above the keys (562-565), or a cross round the centre key (566-569).
-    const int rowX[4] = {4, 48, 92, 136};
+    // JoyPad labels: a row above the keys (562-565), two lines high so that a
+    // caption wraps without being cut; or a cross under the clock face
+    // (566-569), wide enough for a caption on one line.
     for (int i = 0; i < 4; ++i)
-        skin.rect(562 + i, {rowX[i], 176, 40, 16});
-    skin.rect(566, {66, 140, 44, 18});
-    skin.rect(567, {66, 174, 44, 18});
-    skin.rect(568, {18, 157, 44, 18});
-    skin.rect(569, {114, 157, 44, 18});
+        skin.rect(562 + i, {2 + 44 * i, 167, 42, 26});
+    skin.rect(566, {59, 140, 58, 16});
+    skin.rect(567, {59, 176, 58, 16});
+    skin.rect(568, {0, 158, 58, 16});
+    skin.rect(569, {118, 158, 58, 16});
 
     // Operator name under the status strip, date below it, the clock to the right of the date.
     skin.rect(570, {4, 17, 168, 24});

@@ -8,6 +8,7 @@
 #include "GifCommand.h"
 #include "ImportCommand.h"
 #include "PictureCommands.h"
+#include "RenderCommand.h"
 
 #include <QGuiApplication>
 
@@ -43,6 +44,9 @@ const char* const usageText =
     "  export [--default DEF.ski] SKIN.ski DIR [ID...]\n"
     "  import [--default DEF.ski] SKIN.ski DIR\n"
     "  gif FILE\n"
+    "  render [--default DEF.ski] SKIN.ski OUT.png [--analog] [--no-wallpaper] [--joypad]\n"
+    "         [--left 0..2] [--right 0..2] [--centre 0..3] [--focus-rects] [--lng FILE.lng]\n"
+    "         [--scale 1..16]\n"
     "Rectangles are LEFT TOP RIGHT BOTTOM with right and bottom exclusive.\n";
 
 const Command commands[] = {
@@ -55,6 +59,7 @@ const Command commands[] = {
     {"export", runExportCommand, false},
     {"import", runImportCommand, true},
     {"gif", runGifCommand, true},
+    {"render", runRenderCommand, true},
 };
 
 int usage()

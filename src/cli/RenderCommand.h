@@ -1,0 +1,7 @@
+#pragma once
+
+#include "CliSupport.h"
+
+// velaskin-cli render ...: the idle screen as the element page shows it, as
+// a PNG file. args are the words after "render".
+int runRenderCommand(const Arguments& args);

@@ -1,0 +1,171 @@
+#include "FrameContent.h"
+
+#include "KeyColourRegion.h"
+#include "PenLine.h"
+#include "PreviewFonts.h"
+
+#include <QImage>
+#include <QPaintDevice>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+using std::int64_t;
+
+// Window coordinates and sizes stay within what a widget can take, whatever
+// the skin's rectangle says.
+constexpr int64_t maximumExtent = 16777215;
+
+int windowCoordinate(int64_t value)
+{
+    return int(std::clamp(value, -maximumExtent, maximumExtent));
+}
+
+int windowExtent(int64_t value)
+{
+    return int(std::clamp<int64_t>(value, 0, maximumExtent));
+}
+
+std::int32_t phoneCoordinate(int64_t value)
+{
+    return std::int32_t(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
+}
+
+// Where the picture's own pixels are: the picture drawn at its natural size
+// over the region key colour.
+QRegion pictureShape(const Picture& picture)
+{
+    QImage scratch(picture.width(), picture.height(), QImage::Format_RGB32);
+    if (scratch.isNull())
+        return {};
+    scratch.fill(QColor(regionKeyColour & 0xFF, regionKeyColour >> 8 & 0xFF, regionKeyColour >> 16 & 0xFF));
+    {
+        QPainter painter(&scratch);
+        picture.draw(painter, 0, 0, picture.width() - 1, picture.height() - 1);
+    }
+    return regionFromKeyColour(scratch, 0, 0, picture.width(), picture.height(), regionKeyColour);
+}
+
+} // namespace
+
+void FrameContent::setGeometryAndPicture(std::span<const std::uint8_t> bytes, const SkinRect& rect,
+                                         const PreviewArea& area)
+{
+    elementRect = rect;
+    screenArea = area;
+    loadPicture(bytes);
+}
+
+bool FrameContent::loadPicture(std::span<const std::uint8_t> bytes)
+{
+    hasPlaceholder = false;
+    opacity = 0;
+    if (!framePicture.loadFromBytes(bytes))
+        return false;
+    placeWindow();
+    shape = pictureShape(framePicture);
+    showsPicture = true;
+    return true;
+}
+
+void FrameContent::setCaption(const QString& caption, const SkinRect& rect, const PreviewArea& area)
+{
+    opacity = 0;
+    elementRect = rect;
+    screenArea = area;
+    placeholderCaption = caption;
+    hasPlaceholder = true;
+    placeWindow();
+    shape.reset();
+    showsPicture = false;
+}
+
+void FrameContent::moveTo(int x, int y)
+{
+    clampAndMove(x, y);
+}
+
+void FrameContent::press(QPoint at)
+{
+    isDragging = true;
+    pressPoint = at;
+}
+
+bool FrameContent::dragTo(QPoint at)
+{
+    if (!isDragging)
+        return false;
+    clampAndMove(int64_t(elementRect.left) + at.x() - pressPoint.x(), int64_t(elementRect.top) + at.y() - pressPoint.y());
+    return true;
+}
+
+bool FrameContent::release()
+{
+    const bool wasDragging = isDragging;
+    isDragging = false;
+    return wasDragging;
+}
+
+void FrameContent::placeWindow()
+{
+    window = QRect(windowCoordinate(int64_t(screenArea.originX) + elementRect.left),
+                   windowCoordinate(int64_t(screenArea.originY) + elementRect.top),
+                   windowExtent(int64_t(elementRect.right) - elementRect.left),
+                   windowExtent(int64_t(elementRect.bottom) - elementRect.top));
+}
+
+void FrameContent::clampAndMove(int64_t left, int64_t top)
+{
+    const int64_t width = window.width();
+    const int64_t height = window.height();
+    left = std::max<int64_t>(left, 0);
+    top = std::max<int64_t>(top, 0);
+    // After the clamps at 0: a frame larger than the screen ends flush with
+    // its right or bottom limit, left or top of the screen's origin.
+    if (screenArea.originX + left + width >= screenArea.limitRight)
+        left = int64_t(screenArea.limitRight) - width - screenArea.originX;
+    if (screenArea.originY + top + height >= screenArea.limitBottom)
+        top = int64_t(screenArea.limitBottom) - height - screenArea.originY;
+    elementRect = {phoneCoordinate(left), phoneCoordinate(top), phoneCoordinate(left + width),
+                   phoneCoordinate(top + height)};
+    window.moveTo(windowCoordinate(screenArea.originX + left), windowCoordinate(screenArea.originY + top));
+}
+
+void FrameContent::drawOnCanvas(QPainter& canvas) const
+{
+    if (elementRect.right <= 0)
+        return;
+    if (showsPicture)
+        framePicture.drawBlended(canvas, elementRect.left, elementRect.top, elementRect.right, elementRect.bottom,
+                                 opacity);
+    else if (hasPlaceholder)
+        drawPlaceholder(canvas);
+}
+
+void FrameContent::drawPlaceholder(QPainter& canvas) const
+{
+    const int64_t left = elementRect.left;
+    const int64_t top = elementRect.top;
+    const int64_t right = elementRect.right;
+    const int64_t bottom = elementRect.bottom;
+    if (right <= left || bottom <= top || !canvas.device())
+        return;
+    // A white box with a 1-pixel black border.
+    fillDeviceRect(canvas, left, top, right, bottom, Qt::black);
+    fillDeviceRect(canvas, left + 1, top + 1, right - 1, bottom - 1, Qt::white);
+
+    // The caption in word-wrapped lines from the top-left, cut to its box.
+    const QRect device(0, 0, canvas.device()->width(), canvas.device()->height());
+    const QRect box(windowCoordinate(left + 2), windowCoordinate(top + 1), windowExtent(right - left - 4),
+                    windowExtent(bottom - top - 2));
+    if (!box.intersects(device) || placeholderCaption.isEmpty())
+        return;
+    canvas.save();
+    canvas.setClipRect(box.intersected(device));
+    canvas.setFont(PreviewFonts::caption());
+    canvas.setPen(Qt::black);
+    canvas.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, placeholderCaption);
+    canvas.restore();
+}

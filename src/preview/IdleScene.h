@@ -1,0 +1,73 @@
+#pragma once
+
+#include "FrameContent.h"
+#include "IdleScreenIds.h"
+#include "Picture.h"
+
+#include <QString>
+
+#include <array>
+
+class LanguageTable;
+class SkinModel;
+
+// How the preview shows the idle screen; none of it is written to the skin.
+struct ViewOptions {
+    bool showWallpaper = true;
+    bool analogClock = false;
+    bool joyPadShown = false; // the JoyPad-on rectangles of the JoyPad labels
+    // The preview state of each key: which of its pictures, rectangles and
+    // opacity numbers the preview shows; the left and right states also
+    // choose the soft-key labels' style (2: no label).
+    int leftKeyState = 0;  // 0..2
+    int rightKeyState = 0; // 0..2
+    int centreKeyState = 0; // 0..3
+    bool focusRects = false; // a dotted rectangle around every text element
+
+    int keyState(idlescreen::Key key) const;
+    void setKeyState(idlescreen::Key key, int state);
+};
+
+// The captions of the four JoyPad labels, in the order of idlescreen::joyPadLabels.
+using JoyPadCaptions = std::array<QString, 4>;
+JoyPadCaptions joyPadCaptions(const LanguageTable& texts);
+
+// Everything the idle screen is composed from besides the skin's records:
+// the view options, the eight frames' contents and the wallpaper and
+// status-strip pictures. The element page owns one (its frames' windows
+// show these contents); the command-line tool builds one. The load
+// operations are the one way both fill it from a model.
+class IdleScene {
+public:
+    IdleScene() = default;
+    IdleScene(const IdleScene&) = delete;
+    IdleScene& operator=(const IdleScene&) = delete;
+
+    ViewOptions view;
+    Picture wallpaper;
+    Picture statusStrip;
+
+    FrameContent& frame(idlescreen::Frame which) { return frames[idlescreen::frameIndex(which)]; }
+    const FrameContent& frame(idlescreen::Frame which) const { return frames[idlescreen::frameIndex(which)]; }
+
+    // Everything, in the page's order: status strip, wallpaper, the key
+    // frames in their current states, the clock face, the JoyPad labels.
+    // False when the skin's wallpaper file cannot be read (the scene is
+    // complete all the same, without a wallpaper).
+    bool load(SkinModel& model, const JoyPadCaptions& captions, const PreviewArea& area);
+    // The program's own status strip (picture 156 among its resources).
+    bool loadStatusStrip();
+    // Reads the skin's wallpaper file into the model and decodes it. False,
+    // and no wallpaper, when the file cannot be read.
+    bool loadWallpaper(SkinModel& model);
+    // The key's frame in the key's current state: that state's picture,
+    // rectangle and opacity number.
+    void loadKeyFrame(const SkinModel& model, idlescreen::Key key, const PreviewArea& area);
+    // The analog clock's face, opaque.
+    void loadClockFace(const SkinModel& model, const PreviewArea& area);
+    // The four captions at the rectangles of the JoyPad option's current value.
+    void placeJoyPadLabels(const SkinModel& model, const JoyPadCaptions& captions, const PreviewArea& area);
+
+private:
+    std::array<FrameContent, idlescreen::frameCount> frames;
+};

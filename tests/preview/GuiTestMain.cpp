@@ -1,0 +1,14 @@
+#include <QGuiApplication>
+
+#include <gtest/gtest.h>
+
+// The preview's core needs Qt Gui only: no widgets here.
+int main(int argc, char** argv)
+{
+    // Test discovery runs this program at build time, without the test environment.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
