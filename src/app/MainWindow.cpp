@@ -9,6 +9,7 @@
 #include "FocusRect.h"
 #include "ImagesPage.h"
 #include "ProgramIcon.h"
+#include "SkinChecker.h"
 #include "SkinFileFormat.h"
 #include "VelaSkinResources.h"
 
@@ -40,6 +41,11 @@ constexpr int cannotOpenText = 10;
 constexpr int allFilesText = 106;        // file dialogs: the filter of every file
 constexpr int replaceOtherFileText = 107; // Save As writes another file than the one named
 constexpr int cannotSaveText = 108;
+constexpr int checkSkinText = 400;       // File menu
+constexpr int checkTitleText = 401;
+constexpr int nothingFoundText = 402;
+constexpr int findingOnLineText = 403;   // "Line %1: %2"
+constexpr int findingOnSkinText = 404;   // a finding about the skin as a whole: "%1"
 
 std::string localPath(const QString& path)
 {
@@ -101,6 +107,9 @@ void MainWindow::buildMenu()
     connect(addCommand(fileMenu, commandSave, QStringLiteral("Save")), &QAction::triggered, this, &MainWindow::saveSkin);
     connect(addCommand(fileMenu, commandSaveAs, QStringLiteral("Save As")), &QAction::triggered, this,
             &MainWindow::saveSkinAs);
+    fileMenu->addSeparator();
+    connect(addCommand(fileMenu, commandCheckSkin, QStringLiteral("Check skin")), &QAction::triggered, this,
+            &MainWindow::checkSkin);
     fileMenu->addSeparator();
     connect(addCommand(fileMenu, commandExit, QStringLiteral("Exit")), &QAction::triggered, this, &QWidget::close);
 
@@ -205,7 +214,7 @@ bool MainWindow::applyMenuTexts()
     const std::pair<Command, int> texts[] = {
         {commandNew, 101},      {commandOpen, 102},        {commandSave, 103},       {commandSaveAs, 104},
         {commandExit, 105},     {commandLanguage, 201},    {commandDefaultSkin, 203}, {commandFocusRect, 204},
-        {commandRefresh, 206},  {commandAbout, 300},
+        {commandRefresh, 206},  {commandAbout, 300},       {commandCheckSkin, checkSkinText},
     };
     for (const auto& [command, number] : texts)
         actions.at(command)->setText(text(number));
@@ -357,6 +366,31 @@ void MainWindow::toggleFocusRect()
     AppSettings::setFocusRect(focusRectEnabled);
     if (elementPageWidget)
         elementPageWidget->update();
+}
+
+void MainWindow::checkSkin()
+{
+    const std::vector<Finding> findings = SkinChecker(model).run();
+    if (findings.empty()) {
+        showMessage(text(nothingFoundText), DialogService::Icon::Information);
+        return;
+    }
+    QStringList lines;
+    for (const Finding& finding : findings)
+        lines << findingLine(finding);
+    DialogService::current().showList(text(checkTitleText), lines);
+}
+
+QString MainWindow::findingLine(const Finding& finding) const
+{
+    // A language file of an older version lacks the sentences: English then, not "NULL".
+    QString sentence = text(findingtexts::languageNumber(finding.text));
+    if (sentence == QLatin1String(LanguageTable::missingText))
+        sentence = findingtexts::english(finding.text);
+    const QString described = finding.describe(sentence);
+    if (finding.line == 0)
+        return findingtexts::fill(text(findingOnSkinText), {described});
+    return findingtexts::fill(text(findingOnLineText), {QString::number(finding.line), described});
 }
 
 void MainWindow::about()
