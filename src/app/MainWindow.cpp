@@ -3,6 +3,7 @@
 #include "AboutDialog.h"
 #include "AppSettings.h"
 #include "CommonDialogs.h"
+#include "DataFolders.h"
 #include "DialogService.h"
 #include "ElementPage.h"
 #include "FileIo.h"
@@ -11,6 +12,7 @@
 #include "ProgramIcon.h"
 #include "SkinChecker.h"
 #include "SkinFileFormat.h"
+#include "StartupLog.h"
 #include "VelaSkinResources.h"
 
 #include <QAction>
@@ -148,6 +150,14 @@ QAction* MainWindow::commandAction(Command command) const
     return found == actions.end() ? nullptr : found->second;
 }
 
+QStringList MainWindow::menuTitles() const
+{
+    QStringList titles;
+    for (const QAction* entry : menuBar()->actions())
+        titles << entry->text();
+    return titles;
+}
+
 QString MainWindow::text(int number) const
 {
     return QString::fromStdString(language.text(number));
@@ -169,14 +179,18 @@ bool MainWindow::initialise()
 {
     destroyPages();
 
-    const QString workingFolder = QDir::currentPath();
-    languageFolder = workingFolder + QStringLiteral("/Lng/");
-    defaultSkinsFolder = workingFolder + QStringLiteral("/Default/");
-
+    // The settings name the files; the folders come from the working folder or the installation.
     const QString languageName = AppSettings::languageFile();
+    const QString skinName = AppSettings::defaultSkinName();
+    languageFolder = DataFolders::locate(QStringLiteral("Lng"), languageName);
+    defaultSkinsFolder =
+        DataFolders::locate(QStringLiteral("Default"), skinName + QLatin1Char('/') + skinName + QStringLiteral(".ski"));
     focusRectEnabled = AppSettings::focusRect();
 
-    if (!loadLanguage(languageName)) {
+    const bool languageLoaded = loadLanguage(languageName);
+    qCInfo(startupLog).noquote() << "language file" << languageFolder + languageName
+                                 << (languageLoaded ? "loaded" : "cannot be loaded");
+    if (!languageLoaded) {
         const DialogService::Answer answer = DialogService::current().showMessage(
             QStringLiteral("Can't find default language \n do you want to select language?"),
             DialogService::programCaption(), DialogService::Icon::Exclamation, DialogService::Buttons::OkCancel);
@@ -187,8 +201,10 @@ bool MainWindow::initialise()
     }
     applyMenuTexts();
 
-    const QString skinName = AppSettings::defaultSkinName();
-    if (model.loadDefaultSkin(localPath(defaultSkinPath(skinName))) != 1) {
+    const bool skinLoaded = model.loadDefaultSkin(localPath(defaultSkinPath(skinName))) == 1;
+    qCInfo(startupLog).noquote() << "default skin" << defaultSkinPath(skinName)
+                                 << (skinLoaded ? "loaded" : "cannot be loaded");
+    if (!skinLoaded) {
         showMessage(text(12), DialogService::Icon::Error);
         if (!selectDefaultSkin())
             requestClose();

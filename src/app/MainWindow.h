@@ -74,6 +74,8 @@ public:
     void about();
 
     QAction* commandAction(Command command) const;
+    // The titles of the menu bar's entries, in order.
+    QStringList menuTitles() const;
     SkinModel& skinModel() { return model; }
     LanguageTable& languageTable() { return language; }
     const QtTranslations& qtTranslations() const { return qtTexts; }
