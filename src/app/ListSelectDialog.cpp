@@ -33,8 +33,9 @@ ListSelectDialog::ListSelectDialog(const QString& title, const QStringList& line
     list->addItems(lines);
 }
 
-void ListSelectDialog::build(const QString& title, QSize size, bool choosing)
+void ListSelectDialog::build(const QString& title, QSize size, bool choice)
 {
+    choosing = choice;
     setWindowTitle(title);
     setFixedSize(size);
 
@@ -53,15 +54,14 @@ void ListSelectDialog::build(const QString& title, QSize size, bool choosing)
     buttons->setCenterButtons(true);
     okButton = buttons->button(QDialogButtonBox::Ok);
     okButton->setObjectName(QStringLiteral("ok"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &ListSelectDialog::accept);
     if (!choosing) {
         okButton->setDefault(true);
-        connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
         return;
     }
     okButton->setEnabled(false);
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancel"));
 
-    connect(buttons, &QDialogButtonBox::accepted, this, &ListSelectDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &ListSelectDialog::reject);
     connect(list, &QListWidget::itemDoubleClicked, this, &ListSelectDialog::accept);
     connect(list, &QListWidget::itemSelectionChanged, this,
@@ -87,6 +87,10 @@ QStringList ListSelectDialog::entries() const
 
 void ListSelectDialog::accept()
 {
+    if (!choosing) {
+        QDialog::accept();
+        return;
+    }
     const QList<QListWidgetItem*> selected = list->selectedItems();
     if (selected.isEmpty())
         return;

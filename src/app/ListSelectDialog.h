@@ -36,11 +36,12 @@ public:
     static QStringList folderEntries(const QString& folder, Mode mode);
 
 private:
-    // The list and the button row laid out in a dialog of the size; choosing
+    // The list and the button row laid out in a dialog of the size; a choice
     // adds Cancel and enables OK only while an entry is selected.
-    void build(const QString& title, QSize size, bool choosing);
+    void build(const QString& title, QSize size, bool choice);
 
     QListWidget* list;
     QPushButton* okButton = nullptr;
     QString chosen;
+    bool choosing = true; // false: lines to read
 };
