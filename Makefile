@@ -19,8 +19,9 @@ TEST_ENV   :=
 endif
 
 FUZZ_TIME ?= 20
+PREFIX    ?= /usr/local
 
-.PHONY: all setup configure build run test bench fuzz clean
+.PHONY: all setup configure build run test install bench fuzz clean
 
 all: build
 
@@ -38,6 +39,9 @@ run: build
 
 test: build
 	cd $(BUILD) && $(TEST_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) $(CTEST_ARGS)
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 bench: setup
 	@cmake -S . -B build-bench $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DVELASKIN_TESTS=OFF >/dev/null

@@ -1,5 +1,6 @@
 // Draws the program's own artwork: the icon, the toolbar images and the
-// phone's status strip shown at the top of the idle screen preview.
+// phone's status strip shown at the top of the idle screen preview; and the
+// icon once more as PNG files for the desktop's icon theme.
 //
 // Run by hand from the source folder after changing the drawings, then
 // commit the files it writes:
@@ -9,6 +10,7 @@
 
 #include "GifWriter.h"
 #include "Palette.h"
+#include "PngWriter.h"
 #include "Raster.h"
 #include "StatusGlyphs.h"
 
@@ -220,6 +222,16 @@ Raster statusStrip(Palette& palette)
     return strip;
 }
 
+// Every pixel as a square of factor x factor pixels: a larger icon that stays crisp.
+Raster enlarged(const Raster& image, int factor)
+{
+    Raster large(image.width() * factor, image.height() * factor, 0);
+    for (int y = 0; y < large.height(); ++y)
+        for (int x = 0; x < large.width(); ++x)
+            large.set(x, y, image.at(x / factor, y / factor));
+    return large;
+}
+
 void save(const std::filesystem::path& folder, const std::string& name, const std::vector<std::uint8_t>& bytes)
 {
     GifWriter::writeFile((folder / name).string(), bytes);
@@ -241,6 +253,9 @@ int main(int argc, char** argv)
         const IconInks icon = iconInks();
         save(folder, "velaskin-32.gif", GifWriter::still(drawIcon(icon, 32), icon.palette, 0));
         save(folder, "velaskin-16.gif", GifWriter::still(drawIcon(icon, 16), icon.palette, 0));
+        save(folder, "velaskin-16.png", PngWriter::still(drawIcon(icon, 16), icon.palette, 0));
+        save(folder, "velaskin-32.png", PngWriter::still(drawIcon(icon, 32), icon.palette, 0));
+        save(folder, "velaskin-64.png", PngWriter::still(enlarged(drawIcon(icon, 32), 2), icon.palette, 0));
 
         const ToolInks tools = toolInks();
         save(folder, "toolbar-new.gif", GifWriter::still(toolNew(tools), tools.palette, 0));

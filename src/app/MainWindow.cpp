@@ -3,13 +3,16 @@
 #include "AboutDialog.h"
 #include "AppSettings.h"
 #include "CommonDialogs.h"
+#include "DataFolders.h"
 #include "DialogService.h"
 #include "ElementPage.h"
 #include "FileIo.h"
 #include "FocusRect.h"
 #include "ImagesPage.h"
 #include "ProgramIcon.h"
+#include "SkinChecker.h"
 #include "SkinFileFormat.h"
+#include "StartupLog.h"
 #include "VelaSkinResources.h"
 
 #include <QAction>
@@ -40,6 +43,11 @@ constexpr int cannotOpenText = 10;
 constexpr int allFilesText = 106;        // file dialogs: the filter of every file
 constexpr int replaceOtherFileText = 107; // Save As writes another file than the one named
 constexpr int cannotSaveText = 108;
+constexpr int checkSkinText = 400;       // File menu
+constexpr int checkTitleText = 401;
+constexpr int nothingFoundText = 402;
+constexpr int findingOnLineText = 403;   // "Line %1: %2"
+constexpr int findingOnSkinText = 404;   // a finding about the skin as a whole: "%1"
 
 std::string localPath(const QString& path)
 {
@@ -102,6 +110,9 @@ void MainWindow::buildMenu()
     connect(addCommand(fileMenu, commandSaveAs, QStringLiteral("Save As")), &QAction::triggered, this,
             &MainWindow::saveSkinAs);
     fileMenu->addSeparator();
+    connect(addCommand(fileMenu, commandCheckSkin, QStringLiteral("Check skin")), &QAction::triggered, this,
+            &MainWindow::checkSkin);
+    fileMenu->addSeparator();
     connect(addCommand(fileMenu, commandExit, QStringLiteral("Exit")), &QAction::triggered, this, &QWidget::close);
 
     optionsMenu = menuBar()->addMenu(QStringLiteral("Options"));
@@ -139,6 +150,14 @@ QAction* MainWindow::commandAction(Command command) const
     return found == actions.end() ? nullptr : found->second;
 }
 
+QStringList MainWindow::menuTitles() const
+{
+    QStringList titles;
+    for (const QAction* entry : menuBar()->actions())
+        titles << entry->text();
+    return titles;
+}
+
 QString MainWindow::text(int number) const
 {
     return QString::fromStdString(language.text(number));
@@ -160,14 +179,18 @@ bool MainWindow::initialise()
 {
     destroyPages();
 
-    const QString workingFolder = QDir::currentPath();
-    languageFolder = workingFolder + QStringLiteral("/Lng/");
-    defaultSkinsFolder = workingFolder + QStringLiteral("/Default/");
-
+    // The settings name the files; the folders come from the working folder or the installation.
     const QString languageName = AppSettings::languageFile();
+    const QString skinName = AppSettings::defaultSkinName();
+    languageFolder = DataFolders::locate(QStringLiteral("Lng"), languageName);
+    defaultSkinsFolder =
+        DataFolders::locate(QStringLiteral("Default"), skinName + QLatin1Char('/') + skinName + QStringLiteral(".ski"));
     focusRectEnabled = AppSettings::focusRect();
 
-    if (!loadLanguage(languageName)) {
+    const bool languageLoaded = loadLanguage(languageName);
+    qCInfo(startupLog).noquote() << "language file" << languageFolder + languageName
+                                 << (languageLoaded ? "loaded" : "cannot be loaded");
+    if (!languageLoaded) {
         const DialogService::Answer answer = DialogService::current().showMessage(
             QStringLiteral("Can't find default language \n do you want to select language?"),
             DialogService::programCaption(), DialogService::Icon::Exclamation, DialogService::Buttons::OkCancel);
@@ -178,8 +201,10 @@ bool MainWindow::initialise()
     }
     applyMenuTexts();
 
-    const QString skinName = AppSettings::defaultSkinName();
-    if (model.loadDefaultSkin(localPath(defaultSkinPath(skinName))) != 1) {
+    const bool skinLoaded = model.loadDefaultSkin(localPath(defaultSkinPath(skinName))) == 1;
+    qCInfo(startupLog).noquote() << "default skin" << defaultSkinPath(skinName)
+                                 << (skinLoaded ? "loaded" : "cannot be loaded");
+    if (!skinLoaded) {
         showMessage(text(12), DialogService::Icon::Error);
         if (!selectDefaultSkin())
             requestClose();
@@ -205,7 +230,7 @@ bool MainWindow::applyMenuTexts()
     const std::pair<Command, int> texts[] = {
         {commandNew, 101},      {commandOpen, 102},        {commandSave, 103},       {commandSaveAs, 104},
         {commandExit, 105},     {commandLanguage, 201},    {commandDefaultSkin, 203}, {commandFocusRect, 204},
-        {commandRefresh, 206},  {commandAbout, 300},
+        {commandRefresh, 206},  {commandAbout, 300},       {commandCheckSkin, checkSkinText},
     };
     for (const auto& [command, number] : texts)
         actions.at(command)->setText(text(number));
@@ -357,6 +382,31 @@ void MainWindow::toggleFocusRect()
     AppSettings::setFocusRect(focusRectEnabled);
     if (elementPageWidget)
         elementPageWidget->update();
+}
+
+void MainWindow::checkSkin()
+{
+    const std::vector<Finding> findings = SkinChecker(model).run();
+    if (findings.empty()) {
+        showMessage(text(nothingFoundText), DialogService::Icon::Information);
+        return;
+    }
+    QStringList lines;
+    for (const Finding& finding : findings)
+        lines << findingLine(finding);
+    DialogService::current().showList(text(checkTitleText), lines);
+}
+
+QString MainWindow::findingLine(const Finding& finding) const
+{
+    // A language file of an older version lacks the sentences: English then, not "NULL".
+    QString sentence = text(findingtexts::languageNumber(finding.text));
+    if (sentence == QLatin1String(LanguageTable::missingText))
+        sentence = findingtexts::english(finding.text);
+    const QString described = finding.describe(sentence);
+    if (finding.line == 0)
+        return findingtexts::fill(text(findingOnSkinText), {described});
+    return findingtexts::fill(text(findingOnLineText), {QString::number(finding.line), described});
 }
 
 void MainWindow::about()

@@ -17,6 +17,7 @@ class QMenu;
 class QTabWidget;
 class QToolBar;
 struct FileQuestion;
+struct Finding;
 
 // The program's only window: menu, toolbar and the two pages in a tab
 // control. It owns the edited skin with its default skin and the language
@@ -34,6 +35,7 @@ public:
         commandDefaultSkin = 32785,
         commandRefresh = 32787,
         commandFocusRect = 32788,
+        commandCheckSkin = 32790,
         commandNew = 57600,
         commandOpen = 57601,
         commandSave = 57603,
@@ -66,10 +68,14 @@ public:
     void chooseDefaultSkin() { selectDefaultSkin(); }
     void chooseLanguage() { selectLanguage(); }
     void toggleFocusRect();
+    // Lists what the skin check finds in the edited skin, or says that it finds nothing.
+    void checkSkin();
     void refresh() { rebuildPages(); }
     void about();
 
     QAction* commandAction(Command command) const;
+    // The titles of the menu bar's entries, in order.
+    QStringList menuTitles() const;
     SkinModel& skinModel() { return model; }
     LanguageTable& languageTable() { return language; }
     const QtTranslations& qtTranslations() const { return qtTexts; }
@@ -99,6 +105,8 @@ private:
     bool writeSkin(const QString& path);
     FileQuestion skinFileQuestion() const;
     bool mayReplaceUnnamedFile(const QString& chosen);
+    // One finding as the check's list shows it, in the user's language.
+    QString findingLine(const Finding& finding) const;
 
     QString defaultSkinsFolder;
     QString languageFolder;

@@ -97,6 +97,12 @@ QString QtDialogService::selectFromFolder(const QString& title, const QString& f
     return dialog.selection();
 }
 
+void QtDialogService::showList(const QString& title, const QStringList& lines)
+{
+    ListSelectDialog dialog(title, lines, ownerWindow);
+    dialog.exec();
+}
+
 std::optional<std::uint32_t> QtDialogService::chooseColour(std::uint32_t initial)
 {
     const QColor chosen = QColorDialog::getColor(qColorFromValue(initial), ownerWindow);

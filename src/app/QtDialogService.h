@@ -18,6 +18,7 @@ public:
     QString browseForFolder() override;
     QString selectFromFolder(const QString& title, const QString& folder, ListMode mode,
                              const QString& current) override;
+    void showList(const QString& title, const QStringList& lines) override;
     std::optional<std::uint32_t> chooseColour(std::uint32_t initial) override;
 
 private:

@@ -4,6 +4,7 @@
 #include "MainWindow.h"
 #include "ProgramIcon.h"
 #include "QtDialogService.h"
+#include "StartupLog.h"
 
 #include <QFileInfo>
 
@@ -22,6 +23,7 @@ int SkinApp::start()
     if (!prepareWindow(window, arguments()))
         return 0;
     window.show();
+    qCInfo(startupLog).noquote() << "window shown with the menu" << window.menuTitles().join(QLatin1Char(' '));
     return exec();
 }
 

@@ -15,6 +15,7 @@ inline constexpr int usage = 1;
 inline constexpr int cannotLoad = 2;
 inline constexpr int cannotSave = 3;
 inline constexpr int refused = 4;
+inline constexpr int findings = 4; // check found something wrong
 } // namespace exitcode
 
 using Arguments = std::vector<std::string>;

@@ -3,6 +3,7 @@
 // "velaskin-cli: ...".
 
 #include "AllocatorTuning.h"
+#include "CheckCommand.h"
 #include "CliSupport.h"
 #include "DocumentCommands.h"
 #include "GifCommand.h"
@@ -47,6 +48,8 @@ const char* const usageText =
     "  render [--default DEF.ski] SKIN.ski OUT.png [--analog] [--no-wallpaper] [--joypad]\n"
     "         [--left 0..2] [--right 0..2] [--centre 0..3] [--focus-rects] [--lng FILE.lng]\n"
     "         [--scale 1..16]\n"
+    "  check [--default DEF.ski] SKIN.ski\n"
+    "      one line \"LINE: CODE: text\" per finding; exit 4 when there is any\n"
     "Rectangles are LEFT TOP RIGHT BOTTOM with right and bottom exclusive.\n";
 
 const Command commands[] = {
@@ -60,6 +63,7 @@ const Command commands[] = {
     {"import", runImportCommand, true},
     {"gif", runGifCommand, true},
     {"render", runRenderCommand, true},
+    {"check", runCheckCommand, true},
 };
 
 int usage()

@@ -50,6 +50,7 @@ constexpr int rowHeight = 20;
 // Language texts of the page.
 constexpr int otherSizeText = 13;
 constexpr int notRestoredText = 14;
+constexpr int exportFailedText = 426; // the files that could not be written follow, one per line
 constexpr int widthText = 3001;
 constexpr int heightText = 3002;
 constexpr int bytesText = 3003;
@@ -377,7 +378,7 @@ void ImagesPage::exportPictures()
             failed << path;
     }
     if (!failed.isEmpty())
-        showMessage(QStringLiteral("Can't write these picture files:\n") + failed.join(QLatin1Char('\n')),
+        showMessage(text(exportFailedText) + QLatin1Char('\n') + failed.join(QLatin1Char('\n')),
                     DialogService::Icon::Error);
 }
 

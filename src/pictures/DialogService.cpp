@@ -16,6 +16,12 @@ public:
     QString askFileName(bool, const QStringList&, const QString&, const QString&) override { return {}; }
     QString browseForFolder() override { return {}; }
     QString selectFromFolder(const QString&, const QString&, ListMode, const QString&) override { return {}; }
+    void showList(const QString& title, const QStringList& lines) override
+    {
+        std::fprintf(stderr, "%s\n", qPrintable(title));
+        for (const QString& line : lines)
+            std::fprintf(stderr, "  %s\n", qPrintable(line));
+    }
     std::optional<std::uint32_t> chooseColour(std::uint32_t) override { return std::nullopt; }
 };
 

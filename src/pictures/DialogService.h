@@ -34,6 +34,8 @@ public:
     // selected when it is listed; the chosen entry's text, "" when cancelled.
     virtual QString selectFromFolder(const QString& title, const QString& folder, ListMode mode,
                                      const QString& current) = 0;
+    // Shows lines to read, one entry each, in the list dialog; closes with OK.
+    virtual void showList(const QString& title, const QStringList& lines) = 0;
     // The colour chooser (value laid out 0x00BBGGRR); nothing when cancelled.
     virtual std::optional<std::uint32_t> chooseColour(std::uint32_t initial) = 0;
 

@@ -125,6 +125,21 @@ private slots:
         QCOMPARE(dialog.selection(), QStringLiteral("a.lng"));
     }
 
+    void linesToReadCloseWithOkAloneWhateverIsSelected()
+    {
+        const QStringList lines = {QStringLiteral("Line 2: one"), QStringLiteral("Line 9: two")};
+        ListSelectDialog dialog(QStringLiteral("Check skin"), lines);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Check skin"));
+        QCOMPARE(dialog.entries(), lines);
+        QVERIFY(!dialog.findChild<QPushButton*>(QStringLiteral("cancel")));
+        // Wider than the choice of a language: the lines are long.
+        QVERIFY(dialog.width() > ListSelectDialog(QString(), makeFolder(), ListSelectDialog::Mode::Files).width());
+        dialog.show();
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+
     void doubleClickChoosesAnEntry()
     {
         ListSelectDialog dialog(QString(), makeFolder(), ListSelectDialog::Mode::Folders);

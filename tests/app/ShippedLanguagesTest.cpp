@@ -1,3 +1,4 @@
+#include "Finding.h"
 #include "LanguageTable.h"
 
 #include <gtest/gtest.h>
@@ -25,6 +26,7 @@ std::vector<int> usedNumbers()
     range(100, 108);
     range(200, 206);
     range(300, 300);
+    range(400, 426);
     range(901, 917);
     range(1000, 1018);
     range(3000, 3011);
@@ -69,6 +71,32 @@ TEST(ShippedLanguages, EveryFileIsCompleteAndEndsInALineEnd)
     }
 }
 
+TEST(ShippedLanguages, EnglishHoldsTheCheckSentencesTheToolPrintsAndEveryFileTheirPlaceholders)
+{
+    LanguageTable english;
+    ASSERT_TRUE(english.load(VELASKIN_DATA_DIR "/Lng/English.lng"));
+    for (int i = 0; i < findingtexts::count; ++i) {
+        const FindingText sentence = FindingText(i);
+        EXPECT_EQ(QString::fromStdString(english.text(findingtexts::languageNumber(sentence))),
+                  findingtexts::english(sentence));
+    }
+    // A translation keeps every placeholder of a sentence, so that no value goes missing.
+    for (const auto& file : shippedLanguageFiles()) {
+        SCOPED_TRACE(file.string());
+        LanguageTable table;
+        ASSERT_TRUE(table.load(file.string()));
+        for (int i = 0; i < findingtexts::count; ++i) {
+            const FindingText sentence = FindingText(i);
+            const QString translated = QString::fromStdString(table.text(findingtexts::languageNumber(sentence)));
+            for (int n = 1; n <= 9; ++n) {
+                const QString placeholder = QLatin1Char('%') + QString::number(n);
+                EXPECT_EQ(translated.contains(placeholder), findingtexts::english(sentence).contains(placeholder))
+                    << "text " << findingtexts::languageNumber(sentence) << " " << placeholder.toStdString();
+            }
+        }
+    }
+}
+
 // The letter after the single "&" of a menu text (its UTF-8 bytes), lower-cased; "" without one.
 std::string mnemonicOf(const std::string& text)
 {
@@ -89,7 +117,7 @@ TEST(ShippedLanguages, MenusAreReachableFromTheKeyboardAndTreeTextsStayPlain)
     // The menu bar, the File menu and the Options menu: one mark per text, no letter twice.
     const std::vector<std::vector<int>> menus = {
         {100, 200, 206, 300},
-        {101, 102, 103, 104, 105},
+        {101, 102, 103, 104, 105, 400},
         {201, 203, 204},
     };
     for (const auto& file : shippedLanguageFiles()) {

@@ -5,8 +5,11 @@
 
 #include "GifWriter.h"
 #include "Palette.h"
+#include "PngWriter.h"
 #include "Raster.h"
 #include "SkinWriter.h"
+
+#include <QImage>
 
 #include <gtest/gtest.h>
 
@@ -70,6 +73,26 @@ TEST(GifWriter, RefusesFramesOutsideTheScreenAndEmptyPictures)
     GifWriter gif(8, 8, threeColours());
     EXPECT_THROW(gif.addFrame(Raster(4, 4), 0, GifWriter::Keep, 5, 0), std::invalid_argument);
     EXPECT_THROW(gif.encode(), std::logic_error);
+}
+
+TEST(PngWriter, DecodesToThePaletteColoursWithTheKeyTransparentAtAnySize)
+{
+    // 300 x 300 indices need more than one stored block of 65535 bytes.
+    for (const int size : {5, 300}) {
+        SCOPED_TRACE(size);
+        Raster image(size, size - 2, 1);
+        image.fillRect(1, 1, 2, 1, Paint::solid(2));
+        image.set(size - 1, 0, 0);
+        const std::vector<std::uint8_t> png = PngWriter::still(image, threeColours(), 0);
+        const QImage decoded = QImage::fromData(png.data(), int(png.size()), "PNG").convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(decoded.size(), QSize(size, size - 2));
+        EXPECT_EQ(decoded.pixel(0, 0), qRgba(0, 0, 0, 255));
+        EXPECT_EQ(decoded.pixel(1, 1), qRgba(255, 255, 255, 255));
+        EXPECT_EQ(decoded.pixel(2, 1), qRgba(255, 255, 255, 255));
+        EXPECT_EQ(qAlpha(decoded.pixel(size - 1, 0)), 0);
+        EXPECT_EQ(decoded.pixel(size - 1, size - 3), qRgba(0, 0, 0, 255));
+    }
+    EXPECT_THROW(PngWriter::still(Raster(2, 2, 0), threeColours(), 3), std::runtime_error);
 }
 
 TEST(Palette, RampsAreContiguousWithExactEndsAndTheTableIsLimited)

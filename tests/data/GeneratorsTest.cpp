@@ -60,8 +60,9 @@ TEST(Generators, ProgramArtworkIsReproducedByteForByte)
     TempFolder out;
     ASSERT_EQ(run(MAKE_RESOURCES, out.root()), 0);
     const auto names = fileNames(out.root());
-    EXPECT_EQ(names, (std::set<std::string>{"velaskin-32.gif", "velaskin-16.gif", "toolbar-new.gif", "toolbar-open.gif",
-                                            "toolbar-save.gif", "toolbar-about.gif", "statusbar.gif"}));
+    EXPECT_EQ(names, (std::set<std::string>{"velaskin-32.gif", "velaskin-16.gif", "velaskin-16.png", "velaskin-32.png",
+                                            "velaskin-64.png", "toolbar-new.gif", "toolbar-open.gif", "toolbar-save.gif",
+                                            "toolbar-about.gif", "statusbar.gif"}));
     for (const auto& name : names)
         expectSameBytes(out.root() / name, fs::path(VELASKIN_RESOURCES_DIR) / name);
 }

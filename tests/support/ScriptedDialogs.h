@@ -22,6 +22,11 @@ public:
     };
 
     std::vector<Message> messages;          // every message box shown, in order
+    struct ShownList {
+        QString title;
+        QStringList lines;
+    };
+    std::vector<ShownList> lists;           // every list shown to read, in order
     std::deque<Answer> messageAnswers;      // answers to OK/Cancel and Yes/No boxes (default Cancel, No)
     std::deque<QString> fileAnswers;        // askFileName answers ("" = cancel)
     std::deque<QString> folderAnswers;      // browseForFolder answers
@@ -61,6 +66,7 @@ public:
         questions.push_back({"list", title, {folder, mode == ListMode::Files ? "files" : "folders"}, current});
         return pop(listAnswers, QString());
     }
+    void showList(const QString& title, const QStringList& lines) override { lists.push_back({title, lines}); }
     std::optional<std::uint32_t> chooseColour(std::uint32_t initial) override
     {
         questions.push_back({"colour", QString::number(initial), {}, {}});

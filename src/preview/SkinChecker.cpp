@@ -1,0 +1,307 @@
+#include "SkinChecker.h"
+
+#include "FileIo.h"
+#include "IdleScreenIds.h"
+#include "ImageDecoding.h"
+#include "PictureRecord.h"
+#include "RecordKey.h"
+#include "RecordScanner.h"
+#include "SkinFileFormat.h"
+#include "SkinModel.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <limits>
+
+namespace {
+
+using Kind = SkinLineTable::Kind;
+
+QString number(std::int64_t value)
+{
+    return QString::number(value);
+}
+
+// The key as the user writes it: "1 570".
+QString keyText(std::string_view key)
+{
+    return QString::fromLatin1(key.data(), qsizetype(key.size())).trimmed();
+}
+
+QStringList numberTexts(const std::int32_t (&values)[4])
+{
+    return {number(values[0]), number(values[1]), number(values[2]), number(values[3])};
+}
+
+bool isIdleScreenRect(ElementId id)
+{
+    static constexpr auto ids = idlescreen::allRects();
+    return std::find(ids.begin(), ids.end(), id) != ids.end();
+}
+
+// Four numbers as a rectangle getter reads them: a right or bottom edge of the
+// largest number has no pixel after it and reads as missing.
+bool readRectValues(RecordScanner& scanner, std::int32_t (&values)[4])
+{
+    constexpr std::int32_t largest = std::numeric_limits<std::int32_t>::max();
+    return scanner.numbers(values, 4) && values[2] != largest && values[3] != largest;
+}
+
+bool outsideByte(std::int32_t value)
+{
+    return value < 0 || value > 255;
+}
+
+} // namespace
+
+SkinChecker::SkinChecker(const SkinModel& model) : model(model), table(model.skin) {}
+
+std::vector<Finding> SkinChecker::run()
+{
+    found.clear();
+    if (!model.skin.hasLineTable())
+        return found;
+    for (int i = 1; i < model.skin.lineCount(); ++i)
+        checkLine(i);
+    checkShortLists();
+    checkWallpaper();
+    checkUnusedData();
+    std::stable_sort(found.begin(), found.end(), [](const Finding& a, const Finding& b) { return a.line < b.line; });
+    return found;
+}
+
+void SkinChecker::report(int index, FindingCode code, FindingText text, QStringList values)
+{
+    found.push_back({table.fileLine(index), code, text, std::move(values)});
+}
+
+void SkinChecker::reportSkin(FindingCode code, FindingText text, QStringList values)
+{
+    found.push_back({0, code, text, std::move(values)});
+}
+
+void SkinChecker::checkLine(int index)
+{
+    const SkinLineTable::Line& line = table.lines()[std::size_t(index)];
+    switch (line.kind) {
+    case Kind::Magic:
+        break;
+    case Kind::NotARecord:
+        report(index, FindingCode::UnknownType, FindingText::NotARecord);
+        break;
+    case Kind::Continuation:
+        report(index, FindingCode::UnknownType, FindingText::LineTooLong, {number(maximumLineLength)});
+        break;
+    case Kind::UnreadableKey:
+        report(index, FindingCode::Malformed, FindingText::UnreadableKey);
+        break;
+    case Kind::Item:
+        checkItem(index);
+        break;
+    case Kind::Record:
+        if (line.firstWithKey != index) {
+            report(index, FindingCode::Duplicate, FindingText::AlreadySet,
+                   {keyText(line.key), number(table.fileLine(line.firstWithKey))});
+        }
+        checkRecord(index);
+        break;
+    }
+}
+
+void SkinChecker::checkItem(int index)
+{
+    const SkinLineTable::Line& line = table.lines()[std::size_t(index)];
+    RecordScanner scanner(model.skin.lines()[std::size_t(index)]);
+    std::int32_t values[4];
+    const bool palette = line.id == paletteListId;
+    const bool read = palette ? scanner.literal("4 ") && scanner.numbers(values, 4)
+                              : scanner.literal("1 ") && readRectValues(scanner, values);
+    if (!read) {
+        report(index, FindingCode::Malformed, FindingText::UnreadableItem, {number(line.itemIndex), number(line.id)});
+        return;
+    }
+    if (palette)
+        checkColour(index, FindingText::PaletteItemOutOfRange, number(line.itemIndex), values);
+}
+
+void SkinChecker::checkRecord(int index)
+{
+    const SkinLineTable::Line& line = table.lines()[std::size_t(index)];
+    const std::string_view text(model.skin.lines()[std::size_t(index)]);
+    RecordScanner values(text.substr(line.key.size()));
+    const QString key = keyText(line.key);
+    std::int32_t numbers[4];
+    std::string_view word;
+    int count = 0;
+    bool read = true;
+    switch (line.type) {
+    case RecordType::ListHeader:
+        if (!SkinLineTable::readCount(text.substr(line.key.size()), count))
+            report(index, FindingCode::Malformed, FindingText::UnreadableCount, {key});
+        return;
+    case RecordType::Rect:
+        read = readRectValues(values, numbers);
+        if (read && line.firstWithKey == index && isIdleScreenRect(line.id))
+            checkIdleScreenRect(index, numbers);
+        break;
+    case RecordType::Number:
+        if (!values.number(numbers[0]))
+            report(index, FindingCode::Malformed, FindingText::UnreadableNumber, {key});
+        return;
+    case RecordType::Flag:
+        if (!values.word(word) || (word != "true" && word != "false"))
+            report(index, FindingCode::Malformed, FindingText::UnreadableFlag, {key});
+        return;
+    case RecordType::Colour:
+        read = values.numbers(numbers, 4);
+        if (read)
+            checkColour(index, FindingText::ColourOutOfRange, number(line.id), numbers);
+        break;
+    case RecordType::Picture:
+        read = values.numbers(numbers, 3);
+        if (read)
+            checkPicture(index, {numbers[0], numbers[1], numbers[2]});
+        break;
+    case RecordType::PhonePath:
+        read = values.word(word);
+        break;
+    }
+    if (!read)
+        report(index, FindingCode::Malformed, FindingText::UnreadableValues, {key});
+}
+
+void SkinChecker::checkShortLists()
+{
+    for (const SkinLineTable::ShortList& list : table.shortLists()) {
+        const std::string_view key = table.lines()[std::size_t(list.header)].key;
+        report(list.header, FindingCode::ListShort, FindingText::ListRunsPastEnd,
+               {keyText(key), number(list.count), number(list.available)});
+    }
+}
+
+void SkinChecker::checkIdleScreenRect(int index, const std::int32_t (&stored)[4])
+{
+    // Stored inclusive: x2 and y2 are the last column and row inside.
+    const ElementId id = table.lines()[std::size_t(index)].id;
+    QStringList values = QStringList{number(id)} + numberTexts(stored);
+    if (stored[2] < stored[0] || stored[3] < stored[1]) {
+        report(index, FindingCode::RectOutside, FindingText::RectInverted, values);
+        return;
+    }
+    if (stored[0] < 0 || stored[1] < 0 || stored[2] >= idlescreen::screenWidth || stored[3] >= idlescreen::screenHeight) {
+        values << number(idlescreen::screenWidth) << number(idlescreen::screenHeight);
+        report(index, FindingCode::RectOutside, FindingText::RectOffScreen, values);
+    }
+}
+
+void SkinChecker::checkColour(int index, FindingText text, const QString& name, const std::int32_t (&values)[4])
+{
+    if (std::any_of(std::begin(values), std::end(values), outsideByte))
+        report(index, FindingCode::ColourRange, text, QStringList{name} + numberTexts(values));
+}
+
+void SkinChecker::checkPicture(int index, const PictureLocation& where)
+{
+    const ElementId id = table.lines()[std::size_t(index)].id;
+    if (where.file < 0 || where.file >= model.skin.dataFileCount()) {
+        report(index, FindingCode::PictureRange, FindingText::PictureInMissingFile, {number(id), number(where.file)});
+        return;
+    }
+    const std::int64_t fileSize = model.skin.dataSize(where.file);
+    if (!PictureRecord::fitsIn(where, fileSize)) {
+        report(index, FindingCode::PictureRange, FindingText::PictureOutsideData,
+               {number(id), number(where.size), number(where.offset), number(where.file), number(fileSize)});
+        return;
+    }
+    covered.push_back(where);
+    // An empty picture shows nothing: skins use one to hide an element.
+    if (where.size == 0)
+        return;
+    const QSize size = decodedSize(where);
+    if (!size.isValid()) {
+        report(index, FindingCode::PictureUndecodable, FindingText::PictureDoesNotDecode, {number(id)});
+        return;
+    }
+    if (model.defaultSkin.hasLineTable())
+        compareWithDefault(index, id, size);
+}
+
+void SkinChecker::compareWithDefault(int index, ElementId id, QSize size)
+{
+    if (model.defaultSkin.findRecord(RecordKey(RecordType::Picture, id).view()) < 0) {
+        report(index, FindingCode::PictureUnknown, FindingText::PictureNotInDefault, {number(id)});
+        return;
+    }
+    const std::optional<QSize> expected = defaultPictureSize(id);
+    if (expected && *expected != size) {
+        report(index, FindingCode::PictureSize, FindingText::PictureOtherSize,
+               {number(id), number(size.width()), number(size.height()), number(expected->width()),
+                number(expected->height())});
+    }
+}
+
+QSize SkinChecker::decodedSize(const PictureLocation& where)
+{
+    const auto place = std::make_tuple(where.file, where.offset, where.size);
+    const auto known = decoded.find(place);
+    if (known != decoded.end())
+        return known->second;
+    const auto bytes = model.skin.dataFile(where.file).subspan(std::size_t(where.offset), std::size_t(where.size));
+    const QImage image = imagedecoding::decode(bytes);
+    const QSize size = image.isNull() ? QSize() : image.size();
+    decoded.emplace(place, size);
+    return size;
+}
+
+std::optional<QSize> SkinChecker::defaultPictureSize(ElementId id)
+{
+    const auto known = defaultSizes.find(id);
+    if (known != defaultSizes.end())
+        return known->second;
+    std::vector<std::uint8_t> bytes;
+    std::optional<QSize> size;
+    if (model.defaultSkin.getPicture(id, bytes) > 0) {
+        const QImage image = imagedecoding::decode(std::span<const std::uint8_t>(bytes));
+        if (!image.isNull())
+            size = image.size();
+    }
+    defaultSizes.emplace(id, size);
+    return size;
+}
+
+void SkinChecker::checkWallpaper()
+{
+    const std::string name = model.skin.getWallpaperName();
+    if (name.empty())
+        return;
+    std::error_code error;
+    if (std::filesystem::is_regular_file(model.wallpaperPath(), error))
+        return;
+    const int index = model.skin.findRecord(RecordKey(RecordType::PhonePath, wallpaperRecordId).view());
+    report(index, FindingCode::WallpaperMissing, FindingText::WallpaperNotFound, {QString::fromStdString(name)});
+}
+
+void SkinChecker::checkUnusedData()
+{
+    const std::string base = SkinFileFormat::saveBaseName(model.skin.path());
+    for (int file = 0; file < model.skin.dataFileCount(); ++file) {
+        std::vector<std::pair<std::int64_t, std::int64_t>> ranges;
+        for (const PictureLocation& where : covered) {
+            if (where.file == file && where.size > 0)
+                ranges.emplace_back(where.offset, std::int64_t(where.offset) + where.size);
+        }
+        std::sort(ranges.begin(), ranges.end());
+        std::int64_t used = 0;
+        std::int64_t reached = 0;
+        for (const auto& [begin, end] : ranges) {
+            used += std::max<std::int64_t>(0, end - std::max(begin, reached));
+            reached = std::max(reached, end);
+        }
+        const std::int64_t unused = std::int64_t(model.skin.dataSize(file)) - used;
+        if (unused > 0) {
+            const std::string name = fileNamePart(SkinFileFormat::dataFileName(base, file));
+            reportSkin(FindingCode::UnusedData, FindingText::DataNotCovered,
+                       {number(unused), number(file), QString::fromStdString(name)});
+        }
+    }
+}
