@@ -29,8 +29,8 @@ namespace {
 // and panel reach down as far as the check boxes, so that neither a
 // translated label nor the opened tree needs to be cut short.
 constexpr QPoint previewPlace(10, 11);
-constexpr QRect treePlace(204, 11, 160, 320);
-constexpr QRect panelPlace(372, 11, 320, 320);
+constexpr QRect treePlace(204, 11, 184, 320);
+constexpr QRect panelPlace(396, 11, 302, 320);
 constexpr int stateButtonTop = 242;
 constexpr QSize stateButtonSize(44, 23);
 constexpr int leftButtonX = 10;
@@ -126,7 +126,7 @@ void ElementPage::buildControls()
     elementTree->setSelectionMode(QAbstractItemView::SingleSelection);
     // Long names scroll sideways instead of being cut short.
     elementTree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    elementTree->header()->setStretchLastSection(true);
+    elementTree->header()->setStretchLastSection(false);
     connect(elementTree, &QTreeWidget::itemSelectionChanged, this, &ElementPage::selectionChanged);
 
     propertyPanel = new PropertyPanel(*this, this);

@@ -125,16 +125,20 @@ QString PropertyPanel::text(int number) const
 
 void PropertyPanel::buildControls()
 {
+    // Rows from the top; the rows of hidden controls take no room. The
+    // outline level lies above the colours it brings, so that its arrows stay
+    // under the pointer while the colours come and go.
+    enum Row : int { pictureRow, outlineRow, colourRow, alignmentRow = colourRow + 3, positionRow, xRow, yRow };
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(8, 8, 8, 8);
     grid->setHorizontalSpacing(6);
-    // The colours' names take what the other columns leave.
+    // The colours' names take what the other columns leave; the numbers'
+    // column is as wide as its widest caption, whatever shows.
     grid->setColumnStretch(0, 1);
+    grid->setColumnMinimumWidth(2, std::max(fontMetrics().horizontalAdvance(text(transparencyText)),
+                                            fontMetrics().horizontalAdvance(text(handLengthText))));
+    grid->setRowStretch(yRow + 1, 1);
     const auto place = [this, grid](int id, QWidget* widget, int row, int column, int columnSpan = 1) {
-        QSizePolicy policy = widget->sizePolicy();
-        // Hidden controls keep their place: what the user points at stays put.
-        policy.setRetainSizeWhenHidden(true);
-        widget->setSizePolicy(policy);
         grid->addWidget(widget, row, column, 1, columnSpan);
         controls[id] = widget;
     };
@@ -159,7 +163,8 @@ void PropertyPanel::buildControls()
     static constexpr const char* valueNames[] = {"value1", "value2", "value3"};
     static constexpr const char* valueLabelNames[] = {"value1Label", "value2Label", "value3Label"};
     for (int row = 0; row < 3; ++row) {
-        label(colour1Label + 2 * row, row, 0, colourLabelNames[row]);
+        const int gridRow = colourRow + row;
+        label(colour1Label + 2 * row, gridRow, 0, colourLabelNames[row]);
         // The button shows nothing but its colour: a sunken edge sets it apart.
         auto* swatch = new QFrame(this);
         swatch->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -170,48 +175,47 @@ void PropertyPanel::buildControls()
         button->setObjectName(QLatin1String(colourNames[row]));
         inside->addWidget(button);
         colourButtons[std::size_t(row)] = button;
-        place(colour1Button + 2 * row, swatch, row, 1);
+        place(colour1Button + 2 * row, swatch, gridRow, 1);
         connect(button, &ColourButton::colourChosen, this, &PropertyPanel::colourChosen);
 
-        label(value1Label + 2 * row, row, 2, valueLabelNames[row])->setWordWrap(false);
-        QLineEdit* edit = numberEdit(value1Edit + 2 * row, row, 3, valueNames[row]);
+        label(value1Label + 2 * row, gridRow, 2, valueLabelNames[row])->setWordWrap(false);
+        QLineEdit* edit = numberEdit(value1Edit + 2 * row, gridRow, 3, valueNames[row]);
         valueEdits[std::size_t(row)] = edit;
         connect(edit, &QLineEdit::textChanged, this, [this, row] { valueEdited(std::size_t(row)); });
     }
-    // The picture's choice lies where the first colour lies; no element has both.
-    label(pictureLabel, 0, 0, "pictureLabel");
+    label(pictureLabel, pictureRow, 0, "pictureLabel");
     auto* choose = new QPushButton(QStringLiteral("..."), this);
     choose->setObjectName(QStringLiteral("picture"));
     choose->setAutoDefault(false);
     choose->setFixedWidth(colourSwatchSize.width());
-    place(pictureButton, choose, 0, 1);
+    place(pictureButton, choose, pictureRow, 1);
     connect(choose, &QPushButton::clicked, this, &PropertyPanel::choosePicture);
 
-    // Outline and underline of a text, or the alignment of a label's place.
-    label(outlineLabel, 3, 0, "outlineLabel");
+    label(outlineLabel, outlineRow, 0, "outlineLabel");
     outline = new StepOnlySpinBox(this);
     outline->setObjectName(QStringLiteral("outlineLevel"));
     outline->setRange(0, outlineLevels);
     outline->setFixedWidth(numberEditWidth);
-    place(outlineSpin, outline, 3, 1);
+    place(outlineSpin, outline, outlineRow, 1);
     controls[outlineLevelEdit] = outline;
     connect(outline, &QSpinBox::valueChanged, this, &PropertyPanel::outlineLevelChanged);
     underline = new QCheckBox(this);
     underline->setObjectName(QStringLiteral("underline"));
-    place(underlineCheck, underline, 3, 2, 2);
+    place(underlineCheck, underline, outlineRow, 2, 2);
     connect(underline, &QCheckBox::clicked, this, &PropertyPanel::underlineClicked);
-    label(alignmentLabel, 3, 0, "alignmentLabel");
+    label(alignmentLabel, alignmentRow, 0, "alignmentLabel");
     alignment = new QComboBox(this);
     alignment->setObjectName(QStringLiteral("alignment"));
-    place(alignmentList, alignment, 3, 1, 3);
+    place(alignmentList, alignment, alignmentRow, 1, 3);
     connect(alignment, &QComboBox::activated, this, &PropertyPanel::alignmentChosen);
 
-    label(positionLabel, 4, 0, "positionLabel", 4);
+    // The position is a group of its own, a little apart from what lies above.
+    label(positionLabel, positionRow, 0, "positionLabel", 4)->setContentsMargins(0, 6, 0, 0);
     static constexpr const char* positionNames[] = {"x1", "y1", "x2", "y2"};
     static constexpr const char* positionLabelNames[] = {"x1Label", "y1Label", "x2Label", "y2Label"};
     static constexpr const char* positionCaptions[] = {"X1", "Y1", "X2", "Y2"};
     for (int i = 0; i < 4; ++i) {
-        const int row = 5 + i / 2;
+        const int row = xRow + i / 2;
         const int column = 2 * (i % 2);
         QLabel* caption = label(x1Label + i, row, column, positionLabelNames[i]);
         caption->setText(QLatin1String(positionCaptions[i]));
@@ -220,7 +224,6 @@ void PropertyPanel::buildControls()
         positionEdits[std::size_t(i)] = edit;
         connect(edit, &QLineEdit::textChanged, this, &PropertyPanel::positionEdited);
     }
-    grid->setRowStretch(7, 1);
 }
 
 void PropertyPanel::fillAlignmentList()
