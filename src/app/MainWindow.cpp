@@ -381,7 +381,7 @@ void MainWindow::toggleFocusRect()
     actions.at(commandFocusRect)->setChecked(focusRectsShown());
     AppSettings::setFocusRect(focusRectEnabled);
     if (elementPageWidget)
-        elementPageWidget->update();
+        elementPageWidget->repaintPreview();
 }
 
 void MainWindow::checkSkin()

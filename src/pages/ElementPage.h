@@ -1,23 +1,108 @@
 #pragma once
 
+#include "ElementTable.h"
+#include "IdleScene.h"
+#include "ScreenCanvas.h"
+
 #include <QWidget>
 
+#include <array>
+
 class LanguageTable;
+class PreviewFrame;
+class PropertyPanel;
+class QCheckBox;
+class QPushButton;
+class QTreeWidget;
+class ScreenPreview;
 class SkinModel;
 
-// The first page of the main window: the idle screen's elements, their
-// preview and their properties. It reads and changes the skin only through
-// the model and takes its texts from the language table; both outlive it.
+// The first page of the main window: the live preview of the phone's idle
+// screen with its draggable frames, the tree of the screen's elements and
+// the property panel of the selected element. Every edit is written into the
+// skin at once and the preview recomposed. It reads and changes the skin only
+// through the model and takes its texts from the language table; both
+// outlive it. The preview's view options and key states live here and are
+// never saved.
 class ElementPage : public QWidget {
     Q_OBJECT
 
 public:
+    // Control ids of the page's own controls.
+    enum Control : int {
+        previewControl = 1009,
+        treeControl = 1201,
+        panelControl = 1203,
+        leftStateButton = 1233,
+        rightStateButton = 1234,
+        centreStateButton = 1235,
+        wallpaperCheck = 1236,
+        analogCheck = 1159,
+        joyPadCheck = 1240,
+    };
+
     ElementPage(SkinModel& model, LanguageTable& texts, QWidget* parent = nullptr);
+    ~ElementPage() override;
 
     SkinModel& skinModel() const { return model; }
     LanguageTable& languageTexts() const { return texts; }
 
+    // Composes the idle screen into the canvas and shows it.
+    void repaintPreview();
+
+    // The selected element: kind 1 (the background) until the first
+    // selection, None when what is selected edits nothing.
+    idlescreen::ElementKind kind() const { return selectedKind; }
+    const idlescreen::ElementEntry* selectedElement() const { return idlescreen::elementEntry(selectedKind); }
+
+    IdleScene& scene() { return idleScene; }
+    const ScreenCanvas& canvas() const { return screen; }
+    const PreviewArea& previewArea() const { return area; }
+    PreviewFrame& frame(idlescreen::Frame which) const { return *frames[idlescreen::frameIndex(which)]; }
+    ScreenPreview& preview() const { return *screenPreview; }
+    QTreeWidget& tree() const { return *elementTree; }
+    PropertyPanel& panel() const { return *propertyPanel; }
+    QWidget* control(int id) const;
+
+    // Puts the preview into the state in which the element is edited: its
+    // key in the element's state (the key's frame reloaded when the state
+    // changes, or always with reloadAlways), the JoyPad labels on the
+    // element's set. Nothing is written to the skin.
+    void showElementState(const idlescreen::ElementEntry& entry, bool reloadAlways);
+    // The frame's window follows its content after the content changed.
+    void frameContentChanged(idlescreen::Frame which);
+
 private:
+    void buildControls();
+    void initialise();
+    QString text(int number) const;
+
+    void selectionChanged();
+    void stepKeyState(idlescreen::Key key);
+    void reloadKeyFrame(idlescreen::Key key);
+    void viewOptionClicked(int control);
+    void showClockMode();
+    void placeJoyPadLabels();
+    void frameDropped(int controlId);
+    // The view options into the check boxes, and back.
+    void putViewOptions();
+    void readViewOptions();
+
     SkinModel& model;
     LanguageTable& texts;
+    IdleScene idleScene;
+    ScreenCanvas screen;
+    PreviewArea area;
+    idlescreen::ElementKind selectedKind = idlescreen::ElementKind::Background;
+
+    ScreenPreview* screenPreview = nullptr;
+    std::array<PreviewFrame*, idlescreen::frameCount> frames{};
+    QTreeWidget* elementTree = nullptr;
+    PropertyPanel* propertyPanel = nullptr;
+    QPushButton* leftState = nullptr;
+    QPushButton* centreState = nullptr;
+    QPushButton* rightState = nullptr;
+    QCheckBox* wallpaperBox = nullptr;
+    QCheckBox* analogBox = nullptr;
+    QCheckBox* joyPadBox = nullptr;
 };

@@ -1,0 +1,115 @@
+#include "ElementTree.h"
+
+#include "LanguageTable.h"
+
+#include <QTreeWidget>
+
+#include <vector>
+
+using idlescreen::ElementKind;
+using namespace elementtext;
+
+namespace {
+
+// The kinds of the state items (texts 908 and 909) under a parent within a
+// grandparent group; the groups are tried in this order, the first whose
+// grandparent matches decides.
+struct StateKinds {
+    int parent;
+    ElementKind state1;
+    ElementKind state0;
+};
+struct StateGroup {
+    int grandparent;
+    std::array<StateKinds, 4> parents;
+    std::size_t count;
+};
+
+constexpr std::array<StateGroup, 3> stateGroups = {{
+    {softKeys,
+     {{{labelStyle, ElementKind::LabelStyle1, ElementKind::LabelStyle0},
+       {leftKey, ElementKind::LeftKey1, ElementKind::LeftKey0},
+       {rightKey, ElementKind::RightKey1, ElementKind::RightKey0},
+       {centreKey, ElementKind::CentreKey1, ElementKind::CentreKey0}}},
+     4},
+    {labelStyle,
+     {{{leftKey, ElementKind::LeftLabelPlace1, ElementKind::LeftLabelPlace0},
+       {rightKey, ElementKind::RightLabelPlace1, ElementKind::RightLabelPlace0}}},
+     2},
+    {joyPadLabels,
+     {{{leftKey, ElementKind::JoyPad3On, ElementKind::JoyPad3Off},
+       {rightKey, ElementKind::JoyPad4On, ElementKind::JoyPad4Off},
+       {upKey, ElementKind::JoyPad1On, ElementKind::JoyPad1Off},
+       {downKey, ElementKind::JoyPad2On, ElementKind::JoyPad2Off}}},
+     4},
+}};
+
+// Items whose own text decides, in order.
+constexpr std::array<std::pair<int, ElementKind>, 6> itemKinds = {{
+    {background, ElementKind::Background},
+    {wallpaper, ElementKind::Wallpaper},
+    {operatorName, ElementKind::OperatorName},
+    {date, ElementKind::Date},
+    {digitalClock, ElementKind::DigitalClock},
+    {analogClock, ElementKind::AnalogClock},
+}};
+
+QString text(const LanguageTable& texts, int number)
+{
+    return QString::fromStdString(texts.text(number));
+}
+
+ElementKind stateKind(bool state1, const QString& parent, const QString& grandparent, const LanguageTable& texts)
+{
+    for (const StateGroup& group : stateGroups) {
+        if (grandparent != text(texts, group.grandparent))
+            continue;
+        for (std::size_t i = 0; i < group.count; ++i)
+            if (parent == text(texts, group.parents[i].parent))
+                return state1 ? group.parents[i].state1 : group.parents[i].state0;
+        return ElementKind::None;
+    }
+    return ElementKind::None;
+}
+
+} // namespace
+
+void fillElementTree(QTreeWidget& tree, const LanguageTable& texts)
+{
+    tree.clear();
+    // The last item at each depth: the parent of the next row one level down.
+    std::vector<QTreeWidgetItem*> last;
+    for (const ElementTreeRow& row : elementTreeRows) {
+        last.resize(std::size_t(row.depth));
+        auto* item = row.depth == 0 ? new QTreeWidgetItem(&tree) : new QTreeWidgetItem(last.back());
+        item->setText(0, text(texts, row.text));
+        last.push_back(item);
+    }
+}
+
+ElementKind classifyElement(const QString& item, const QString& parent, const QString& grandparent,
+                            const LanguageTable& texts)
+{
+    for (const auto& [number, kind] : itemKinds)
+        if (item == text(texts, number))
+            return kind;
+    if (item == text(texts, state1))
+        return stateKind(true, parent, grandparent, texts);
+    if (item == text(texts, state0))
+        return stateKind(false, parent, grandparent, texts);
+    if (item == text(texts, state2))
+        return ElementKind::CentreKey2;
+    if (item == text(texts, state3))
+        return ElementKind::CentreKey3;
+    return ElementKind::None;
+}
+
+ElementKind elementKindOf(const QTreeWidgetItem& item, const LanguageTable& texts)
+{
+    if (item.childCount() > 0)
+        return ElementKind::None;
+    const QTreeWidgetItem* parent = item.parent();
+    const QTreeWidgetItem* grandparent = parent ? parent->parent() : nullptr;
+    return classifyElement(item.text(0), parent ? parent->text(0) : QString(),
+                           grandparent ? grandparent->text(0) : QString(), texts);
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+// How the element page's edits land in the skin: the rules that touch more
+// than one record (state 2 of a soft key kept in step with state 0, the two
+// rectangles of a JoyPad label kept centred on each other, outline level and
+// outline flag together) and the ones that move a frame element instead of
+// resizing it. Every write goes to the edited skin through the model.
+
+#include "ElementTable.h"
+#include "SkinTypes.h"
+
+#include <cstddef>
+#include <cstdint>
+
+class FrameContent;
+class SkinModel;
+struct ViewOptions;
+
+// The colour chosen for one of the element's rows: the background's palette
+// item, opaque; a clock hand's colour, opaque; a text's colour with the
+// transparency typed beside it.
+void writeElementColour(SkinModel& model, const idlescreen::ElementEntry& entry, std::size_t row,
+                        std::uint32_t colour, std::int32_t typed);
+// The number typed in one of the element's rows: the row's number record (an
+// opacity or a hand's length) and its mirror, or else the transparency of the
+// row's colour, with the colour its button shows.
+void writeElementNumber(SkinModel& model, const idlescreen::ElementEntry& entry, std::size_t row,
+                        std::uint32_t buttonColour, std::int32_t value);
+// The outline level, and the outline flag set exactly while it is above 0.
+void writeOutlineLevel(SkinModel& model, const idlescreen::ElementEntry& entry, std::int32_t level);
+void writeUnderline(SkinModel& model, const idlescreen::ElementEntry& entry, int underline);
+
+// The alignment list shows centred (0), left (32) and right (16), in that
+// order; a stored number that is none of these shows as the first entry.
+std::int32_t alignmentOfEntry(int listEntry);
+int alignmentEntry(std::int32_t alignment);
+void writeAlignment(SkinModel& model, const idlescreen::ElementEntry& entry, int listEntry);
+
+// The element's rectangle and its mirror.
+void writeElementRect(SkinModel& model, const idlescreen::ElementEntry& entry, const SkinRect& rect);
+
+// A picture or label keeps its size: of the typed rectangle, the edge that
+// differs from the previous one moves the whole rectangle (a new left or
+// right moves it across, a new top or bottom up or down).
+SkinRect movedNotResized(const SkinRect& previous, const SkinRect& typed);
+
+// The two rectangles of a JoyPad label: off (JoyPad hidden) and on (shown).
+// The placed rectangle becomes the one of the shown set; the other keeps its
+// own size and is centred on it (half the size difference, cut toward zero).
+struct JoyPadRects {
+    SkinRect off;
+    SkinRect on;
+};
+JoyPadRects recentredJoyPadRects(const JoyPadRects& stored, const SkinRect& placed, bool joyPadShown);
+// The same on the model for label 0..3: the "on" rectangle is written first.
+void writeJoyPadLabelRect(SkinModel& model, std::size_t label, bool joyPadShown, const SkinRect& placed);
+
+// A dropped frame's rectangle, into the records of what the frame shows in
+// the view's state: a soft key's state 0 and 2 both, a JoyPad label's pair.
+void writeDroppedFrame(SkinModel& model, idlescreen::Frame frame, const ViewOptions& view, const SkinRect& rect);
+
+// Position edits of an element shown by a frame (which shows the element's
+// own state): the frame moves, keeping its size and held inside the screen,
+// to where the typed rectangle puts it, and the element's records take the
+// frame's rectangle, mirrors and JoyPad partner included. The written rectangle.
+SkinRect placeFrameElement(SkinModel& model, const idlescreen::ElementEntry& entry, FrameContent& frame,
+                           const SkinRect& previous, const SkinRect& typed);
+
+// After a new picture was stored for a soft key's state 0: state 2 shows the
+// same bytes.
+void linkMirroredPicture(SkinModel& model, const idlescreen::ElementEntry& entry);
