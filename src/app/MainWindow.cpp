@@ -8,6 +8,7 @@
 #include "FocusRect.h"
 #include "ImagesPage.h"
 #include "ProgramIcon.h"
+#include "SkinLock.h"
 #include "VelaSkinResources.h"
 
 #include <QAction>
@@ -279,7 +280,9 @@ void MainWindow::saveSkinAs()
 
 void MainWindow::writeSkin(const QString& path)
 {
-    if (model.saveSkin(localPath(path)) != 0)
+    // No other program saves this skin while it is written.
+    const SkinLock lock(localPath(path));
+    if (lock.busy() || model.saveSkin(localPath(path)) != 0)
         showMessage(QStringLiteral("Can't save skin ") + path, DialogService::Icon::Error);
 }
 

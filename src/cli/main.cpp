@@ -35,13 +35,15 @@ const char* const usageText =
     "      | listrect ID INDEX L T R B | number ID N | flag ID 0|1 | wallpaper PATH\n"
     "  new --default DEF.ski OUT.ski\n"
     "  pictures SKIN.ski\n"
-    "  picture get [--default DEF.ski] SKIN.ski ID OUT\n"
+    "  picture get [--default DEF.ski] SKIN.ski ID OUT|-\n"
     "  picture set SKIN.ski ID FILE\n"
     "  picture remove SKIN.ski ID\n"
     "  picture link SKIN.ski FIRST SECOND\n"
     "  export [--default DEF.ski] SKIN.ski DIR [ID...]\n"
     "  gif FILE\n"
-    "Rectangles are LEFT TOP RIGHT BOTTOM with right and bottom exclusive.\n";
+    "Rectangles are LEFT TOP RIGHT BOTTOM with right and bottom exclusive.\n"
+    "Commands that change a skin wait for another program changing it up to\n"
+    "VELASKIN_LOCK_WAIT milliseconds (10000 when unset), then exit with 3.\n";
 
 const Command commands[] = {
     {"info", runInfoCommand, false},
