@@ -1,6 +1,5 @@
 # fuzz_gif: the GIF block walker and frame extraction over arbitrary bytes.
-# The walker is standard C++, so its source is compiled in directly (this
-# configuration builds no Qt code).
+# The walker is standard C++, so its source is compiled in directly, without Qt.
 add_executable(fuzz_gif
     ${CMAKE_CURRENT_LIST_DIR}/FuzzGif.cpp
     ${PROJECT_SOURCE_DIR}/src/pictures/GifWalker.cpp

@@ -4,11 +4,13 @@
 #include "PictureRecord.h"
 #include "RecordKey.h"
 #include "RecordScanner.h"
+#include "RecordValues.h"
 #include "SkinFileFormat.h"
 
 #include <algorithm>
 #include <cstring>
 #include <limits>
+
 
 namespace {
 
@@ -20,53 +22,6 @@ constexpr std::string_view paletteWriteKey = "0 41 98";
 constexpr std::string_view paletteItemPrefix = "4 ";
 constexpr std::string_view rectItemPrefix = "1 ";
 constexpr std::string_view phonePictureFolder = "/a/mobile/picture/";
-
-// The values of a record: the text of its line after the key.
-RecordScanner valuesAfter(const std::string& line, std::string_view key)
-{
-    return RecordScanner(std::string_view(line).substr(key.size()));
-}
-
-// "%ld %ld %ld %ld" as red, green, blue, transparency.
-SkinColour readColour(RecordScanner& scanner, bool transparencyInColour)
-{
-    std::int32_t v[4];
-    if (!scanner.numbers(v, 4))
-        return {};
-    std::uint32_t colour = makeColour(v[0], v[1], v[2]);
-    if (transparencyInColour)
-        colour |= (std::uint32_t(v[3]) & 0xFF) << 24;
-    return {colour, v[3]};
-}
-
-// "%ld %ld %ld %ld" as x1, y1, x2, y2 with x2 and y2 the last pixel inside.
-SkinRect readRect(RecordScanner& scanner)
-{
-    std::int32_t v[4];
-    if (!scanner.numbers(v, 4))
-        return {};
-    constexpr std::int32_t largest = std::numeric_limits<std::int32_t>::max();
-    if (v[2] == largest || v[3] == largest)
-        return {}; // one past the last pixel would not fit
-    return {v[0], v[1], v[2] + 1, v[3] + 1};
-}
-
-// Right and bottom are stored inclusive: the lowest number has no pixel before it.
-bool storable(const SkinRect& rect)
-{
-    constexpr std::int32_t lowest = std::numeric_limits<std::int32_t>::min();
-    return rect.right != lowest && rect.bottom != lowest;
-}
-
-std::string rectLine(std::string_view prefix, const SkinRect& rect)
-{
-    return RecordKey::numberLine(prefix, {rect.left, rect.top, std::int64_t(rect.right) - 1, std::int64_t(rect.bottom) - 1});
-}
-
-std::string colourLine(std::string_view prefix, std::uint32_t colour, std::int32_t transparency)
-{
-    return RecordKey::numberLine(prefix, {colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF, transparency});
-}
 
 bool keyHasWildcard(std::string_view key)
 {
@@ -301,14 +256,14 @@ SkinColour SkinDocument::getColour(ElementId id) const
     const std::string* line = recordLine(key.view());
     if (!line)
         return {};
-    RecordScanner values = valuesAfter(*line, key.view());
-    return readColour(values, true);
+    RecordScanner values = RecordValues::after(*line, key.view());
+    return RecordValues::readColour(values, true);
 }
 
 int SkinDocument::setColour(ElementId id, std::uint32_t colour, std::int32_t transparency)
 {
     const RecordKey key(RecordType::Colour, id);
-    upsert(key.view(), colourLine(key.view(), colour, transparency));
+    upsert(key.view(), RecordValues::colourLine(key.view(), colour, transparency));
     return 1;
 }
 
@@ -318,7 +273,7 @@ int SkinDocument::listItemLine(int header, std::string_view countKey, int index)
         return -1;
     // Past the count its header gives, a line is not an item of the list.
     std::int32_t count = -1;
-    if (!valuesAfter(lineTable[std::size_t(header)], countKey).number(count) || index > count
+    if (!RecordValues::after(lineTable[std::size_t(header)], countKey).number(count) || index > count
         || std::int64_t(header) + index >= lineCount())
         return -1;
     return header + index;
@@ -332,7 +287,7 @@ SkinColour SkinDocument::getPaletteColour(int index) const
     RecordScanner item(lineTable[std::size_t(line)]);
     if (!item.literal(paletteItemPrefix))
         return {};
-    return readColour(item, false);
+    return RecordValues::readColour(item, false);
 }
 
 int SkinDocument::setPaletteColour(int index, std::uint32_t colour, std::int32_t transparency)
@@ -340,7 +295,7 @@ int SkinDocument::setPaletteColour(int index, std::uint32_t colour, std::int32_t
     const int line = listItemLine(findRecord(paletteWriteKey), paletteReadKey, index);
     if (line < 0 || !lineTable[std::size_t(line)].starts_with(paletteItemPrefix))
         return 0;
-    replaceLine(line, colourLine(paletteItemPrefix, colour, transparency));
+    replaceLine(line, RecordValues::colourLine(paletteItemPrefix, colour, transparency));
     return 1;
 }
 
@@ -350,16 +305,16 @@ SkinRect SkinDocument::getRect(ElementId id) const
     const std::string* line = recordLine(key.view());
     if (!line)
         return {};
-    RecordScanner values = valuesAfter(*line, key.view());
-    return readRect(values);
+    RecordScanner values = RecordValues::after(*line, key.view());
+    return RecordValues::readRect(values);
 }
 
 int SkinDocument::setRect(ElementId id, const SkinRect& rect)
 {
-    if (!storable(rect))
+    if (!RecordValues::storable(rect))
         return 0;
     const RecordKey key(RecordType::Rect, id);
-    upsert(key.view(), rectLine(key.view(), rect));
+    upsert(key.view(), RecordValues::rectLine(key.view(), rect));
     return 1;
 }
 
@@ -374,7 +329,7 @@ SkinRect SkinDocument::getListRect(ElementId id, int index) const
     RecordScanner item(lineTable[std::size_t(line)]);
     if (!item.literal(rectItemPrefix))
         return {};
-    return readRect(item);
+    return RecordValues::readRect(item);
 }
 
 int SkinDocument::setListRect(const SkinRect& rect, ElementId id, int index)
@@ -383,9 +338,9 @@ int SkinDocument::setListRect(const SkinRect& rect, ElementId id, int index)
         return setRect(id, rect);
     const RecordKey key(RecordType::ListHeader, id);
     const int line = listItemLine(findRecord(key.view()), key.view(), index);
-    if (line < 0 || !lineTable[std::size_t(line)].starts_with(rectItemPrefix) || !storable(rect))
+    if (line < 0 || !lineTable[std::size_t(line)].starts_with(rectItemPrefix) || !RecordValues::storable(rect))
         return 0;
-    replaceLine(line, rectLine(rectItemPrefix, rect));
+    replaceLine(line, RecordValues::rectLine(rectItemPrefix, rect));
     return 1;
 }
 
@@ -396,7 +351,7 @@ std::int32_t SkinDocument::getNumber(ElementId id) const
     if (!line)
         return -1;
     std::int32_t value = 0;
-    return valuesAfter(*line, key.view()).number(value) ? value : 0;
+    return RecordValues::after(*line, key.view()).number(value) ? value : 0;
 }
 
 int SkinDocument::setNumber(ElementId id, std::int32_t value)
@@ -411,7 +366,7 @@ int SkinDocument::getFlag(ElementId id) const
     const RecordKey key(RecordType::Flag, id);
     const std::string* line = recordLine(key.view());
     std::string_view word;
-    if (!line || !valuesAfter(*line, key.view()).word(word))
+    if (!line || !RecordValues::after(*line, key.view()).word(word))
         return -1;
     // Any word that orders before "true" counts as false.
     return word.compare("true") < 0 ? 0 : 1;
@@ -428,7 +383,7 @@ std::int32_t SkinDocument::getListCount(ElementId id) const
     const RecordKey key(RecordType::ListHeader, id);
     const std::string* line = recordLine(key.view());
     std::int32_t count = -1;
-    if (!line || !valuesAfter(*line, key.view()).number(count))
+    if (!line || !RecordValues::after(*line, key.view()).number(count))
         return -1;
     return count;
 }
@@ -438,7 +393,7 @@ std::string SkinDocument::getWallpaperName() const
     const RecordKey key(RecordType::PhonePath, wallpaperRecordId);
     const std::string* line = recordLine(key.view());
     std::string_view word;
-    if (!line || !valuesAfter(*line, key.view()).word(word))
+    if (!line || !RecordValues::after(*line, key.view()).word(word))
         return {};
     const auto slash = word.rfind('/');
     return std::string(slash == std::string_view::npos ? word : word.substr(slash + 1));
