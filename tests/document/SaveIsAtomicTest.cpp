@@ -104,6 +104,26 @@ TEST(SaveIsAtomic, SaveCutShortBetweenRenamesIsFinishedByTheNextLoadOrSave)
     }
 }
 
+TEST(SaveIsAtomic, SaveThroughALinkCutShortIsFinishedByTheNextLoad)
+{
+    SavedSkin saved;
+    TempFolder real;
+    std::filesystem::rename(saved.folder.path("k1.dat"), real.path("data"));
+    std::filesystem::create_symlink(real.path("data"), saved.folder.path("k1.dat"));
+    ScriptedSeam seam;
+    seam.stopAfter = 2;
+    {
+        const FileSeamScope scope(seam);
+        EXPECT_NE(saved.document.save(saved.skin()), 0);
+    }
+    SkinDocument next;
+    ASSERT_EQ(next.load(saved.skin()), 0);
+    EXPECT_EQ(readFileBytes(real.path("data")), bytesOf(3));
+    EXPECT_TRUE(std::filesystem::is_symlink(saved.folder.path("k1.dat")));
+    EXPECT_EQ(real.names(), std::vector<std::string> {"data"});
+    saved.expectNew();
+}
+
 TEST(SaveIsAtomic, UndoCutShortIsCompletedByTheNextLoad)
 {
     SavedSkin saved;
@@ -152,11 +172,17 @@ TEST(SaveIsAtomic, JournalNamingOtherFilesIsNotActedOn)
     const std::string temp = elsewhere.path(".victim.tmp-1-1");
     const std::string journal = "velaskin commit 1\ncommit\n1\n" + std::to_string(victim.size()) + " " + victim + "\n"
         + std::to_string(victim.size()) + " " + victim + "\n" + std::to_string(temp.size()) + " " + temp + "\n0 \nend\n";
-    writeFile(saved.folder.path(".k.ski.commit"), journal);
-    SkinDocument next;
-    ASSERT_EQ(next.load(saved.skin()), 0);
-    EXPECT_EQ(readFile(victim), "precious");
-    saved.expectOld();
+    // Malformed journals are not acted on either.
+    for (const std::string& text : std::vector<std::string> {journal, journal.substr(0, journal.size() - 4), "velaskin commit 1\n",
+                                    "velaskin commit 1\ncommit\n1\n99999999999999999999 x\n",
+                                    "velaskin commit 1\ncommit\n5000\n", "velaskin commit 1\nredo\n0\nend\n"}) {
+        writeFile(saved.folder.path(".k.ski.commit"), text);
+        SkinDocument next;
+        ASSERT_EQ(next.load(saved.skin()), 0);
+        EXPECT_EQ(readFile(victim), "precious");
+        EXPECT_EQ(readFile(temp), "evil");
+        saved.expectOld();
+    }
 }
 
 TEST(SaveIsAtomic, DataFileThatCannotBeWrittenLeavesEveryFileAsItWas)
