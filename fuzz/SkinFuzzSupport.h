@@ -19,6 +19,8 @@
 namespace fuzzing {
 
 inline constexpr std::size_t mostDataFiles = 4;
+// How many pictures and records one input changes.
+inline constexpr std::size_t mostChanges = 5;
 
 // An input: two bytes (little endian) give the length of the ".ski" part;
 // after it, each data file is two bytes of length and that many bytes (the
@@ -121,8 +123,8 @@ inline void changePictures(SkinDocument& document, const std::vector<ElementId>&
 {
     static const std::uint8_t gif[] = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0};
     std::vector<ElementId> pictures = document.pictureIds();
-    if (pictures.size() > 8)
-        pictures.resize(8);
+    if (pictures.size() > mostChanges)
+        pictures.resize(mostChanges);
     pictures.push_back(ids[0]);
     pictures.push_back(12345);
     std::size_t step = 0;
@@ -142,7 +144,7 @@ inline void changePictures(SkinDocument& document, const std::vector<ElementId>&
 
 inline void changeRecords(SkinModel& model, const std::vector<ElementId>& ids)
 {
-    for (std::size_t i = 0; i < ids.size() && i < 8; ++i) {
+    for (std::size_t i = 0; i < ids.size() && i < mostChanges; ++i) {
         const ElementId id = ids[i];
         model.setListRect({1, 2, 3, 4}, id, int(i % 3));
         model.setColour(id, 0x123456, 7);

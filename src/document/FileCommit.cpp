@@ -24,8 +24,9 @@ namespace {
 // length of the name they are made for.
 constexpr std::size_t longestOwnerName = 100;
 constexpr int nameAttempts = 100;
-constexpr std::string_view temporaryKind = "tmp";
-constexpr std::string_view backupKind = "old";
+// Side files are named ".NAME" + kind + "PID-N".
+constexpr std::string_view temporaryKind = ".tmp-";
+constexpr std::string_view backupKind = ".old-";
 constexpr std::string_view journalHeader = "velaskin commit 1\n";
 constexpr std::string_view stateCommit = "commit";
 constexpr std::string_view stateUndo = "undo";
@@ -49,8 +50,14 @@ std::string ownerName(const std::string& file)
 std::string sideName(const std::string& file, std::string_view kind)
 {
     static std::atomic<unsigned> counter {0};
-    return folderPart(file) + "." + ownerName(file) + "." + std::string(kind) + "-" + std::to_string(::getpid()) + "-"
-        + std::to_string(counter.fetch_add(1));
+    std::string name = folderPart(file);
+    name += '.';
+    name += ownerName(file);
+    name += kind;
+    name += std::to_string(::getpid());
+    name += '-';
+    name += std::to_string(counter.fetch_add(1));
+    return name;
 }
 
 // A side file's name taken apart.
@@ -70,11 +77,10 @@ std::optional<SideName> parseSideName(std::string_view name)
     if (name.size() < 2 || name[0] != '.')
         return std::nullopt;
     for (std::string_view kind : {temporaryKind, backupKind}) {
-        const std::string marker = "." + std::string(kind) + "-";
-        const auto at = name.rfind(marker);
+        const auto at = name.rfind(kind);
         if (at == std::string_view::npos || at < 2)
             continue;
-        const std::string_view numbers = name.substr(at + marker.size());
+        const std::string_view numbers = name.substr(at + kind.size());
         const auto dash = numbers.find('-');
         if (dash == std::string_view::npos || !allDigits(numbers.substr(0, dash)) || !allDigits(numbers.substr(dash + 1)))
             continue;

@@ -11,7 +11,6 @@
 #include <cstring>
 #include <limits>
 
-
 namespace {
 
 constexpr std::int64_t largestDataFile = std::numeric_limits<std::int32_t>::max();
