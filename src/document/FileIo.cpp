@@ -147,7 +147,9 @@ std::optional<std::string> resolveLinks(const std::string& path)
         if (length <= 0 || std::size_t(length) >= target.size())
             return std::nullopt; // unreadable, or changed while being read
         target.resize(std::size_t(length));
-        current = target[0] == '/' ? target : folderPart(current) + target;
+        // The system reads links with "/" as the only separator.
+        const auto slash = current.rfind('/');
+        current = target[0] == '/' || slash == std::string::npos ? target : current.substr(0, slash + 1) + target;
     }
     return std::nullopt;
 }
