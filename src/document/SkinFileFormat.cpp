@@ -139,6 +139,11 @@ std::string savedSkinPath(const std::string& path)
     return path.substr(0, path.size() - extension.size()) + std::string(skinExtension);
 }
 
+std::string saveBaseName(const std::string& path)
+{
+    return loadBaseName(savedSkinPath(path));
+}
+
 std::string journalPath(const std::string& skinPath)
 {
     return folderPart(skinPath) + "." + fileNamePart(skinPath).substr(0, longestSideName) + ".commit";

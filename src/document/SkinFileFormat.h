@@ -47,6 +47,9 @@ std::string loadBaseName(const std::string& path);
 // for the extension.
 std::string savedSkinPath(const std::string& path);
 
+// The base name of a skin being saved: savedSkinPath without its ".ski".
+std::string saveBaseName(const std::string& path);
+
 // Where a save of the skin file keeps its journal while it replaces the files.
 std::string journalPath(const std::string& skinPath);
 // True when name is the file name of one of the data files "base.dat",

@@ -156,8 +156,10 @@ TEST(LoadAndSave, SavedSkinPathKeepsASkinFileAndReplacesOnlyTheFileNamesExtensio
         {"a.b/wall", "a.b/wall.ski"}, {"C:\\s.d\\k", "C:\\s.d\\k.ski"}, {"x/notes.txt", "x/notes.ski"},
         {"name.", "name.ski"},        {"a.ski.bak", "a.ski.ski"},       {"New skin", "New skin.ski"},
     };
-    for (const auto& [path, saved] : cases)
+    for (const auto& [path, saved] : cases) {
         EXPECT_EQ(SkinFileFormat::savedSkinPath(path), saved) << path;
+        EXPECT_EQ(SkinFileFormat::saveBaseName(path) + saved.substr(saved.size() - 4), saved) << path;
+    }
 }
 
 TEST(LoadAndSave, SaveAsWithoutSkiExtensionWritesTheSkinFileOfThatNameAndKeepsTheDocument)
