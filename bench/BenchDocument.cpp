@@ -185,9 +185,12 @@ void BM_ReadDefaultSkinFilesRaw(benchmark::State& state)
 }
 BENCHMARK(BM_ReadDefaultSkinFilesRaw)->Unit(benchmark::kMicrosecond);
 
-// Saving writes every file to a temporary file, flushes it to the disk and
-// renames it into place; argument 0 saves under the system's temporary
-// folder, 1 under /dev/shm (memory, no disk flush).
+// Saving writes each file to a temporary file, flushes it to the disk and
+// renames it into place; a data file whose bytes did not change is not
+// written again. First argument: 0 saves under the system's temporary
+// folder, 1 under /dev/shm (memory, no disk flush). Second argument: 0 changes
+// a record before each save (only the skin file is written), 1 a picture too
+// (data file 0 as well: a commit of two files with its journal and backups).
 void BM_SaveDefaultSkin(benchmark::State& state)
 {
     const fs::path parent = state.range(0) == 1 ? fs::path("/dev/shm") : fs::temp_directory_path();
@@ -200,13 +203,41 @@ void BM_SaveDefaultSkin(benchmark::State& state)
     TempFolder folder(parent);
     const std::string target = (folder.path() / "Saved.ski").string();
     document.save(target); // from here on the path is the same: no reload
+    const bool changePicture = state.range(1) == 1;
+    std::vector<std::uint8_t> picture;
+    document.getPicture(pictureIds[0], picture);
+    std::int32_t round = 0;
     for (auto _ : state) {
+        document.setNumber(numberIds[0], ++round);
+        if (changePicture) {
+            picture.back() = std::uint8_t(round);
+            document.setPicture(pictureIds[0], picture);
+        }
         if (document.save(target) != 0)
             state.SkipWithError("save failed");
     }
     state.SetLabel(parent.string());
 }
-BENCHMARK(BM_SaveDefaultSkin)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SaveDefaultSkin)->Args({0, 0})->Args({0, 1})->Args({1, 0})->Args({1, 1})->Unit(benchmark::kMicrosecond);
+
+// Loading and saving the same skin in memory: the work of the file versions
+// without the file system.
+void BM_LoadAndSaveInMemory(benchmark::State& state)
+{
+    const DefaultSkinFiles& skin = defaultSkinFiles();
+    std::vector<std::uint8_t> text;
+    readWholeFile(skin.files[0], text);
+    std::vector<std::vector<std::uint8_t>> data(skin.files.size() - 1);
+    for (std::size_t k = 0; k < data.size(); ++k)
+        readWholeFile(skin.files[k + 1], data[k]);
+    for (auto _ : state) {
+        SkinDocument document;
+        if (document.loadFromBuffers(text, data, skin.skinPath) != 0)
+            state.SkipWithError("load failed");
+        benchmark::DoNotOptimize(document.saveToBuffers().skinText.size());
+    }
+}
+BENCHMARK(BM_LoadAndSaveInMemory)->Unit(benchmark::kMicrosecond);
 
 // The edited skin of a paint: a new skin (magic line and palette, 100 lines),
 // plus edits of a few of the records the idle screen reads.

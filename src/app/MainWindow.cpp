@@ -12,6 +12,7 @@
 #include "ProgramIcon.h"
 #include "SkinChecker.h"
 #include "SkinFileFormat.h"
+#include "SkinLock.h"
 #include "StartupLog.h"
 #include "VelaSkinResources.h"
 
@@ -365,7 +366,9 @@ bool MainWindow::mayReplaceUnnamedFile(const QString& chosen)
 
 bool MainWindow::writeSkin(const QString& path)
 {
-    if (model.saveSkin(localPath(path)) == 0)
+    // No other program saves this skin while it is written.
+    const SkinLock lock(localPath(path));
+    if (!lock.busy() && model.saveSkin(localPath(path)) == 0)
         return true;
     showMessage(text(cannotSaveText) + QLatin1Char(' ') + path, DialogService::Icon::Error);
     return false;

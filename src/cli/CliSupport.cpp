@@ -1,9 +1,13 @@
 #include "CliSupport.h"
 
+#include "FileIo.h"
+#include "SkinLock.h"
 #include "SkinModel.h"
 
 #include <charconv>
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 
 int failWith(int code, const std::string& message)
 {
@@ -103,4 +107,30 @@ int saveInPlace(SkinModel& model, bool withDefault)
 {
     const std::string path = model.skin.path();
     return reportSave(withDefault ? model.saveSkin(path) : model.skin.save(path), path);
+}
+
+namespace {
+
+std::chrono::milliseconds lockWait()
+{
+    const char* text = std::getenv("VELASKIN_LOCK_WAIT");
+    const auto milliseconds = text ? parseNumber(text) : std::nullopt;
+    return milliseconds && *milliseconds >= 0 ? std::chrono::milliseconds(*milliseconds) : SkinLock::standardWait;
+}
+
+} // namespace
+
+int underSkinLock(const std::string& skinPath, const std::function<int()>& body)
+{
+    const SkinLock lock(skinPath, SkinLock::Mode::Exclusive, lockWait());
+    if (lock.busy())
+        return failWith(exitcode::cannotSave, skinPath + ": another program is changing this skin; nothing saved");
+    return body();
+}
+
+bool writeOutputFile(const std::string& path, std::span<const std::uint8_t> bytes)
+{
+    if (path != "-")
+        return writeWholeFile(bytes, path);
+    return std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() && std::fflush(stdout) == 0;
 }

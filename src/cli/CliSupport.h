@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -48,3 +50,16 @@ int loadModel(SkinModel& model, const std::string& skinPath, const std::optional
 int reportSave(int result, const std::string& path);
 // Saves the document in place, through the model when it has a default skin.
 int saveInPlace(SkinModel& model, bool withDefault);
+
+// Runs body (a load, change and save of the skin that a save of skinPath
+// writes) while holding that skin's lock, so that no other program saves it
+// in between. When another program holds the lock for longer than the wait
+// (VELASKIN_LOCK_WAIT milliseconds, 10 s when unset): an error and
+// exitcode::cannotSave, body not run.
+int underSkinLock(const std::string& skinPath, const std::function<int()>& body);
+
+// Writes an output file of the tool: "-" is standard output; otherwise only a
+// missing file or a regular file (through links: the link's target) is
+// replaced, whole and at once, never a device, pipe or socket. False when
+// nothing could be written.
+bool writeOutputFile(const std::string& path, std::span<const std::uint8_t> bytes);

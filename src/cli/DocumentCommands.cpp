@@ -98,6 +98,30 @@ std::size_t numberCount(const std::string& kind, bool forSetting)
     return forSetting ? 2 : 1;
 }
 
+// set after its arguments are parsed: load, change, save.
+int setAndSave(const Arguments& rest, const std::optional<std::string>& defaultSkin, const std::vector<std::int32_t>& numbers)
+{
+    const std::string& kind = rest[1];
+    const bool withDefault = defaultSkin.has_value();
+    SkinModel model;
+    if (const int code = loadModel(model, rest[0], defaultSkin); code != exitcode::done)
+        return code;
+    if (kind == "wallpaper") {
+        if (withDefault)
+            model.setWallpaper(rest[2]);
+        else
+            model.skin.setWallpaperName(rest[2]);
+    } else {
+        const int result = applySetter(model, withDefault, kind, numbers);
+        if (result < 0)
+            return exitcode::usage;
+        if (result == 0)
+            return failWith(exitcode::refused, rest[0] + ": " + kind + " " + rest[2] +
+                                                   ": no such record, list item or storable value to change; nothing saved");
+    }
+    return saveInPlace(model, withDefault);
+}
+
 } // namespace
 
 int runInfoCommand(const Arguments& args)
@@ -139,30 +163,12 @@ int runSetCommand(const Arguments& args)
     if (rest.size() < 2)
         return exitcode::usage;
     const std::string& kind = rest[1];
-    const bool withDefault = parsed.defaultSkin.has_value();
     std::vector<std::int32_t> numbers;
     if (kind != "wallpaper" && !parseNumbers(rest, 2, numberCount(kind, true), numbers))
         return exitcode::usage;
     if (kind == "wallpaper" && rest.size() != 3)
         return exitcode::usage;
-    SkinModel model;
-    if (const int code = loadModel(model, rest[0], parsed.defaultSkin); code != exitcode::done)
-        return code;
-
-    if (kind == "wallpaper") {
-        if (withDefault)
-            model.setWallpaper(rest[2]);
-        else
-            model.skin.setWallpaperName(rest[2]);
-    } else {
-        const int result = applySetter(model, withDefault, kind, numbers);
-        if (result < 0)
-            return exitcode::usage;
-        if (result == 0)
-            return failWith(exitcode::refused, rest[0] + ": " + kind + " " + rest[2] +
-                                                   ": no such record or list to change; nothing saved");
-    }
-    return saveInPlace(model, withDefault);
+    return underSkinLock(rest[0], [&] { return setAndSave(rest, parsed.defaultSkin, numbers); });
 }
 
 int runNewCommand(const Arguments& args)
@@ -170,12 +176,14 @@ int runNewCommand(const Arguments& args)
     const SkinArguments parsed = splitDefaultOption(args);
     if (!parsed.defaultSkin || parsed.rest.size() != 1)
         return exitcode::usage;
-    SkinModel model;
-    if (const int code = loadDefaultSkin(model, *parsed.defaultSkin); code != exitcode::done)
-        return code;
-    model.newSkin("New skin");
     const std::string& out = parsed.rest[0];
-    return reportSave(model.saveSkin(out), out);
+    return underSkinLock(out, [&] {
+        SkinModel model;
+        if (const int code = loadDefaultSkin(model, *parsed.defaultSkin); code != exitcode::done)
+            return code;
+        model.newSkin("New skin");
+        return reportSave(model.saveSkin(out), out);
+    });
 }
 
 int runPicturesCommand(const Arguments& args)

@@ -76,5 +76,6 @@ int runImportCommand(const Arguments& args)
     const SkinArguments parsed = splitDefaultOption(args);
     if (parsed.rest.size() != 2)
         return exitcode::usage;
-    return importFolder(parsed.rest[0], parsed.rest[1], parsed.defaultSkin);
+    return underSkinLock(parsed.rest[0],
+                         [&] { return importFolder(parsed.rest[0], parsed.rest[1], parsed.defaultSkin); });
 }

@@ -1,6 +1,5 @@
 #include "PictureCommands.h"
 
-#include "FileIo.h"
 #include "SkinModel.h"
 
 #include <algorithm>
@@ -15,7 +14,7 @@ std::string idText(ElementId id)
     return std::to_string(id);
 }
 
-// picture get [--default DEF.ski] SKIN.ski ID OUT
+// picture get [--default DEF.ski] SKIN.ski ID OUT ("-": standard output)
 int pictureGet(const Arguments& args)
 {
     const SkinArguments parsed = splitDefaultOption(args);
@@ -30,7 +29,7 @@ int pictureGet(const Arguments& args)
     const int size = parsed.defaultSkin ? model.getPicture(*id, bytes) : model.skin.getPicture(*id, bytes);
     if (size < 0)
         return failWith(exitcode::refused, rest[0] + ": no picture " + idText(*id));
-    if (!writeWholeFile(bytes, rest[2]))
+    if (!writeOutputFile(rest[2], bytes))
         return failWith(exitcode::cannotSave, rest[2] + ": cannot write the picture file");
     return exitcode::done;
 }
@@ -41,12 +40,14 @@ int pictureSet(const Arguments& args)
     const auto id = args.size() == 3 ? parseNumber(args[1]) : std::nullopt;
     if (!id)
         return exitcode::usage;
-    SkinModel model;
-    if (const int code = loadSkin(model.skin, args[0]); code != exitcode::done)
-        return code;
-    if (model.setPictureFromFile(*id, args[2]) == 0)
-        return failWith(exitcode::refused, args[2] + ": cannot read the picture file; nothing saved");
-    return saveInPlace(model, false);
+    return underSkinLock(args[0], [&] {
+        SkinModel model;
+        if (const int code = loadSkin(model.skin, args[0]); code != exitcode::done)
+            return code;
+        if (model.setPictureFromFile(*id, args[2]) == 0)
+            return failWith(exitcode::refused, args[2] + ": cannot read the picture file; nothing saved");
+        return saveInPlace(model, false);
+    });
 }
 
 // picture remove SKIN.ski ID
@@ -55,13 +56,15 @@ int pictureRemove(const Arguments& args)
     const auto id = args.size() == 2 ? parseNumber(args[1]) : std::nullopt;
     if (!id)
         return exitcode::usage;
-    SkinModel model;
-    if (const int code = loadSkin(model.skin, args[0]); code != exitcode::done)
-        return code;
-    if (model.skin.findRecord("5 " + idText(*id) + " ") < 0)
-        return failWith(exitcode::refused, args[0] + ": no picture " + idText(*id));
-    model.skin.removePicture(*id);
-    return saveInPlace(model, false);
+    return underSkinLock(args[0], [&] {
+        SkinModel model;
+        if (const int code = loadSkin(model.skin, args[0]); code != exitcode::done)
+            return code;
+        if (model.skin.findRecord("5 " + idText(*id) + " ") < 0)
+            return failWith(exitcode::refused, args[0] + ": no picture " + idText(*id));
+        model.skin.removePicture(*id);
+        return saveInPlace(model, false);
+    });
 }
 
 // picture link SKIN.ski FIRST SECOND
@@ -71,12 +74,14 @@ int pictureLink(const Arguments& args)
     const auto second = args.size() == 3 ? parseNumber(args[2]) : std::nullopt;
     if (!first || !second)
         return exitcode::usage;
-    SkinModel model;
-    if (const int code = loadSkin(model.skin, args[0]); code != exitcode::done)
-        return code;
-    if (model.linkPicture(*first, *second) == 0)
-        return failWith(exitcode::refused, args[0] + ": no picture " + idText(*first) + " to link");
-    return saveInPlace(model, false);
+    return underSkinLock(args[0], [&] {
+        SkinModel model;
+        if (const int code = loadSkin(model.skin, args[0]); code != exitcode::done)
+            return code;
+        if (model.linkPicture(*first, *second) == 0)
+            return failWith(exitcode::refused, args[0] + ": no picture " + idText(*first) + " to link");
+        return saveInPlace(model, false);
+    });
 }
 
 // The ids to export: those given, or every picture of the listing skin, once each, in line order.
@@ -143,7 +148,7 @@ int runExportCommand(const Arguments& args)
             continue;
         }
         const std::string out = (folder / (idText(id) + ".gif")).string();
-        if (!writeWholeFile(bytes, out))
+        if (!writeOutputFile(out, bytes))
             return failWith(exitcode::cannotSave, out + ": cannot write the picture file");
         ++written;
     }

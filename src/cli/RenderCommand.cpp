@@ -93,7 +93,7 @@ std::vector<std::uint8_t> pngBytes(const QImage& image)
 // The one place where render writes OUT.
 int writeRenderOutput(std::span<const std::uint8_t> png, const std::string& out)
 {
-    if (!writeWholeFile(png, out))
+    if (!writeOutputFile(out, png))
         return failWith(exitcode::cannotSave, out + ": cannot write the picture file");
     return exitcode::done;
 }

@@ -38,7 +38,7 @@ const char* const usageText =
     "      | listrect ID INDEX L T R B | number ID N | flag ID 0|1 | wallpaper PATH\n"
     "  new --default DEF.ski OUT.ski\n"
     "  pictures SKIN.ski\n"
-    "  picture get [--default DEF.ski] SKIN.ski ID OUT\n"
+    "  picture get [--default DEF.ski] SKIN.ski ID OUT|-\n"
     "  picture set SKIN.ski ID FILE\n"
     "  picture remove SKIN.ski ID\n"
     "  picture link SKIN.ski FIRST SECOND\n"
@@ -50,7 +50,9 @@ const char* const usageText =
     "         [--scale 1..16]\n"
     "  check [--default DEF.ski] SKIN.ski\n"
     "      one line \"LINE: CODE: text\" per finding; exit 4 when there is any\n"
-    "Rectangles are LEFT TOP RIGHT BOTTOM with right and bottom exclusive.\n";
+    "Rectangles are LEFT TOP RIGHT BOTTOM with right and bottom exclusive.\n"
+    "Commands that change a skin wait for another program changing it up to\n"
+    "VELASKIN_LOCK_WAIT milliseconds (10000 when unset), then exit with 3.\n";
 
 const Command commands[] = {
     {"info", runInfoCommand, false},

@@ -1,6 +1,7 @@
 #include "FileIo.h"
 
-#include <atomic>
+#include "FileCommit.h"
+
 #include <cerrno>
 #include <cstdint>
 #include <limits>
@@ -40,20 +41,37 @@ private:
 };
 
 constexpr std::int64_t largestFile = std::numeric_limits<std::int32_t>::max();
+// Longer chains of links are taken for loops, as the system does.
+constexpr int mostLinksFollowed = 40;
 
-std::int64_t readRegularFile(const std::string& path, int accessMode, std::vector<std::uint8_t>& bytes)
+FileIdentity identityFrom(const struct stat& info)
 {
-    // Non-blocking so that a FIFO given as a path is refused instead of waiting.
-    FileDescriptor file(::open(path.c_str(), accessMode | O_CLOEXEC | O_NONBLOCK));
-    if (!file.valid())
+    constexpr std::int64_t second = 1000000000;
+    return {std::uint64_t(info.st_dev), std::uint64_t(info.st_ino), std::int64_t(info.st_size),
+            std::int64_t(info.st_mtim.tv_sec) * second + info.st_mtim.tv_nsec,
+            std::int64_t(info.st_ctim.tv_sec) * second + info.st_ctim.tv_nsec};
+}
+
+// Opens a regular file read-only; sets info. Non-blocking, so that a FIFO
+// given as a path is refused instead of waiting for a writer. A file to be
+// read whole must not be larger than a 32-bit signed count.
+int openRegularFile(const std::string& path, struct stat& info, bool whole)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd >= 0 && (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || (whole && info.st_size > largestFile))) {
+        ::close(fd);
         return -1;
-    struct stat info {};
-    if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > largestFile)
-        return -1;
-    std::vector<std::uint8_t> data(static_cast<std::size_t>(info.st_size));
+    }
+    return fd;
+}
+
+// Reads up to limit bytes from the file's current position.
+std::int64_t readUpTo(int fd, std::size_t limit, std::vector<std::uint8_t>& bytes)
+{
+    std::vector<std::uint8_t> data(limit);
     std::size_t got = 0;
     while (got < data.size()) {
-        const ssize_t n = ::read(file.get(), data.data() + got, data.size() - got);
+        const ssize_t n = ::read(fd, data.data() + got, data.size() - got);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
@@ -81,90 +99,109 @@ bool writeAll(int fd, std::span<const std::uint8_t> bytes)
     return true;
 }
 
-std::string temporaryNameFor(const std::string& target)
-{
-    static std::atomic<unsigned> counter {0};
-    // Short enough for any file system, whatever the length of the target's name.
-    const std::string name = fileNamePart(target).substr(0, 100);
-    return folderPart(target) + "." + name + ".tmp-" + std::to_string(::getpid()) + "-"
-        + std::to_string(counter.fetch_add(1));
-}
-
-// Writes bytes to a new temporary file beside target; its name goes to temp.
-bool writeTemporary(const std::string& target, std::span<const std::uint8_t> bytes, std::string& temp)
-{
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = temporaryNameFor(target);
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
-            return false;
-    }
-    FileDescriptor file(fd);
-    if (!file.valid())
-        return false;
-    // A replaced file keeps its permissions.
-    struct stat old {};
-    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode))
-        (void)::fchmod(file.get(), old.st_mode & 07777);
-    const bool written = writeAll(file.get(), bytes) && ::fsync(file.get()) == 0;
-    if (!file.reset() || !written) {
-        ::unlink(temp.c_str());
-        return false;
-    }
-    return true;
-}
-
-// A directory in the target's place cannot be replaced by a file.
-bool replaceable(const std::string& target)
-{
-    struct stat info {};
-    if (::lstat(target.c_str(), &info) != 0)
-        return errno == ENOENT;
-    return !S_ISDIR(info.st_mode);
-}
-
 } // namespace
 
-std::int64_t readWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes)
+std::int64_t readWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes, FileIdentity* identity)
 {
-    return readRegularFile(path, O_RDONLY, bytes);
+    struct stat info {};
+    FileDescriptor file(openRegularFile(path, info, true));
+    if (!file.valid())
+        return -1;
+    const std::int64_t got = readUpTo(file.get(), std::size_t(info.st_size), bytes);
+    if (got >= 0 && identity)
+        *identity = identityFrom(info);
+    return got;
 }
 
-std::int64_t readWholeFileForUpdate(const std::string& path, std::vector<std::uint8_t>& bytes)
+std::int64_t readFileStart(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& bytes)
 {
-    return readRegularFile(path, O_RDWR, bytes);
+    struct stat info {};
+    FileDescriptor file(openRegularFile(path, info, false));
+    if (!file.valid())
+        return -1;
+    return readUpTo(file.get(), std::size_t(std::min<std::uint64_t>(limit, std::uint64_t(info.st_size))), bytes);
 }
 
 bool writeWholeFile(std::span<const std::uint8_t> bytes, const std::string& path)
 {
-    return writeFilesAtomically({{path, bytes}}) < 0;
+    return FileCommit::commit({{path, bytes}}, std::string()) == FileCommit::succeeded;
 }
 
-int writeFilesAtomically(const std::vector<std::pair<std::string, std::span<const std::uint8_t>>>& files)
+std::optional<FileIdentity> identityOf(const std::string& path)
 {
-    std::vector<std::string> temps;
-    temps.reserve(files.size());
-    const auto discardFrom = [&temps](std::size_t first) {
-        for (std::size_t i = first; i < temps.size(); ++i)
-            ::unlink(temps[i].c_str());
-    };
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        std::string temp;
-        if (!replaceable(files[i].first) || !writeTemporary(files[i].first, files[i].second, temp)) {
-            discardFrom(0);
-            return static_cast<int>(i);
-        }
-        temps.push_back(std::move(temp));
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return std::nullopt;
+    return identityFrom(info);
+}
+
+std::optional<std::string> resolveLinks(const std::string& path)
+{
+    std::string current = path;
+    for (int hops = 0; hops <= mostLinksFollowed; ++hops) {
+        struct stat info {};
+        if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return current;
+        std::string target(std::size_t(std::max<off_t>(info.st_size, 0)) + 256, '\0');
+        const ssize_t length = ::readlink(current.c_str(), target.data(), target.size());
+        if (length <= 0 || std::size_t(length) >= target.size())
+            return std::nullopt; // unreadable, or changed while being read
+        target.resize(std::size_t(length));
+        // The system reads links with "/" as the only separator.
+        const auto slash = current.rfind('/');
+        current = target[0] == '/' || slash == std::string::npos ? target : current.substr(0, slash + 1) + target;
     }
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        if (::rename(temps[i].c_str(), files[i].first.c_str()) != 0) {
-            // Only a change of the folder between the check and here gets this far.
-            discardFrom(i);
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
+    return std::nullopt;
+}
+
+int replaceableError(const std::string& path)
+{
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0)
+        return errno == ENOENT ? 0 : errno;
+    if (S_ISDIR(info.st_mode))
+        return EISDIR;
+    if (!S_ISREG(info.st_mode))
+        return EINVAL; // a device, pipe, socket or link is never replaced by a file
+    // A file that may not be written is not replaced either (a read-only skin).
+    if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)
+        return errno;
+    return 0;
+}
+
+int createFile(const std::string& path, std::span<const std::uint8_t> bytes, std::optional<unsigned> permissions)
+{
+    FileDescriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, permissions.value_or(0666) & 07777));
+    if (!file.valid())
+        return errno;
+    int error = 0;
+    // Exactly the given bits, whatever the process's file creation mask.
+    if ((permissions && ::fchmod(file.get(), *permissions & 07777) != 0) || !writeAll(file.get(), bytes)
+        || ::fsync(file.get()) != 0)
+        error = errno != 0 ? errno : EIO;
+    if (!file.reset() && error == 0)
+        error = errno != 0 ? errno : EIO;
+    if (error != 0)
+        ::unlink(path.c_str());
+    return error;
+}
+
+bool pathExists(const std::string& path)
+{
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0;
+}
+
+bool isRegularFile(const std::string& path)
+{
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+bool syncFolder(const std::string& folder)
+{
+    FileDescriptor dir(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return dir.valid() && ::fsync(dir.get()) == 0;
 }
 
 std::string fileNamePart(const std::string& path)

@@ -1,30 +1,59 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
-// Reads a whole file into a new buffer. Result: the byte count, or -1 when the
-// file cannot be opened, is not a regular file, cannot be read, or is larger
-// than a 32-bit signed count.
-std::int64_t readWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes);
-// As readWholeFile, but the file must also be open for writing ("r+b"): a file
-// that exists but cannot be written gives -1 as well. Skins and their data
-// files are read this way.
-std::int64_t readWholeFileForUpdate(const std::string& path, std::vector<std::uint8_t>& bytes);
+// Which file a path named when it was read: two identities are equal only
+// when the path still names the same, unchanged file.
+struct FileIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::int64_t size = 0;
+    std::int64_t modified = 0; // nanoseconds
+    std::int64_t changed = 0;  // nanoseconds (status change: also set by a rename)
+    friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+};
 
-// Creates or replaces the file with the bytes. The old file is only replaced
-// once the new content is completely written (a temporary file beside it is
-// renamed over it). Result: false when nothing could be written; callers that
-// follow the original behaviour ignore it.
+// Reads a whole file, opened read-only, into a new buffer. Result: the byte
+// count, or -1 when the file cannot be opened, is not a regular file, cannot
+// be read, or is larger than a 32-bit signed count. identity, when given,
+// gets the identity of the file read.
+std::int64_t readWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes,
+                           FileIdentity* identity = nullptr);
+// Reads at most limit bytes from the start of a regular file (so that a file
+// can be judged by its first line without reading all of it). -1 as readWholeFile.
+std::int64_t readFileStart(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& bytes);
+
+// Creates or replaces the file with the bytes, as one commit of a single file
+// (see FileCommit): written to a temporary file beside it and renamed into
+// place, so that the old file is only replaced by complete new content.
+// Symbolic links are followed: the link stays, its target is replaced. Only a
+// missing file or a regular file that may be written is replaced: never a
+// folder, device, pipe or socket. Result: false when nothing was written.
 bool writeWholeFile(std::span<const std::uint8_t> bytes, const std::string& path);
 
-// Writes a set of files all or nothing: every content goes to a temporary file
-// in the target's folder first; only when all are written are they renamed over
-// the targets. On failure no target is touched, no temporary file is left, and
-// the result is the index of the first file that failed (-1 on success).
-int writeFilesAtomically(const std::vector<std::pair<std::string, std::span<const std::uint8_t>>>& files);
+// The identity of the file a path names now (symbolic links followed).
+std::optional<FileIdentity> identityOf(const std::string& path);
+// The path a chain of symbolic links ends at (relative links are taken from
+// the link's folder); the path itself when it is no link, also when it does
+// not exist. Nothing for a loop or an unreadable link.
+std::optional<std::string> resolveLinks(const std::string& path);
+// 0 when path may be replaced by a new file: it does not exist, or it is a
+// regular file (not a link) that may be written. Otherwise an errno value.
+int replaceableError(const std::string& path);
+// Creates a new file (it must not exist) with the bytes, flushed to the disk,
+// with the permission bits given (none: those of any new file). 0, or an
+// errno value (nothing is then left behind).
+int createFile(const std::string& path, std::span<const std::uint8_t> bytes, std::optional<unsigned> permissions);
+// True when something of that name exists (links are not followed).
+bool pathExists(const std::string& path);
+// True when the path names a regular file (links followed).
+bool isRegularFile(const std::string& path);
+// Flushes the folder's entries (renames, new and removed names) to the disk.
+bool syncFolder(const std::string& folder);
 
 // The part of a path after its last "/" or "\" (the whole path when it has neither).
 std::string fileNamePart(const std::string& path);

@@ -4,6 +4,7 @@
 #include "PictureRecord.h"
 #include "RecordKey.h"
 #include "RecordScanner.h"
+#include "RecordValues.h"
 #include "SkinFileFormat.h"
 
 #include <algorithm>
@@ -15,47 +16,11 @@ namespace {
 constexpr std::int64_t largestDataFile = std::numeric_limits<std::int32_t>::max();
 constexpr std::string_view paletteReadKey = "0 41 ";
 constexpr std::string_view paletteWriteKey = "0 41 98";
+// Item lines of a list carry no id; a setter only replaces a line that is
+// such an item, never a record that lies where a header counts too many items.
+constexpr std::string_view paletteItemPrefix = "4 ";
+constexpr std::string_view rectItemPrefix = "1 ";
 constexpr std::string_view phonePictureFolder = "/a/mobile/picture/";
-
-// The values of a record: the text of its line after the key.
-RecordScanner valuesAfter(const std::string& line, std::string_view key)
-{
-    return RecordScanner(std::string_view(line).substr(key.size()));
-}
-
-// "%ld %ld %ld %ld" as red, green, blue, transparency.
-SkinColour readColour(RecordScanner& scanner, bool transparencyInColour)
-{
-    std::int32_t v[4];
-    if (!scanner.numbers(v, 4))
-        return {};
-    std::uint32_t colour = makeColour(v[0], v[1], v[2]);
-    if (transparencyInColour)
-        colour |= (std::uint32_t(v[3]) & 0xFF) << 24;
-    return {colour, v[3]};
-}
-
-// "%ld %ld %ld %ld" as x1, y1, x2, y2 with x2 and y2 the last pixel inside.
-SkinRect readRect(RecordScanner& scanner)
-{
-    std::int32_t v[4];
-    if (!scanner.numbers(v, 4))
-        return {};
-    constexpr std::int32_t largest = std::numeric_limits<std::int32_t>::max();
-    if (v[2] == largest || v[3] == largest)
-        return {}; // one past the last pixel would not fit
-    return {v[0], v[1], v[2] + 1, v[3] + 1};
-}
-
-std::string rectLine(std::string_view prefix, const SkinRect& rect)
-{
-    return RecordKey::numberLine(prefix, {rect.left, rect.top, std::int64_t(rect.right) - 1, std::int64_t(rect.bottom) - 1});
-}
-
-std::string colourLine(std::string_view prefix, std::uint32_t colour, std::int32_t transparency)
-{
-    return RecordKey::numberLine(prefix, {colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF, transparency});
-}
 
 bool keyHasWildcard(std::string_view key)
 {
@@ -159,31 +124,74 @@ void SkinDocument::upsert(std::string_view key, std::string line)
 int SkinDocument::load(const std::string& path)
 {
     clear();
+    const SkinStorage storage(path);
     std::vector<std::uint8_t> text;
-    if (readWholeFileForUpdate(path, text) < 0)
-        return 1;
+    if (const int result = storage.readSkinFile(text); result != 0)
+        return result;
+    return loadParts(text, [&storage](std::int64_t file, std::vector<std::uint8_t>& bytes,
+                                      std::optional<FileIdentity>& identity) {
+        return storage.readDataFile(file, bytes, identity);
+    }, path);
+}
+
+int SkinDocument::loadFromBuffers(std::span<const std::uint8_t> skinText,
+                                  std::span<const std::vector<std::uint8_t>> buffers, const std::string& path)
+{
+    return loadParts(skinText, [buffers](std::int64_t file, std::vector<std::uint8_t>& bytes,
+                                         std::optional<FileIdentity>& identity) {
+        if (file >= std::int64_t(buffers.size()))
+            return false;
+        bytes = buffers[std::size_t(file)];
+        identity.reset();
+        return true;
+    }, path);
+}
+
+int SkinDocument::loadParts(std::span<const std::uint8_t> text, const DataFileSource& readDataFile, const std::string& path)
+{
+    clear();
     if (!SkinFileFormat::hasSkinMagic(text))
         return 2;
     SkinFileFormat::SkinLines table = SkinFileFormat::splitLines(text);
-    text = {};
 
-    // Data files are opened one after the other, so a record naming a huge
-    // file number fails at the first missing file instead of allocating for it.
-    const std::int64_t needed = table.neededDataFiles;
-    const std::string base = SkinFileFormat::loadBaseName(path);
+    // Data files are read one after the other, so a record naming a huge file
+    // number fails at the first missing file instead of allocating for it.
     std::vector<std::vector<std::uint8_t>> files;
-    for (std::int64_t file = 0; file < needed; ++file) {
+    std::vector<DataFileState> states;
+    for (std::int64_t file = 0; file < table.neededDataFiles; ++file) {
         std::vector<std::uint8_t> bytes;
-        if (readWholeFileForUpdate(SkinFileFormat::dataFileName(base, file), bytes) < 0)
+        std::optional<FileIdentity> identity;
+        if (!readDataFile(file, bytes, identity))
             return 3;
         files.push_back(std::move(bytes));
+        states.push_back({false, identity});
     }
 
     lineTable = std::move(table.lines);
     dataFiles = std::move(files);
+    dataStates = std::move(states);
     documentPath = path;
     loaded = true;
     return 0;
+}
+
+SkinFileContents SkinDocument::saveToBuffers() const
+{
+    SkinFileContents contents;
+    std::size_t total = 0;
+    for (const std::string& line : lineTable)
+        total += line.size();
+    contents.skinText.reserve(total);
+    for (const std::string& line : lineTable)
+        contents.skinText += line;
+    // A data file a record names is written even when empty, or the skin
+    // would not load again; another empty one is not part of the skin.
+    const std::int64_t needed = SkinFileFormat::neededDataFiles(lineTable);
+    for (int file = 0; file < dataFileCount(); ++file) {
+        if (!dataFiles[std::size_t(file)].empty() || file < needed)
+            contents.dataFiles.emplace_back(file, dataFiles[std::size_t(file)]);
+    }
+    return contents;
 }
 
 int SkinDocument::save(const std::string& path)
@@ -192,29 +200,9 @@ int SkinDocument::save(const std::string& path)
     // with one that cannot be opened again.
     if (!loaded)
         return 1;
-    const std::string base = SkinFileFormat::saveBaseName(path);
-    const std::string skinPath = base + ".ski";
-
-    std::size_t total = 0;
-    for (const std::string& line : lineTable)
-        total += line.size();
-    std::string text;
-    text.reserve(total);
-    for (const std::string& line : lineTable)
-        text += line;
-
-    std::vector<std::pair<std::string, std::span<const std::uint8_t>>> files;
-    files.emplace_back(skinPath, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
-    for (std::size_t file = 0; file < dataFiles.size(); ++file) {
-        // An empty data file is not written; a file of that name on disk stays.
-        if (!dataFiles[file].empty())
-            files.emplace_back(SkinFileFormat::dataFileName(base, std::int64_t(file)), dataFiles[file]);
-    }
-    const int failed = writeFilesAtomically(files);
-    if (failed == 0)
-        return 1;
-    if (failed > 0)
-        return 2;
+    const std::string skinPath = SkinFileFormat::savedSkinPath(path);
+    if (const int result = SkinStorage::write(skinPath, saveToBuffers(), dataStates); result != 0)
+        return result;
 
     if (skinPath != documentPath) {
         // Take what was written back from the new place; if that cannot be
@@ -231,6 +219,7 @@ void SkinDocument::clear()
 {
     std::vector<std::string>().swap(lineTable);
     std::vector<std::vector<std::uint8_t>>().swap(dataFiles);
+    std::vector<DataFileState>().swap(dataStates);
     documentPath.clear();
     loaded = false;
 }
@@ -239,6 +228,7 @@ int SkinDocument::createNew(const std::string& name)
 {
     clear();
     dataFiles.emplace_back();
+    dataStates.emplace_back();
     documentPath = name;
     lineTable.emplace_back("SKI1\n");
     loaded = true;
@@ -265,34 +255,46 @@ SkinColour SkinDocument::getColour(ElementId id) const
     const std::string* line = recordLine(key.view());
     if (!line)
         return {};
-    RecordScanner values = valuesAfter(*line, key.view());
-    return readColour(values, true);
+    RecordScanner values = RecordValues::after(*line, key.view());
+    return RecordValues::readColour(values, true);
 }
 
 int SkinDocument::setColour(ElementId id, std::uint32_t colour, std::int32_t transparency)
 {
     const RecordKey key(RecordType::Colour, id);
-    upsert(key.view(), colourLine(key.view(), colour, transparency));
+    upsert(key.view(), RecordValues::colourLine(key.view(), colour, transparency));
     return 1;
+}
+
+int SkinDocument::listItemLine(int header, std::string_view countKey, int index) const
+{
+    if (header < 0 || index < 1)
+        return -1;
+    // Past the count its header gives, a line is not an item of the list.
+    std::int32_t count = -1;
+    if (!RecordValues::after(lineTable[std::size_t(header)], countKey).number(count) || index > count
+        || std::int64_t(header) + index >= lineCount())
+        return -1;
+    return header + index;
 }
 
 SkinColour SkinDocument::getPaletteColour(int index) const
 {
-    const int header = findRecord(paletteReadKey);
-    if (header < 0 || index < 1 || std::int64_t(header) + index >= lineCount())
+    const int line = listItemLine(findRecord(paletteReadKey), paletteReadKey, index);
+    if (line < 0)
         return {};
-    RecordScanner item(lineTable[std::size_t(header + index)]);
-    if (!item.literal("4 "))
+    RecordScanner item(lineTable[std::size_t(line)]);
+    if (!item.literal(paletteItemPrefix))
         return {};
-    return readColour(item, false);
+    return RecordValues::readColour(item, false);
 }
 
 int SkinDocument::setPaletteColour(int index, std::uint32_t colour, std::int32_t transparency)
 {
-    const int header = findRecord(paletteWriteKey);
-    if (header < 0 || index < 1 || std::int64_t(header) + index >= lineCount())
+    const int line = listItemLine(findRecord(paletteWriteKey), paletteReadKey, index);
+    if (line < 0 || !lineTable[std::size_t(line)].starts_with(paletteItemPrefix))
         return 0;
-    replaceLine(header + index, colourLine("4 ", colour, transparency));
+    replaceLine(line, RecordValues::colourLine(paletteItemPrefix, colour, transparency));
     return 1;
 }
 
@@ -302,14 +304,16 @@ SkinRect SkinDocument::getRect(ElementId id) const
     const std::string* line = recordLine(key.view());
     if (!line)
         return {};
-    RecordScanner values = valuesAfter(*line, key.view());
-    return readRect(values);
+    RecordScanner values = RecordValues::after(*line, key.view());
+    return RecordValues::readRect(values);
 }
 
 int SkinDocument::setRect(ElementId id, const SkinRect& rect)
 {
+    if (!RecordValues::storable(rect))
+        return 0;
     const RecordKey key(RecordType::Rect, id);
-    upsert(key.view(), rectLine(key.view(), rect));
+    upsert(key.view(), RecordValues::rectLine(key.view(), rect));
     return 1;
 }
 
@@ -317,23 +321,25 @@ SkinRect SkinDocument::getListRect(ElementId id, int index) const
 {
     if (index == 0)
         return getRect(id);
-    const int header = findRecord(RecordKey(RecordType::ListHeader, id).view());
-    if (header < 0 || index < 0 || std::int64_t(header) + index >= lineCount())
+    const RecordKey key(RecordType::ListHeader, id);
+    const int line = listItemLine(findRecord(key.view()), key.view(), index);
+    if (line < 0)
         return {};
-    RecordScanner item(lineTable[std::size_t(header + index)]);
-    if (!item.literal("1 "))
+    RecordScanner item(lineTable[std::size_t(line)]);
+    if (!item.literal(rectItemPrefix))
         return {};
-    return readRect(item);
+    return RecordValues::readRect(item);
 }
 
 int SkinDocument::setListRect(const SkinRect& rect, ElementId id, int index)
 {
     if (index == 0)
         return setRect(id, rect);
-    const int header = findRecord(RecordKey(RecordType::ListHeader, id).view());
-    if (header < 0 || index < 0 || std::int64_t(header) + index >= lineCount())
+    const RecordKey key(RecordType::ListHeader, id);
+    const int line = listItemLine(findRecord(key.view()), key.view(), index);
+    if (line < 0 || !lineTable[std::size_t(line)].starts_with(rectItemPrefix) || !RecordValues::storable(rect))
         return 0;
-    replaceLine(header + index, rectLine("1 ", rect));
+    replaceLine(line, RecordValues::rectLine(rectItemPrefix, rect));
     return 1;
 }
 
@@ -344,7 +350,7 @@ std::int32_t SkinDocument::getNumber(ElementId id) const
     if (!line)
         return -1;
     std::int32_t value = 0;
-    return valuesAfter(*line, key.view()).number(value) ? value : 0;
+    return RecordValues::after(*line, key.view()).number(value) ? value : 0;
 }
 
 int SkinDocument::setNumber(ElementId id, std::int32_t value)
@@ -359,7 +365,7 @@ int SkinDocument::getFlag(ElementId id) const
     const RecordKey key(RecordType::Flag, id);
     const std::string* line = recordLine(key.view());
     std::string_view word;
-    if (!line || !valuesAfter(*line, key.view()).word(word))
+    if (!line || !RecordValues::after(*line, key.view()).word(word))
         return -1;
     // Any word that orders before "true" counts as false.
     return word.compare("true") < 0 ? 0 : 1;
@@ -376,7 +382,7 @@ std::int32_t SkinDocument::getListCount(ElementId id) const
     const RecordKey key(RecordType::ListHeader, id);
     const std::string* line = recordLine(key.view());
     std::int32_t count = -1;
-    if (!line || !valuesAfter(*line, key.view()).number(count))
+    if (!line || !RecordValues::after(*line, key.view()).number(count))
         return -1;
     return count;
 }
@@ -386,7 +392,7 @@ std::string SkinDocument::getWallpaperName() const
     const RecordKey key(RecordType::PhonePath, wallpaperRecordId);
     const std::string* line = recordLine(key.view());
     std::string_view word;
-    if (!line || !valuesAfter(*line, key.view()).word(word))
+    if (!line || !RecordValues::after(*line, key.view()).word(word))
         return {};
     const auto slash = word.rfind('/');
     return std::string(slash == std::string_view::npos ? word : word.substr(slash + 1));
@@ -552,14 +558,17 @@ std::vector<ElementId> SkinDocument::pictureIds() const
 
 std::int64_t SkinDocument::appendPictureData(int file, std::span<const std::uint8_t> bytes)
 {
-    if (dataFiles.empty())
+    if (dataFiles.empty()) {
         dataFiles.emplace_back();
+        dataStates.emplace_back();
+    }
     if (file < 0 || file >= dataFileCount())
         return -1;
     auto& data = dataFiles[std::size_t(file)];
     const std::int64_t offset = std::int64_t(data.size());
     if (std::int64_t(bytes.size()) > largestDataFile - offset)
         return -1;
+    touchDataFile(file);
     // Built afresh: the new bytes may be a view of this very buffer.
     std::vector<std::uint8_t> grown;
     grown.reserve(data.size() + bytes.size());
@@ -584,6 +593,7 @@ int SkinDocument::replacePictureData(int file, std::int32_t offset, std::int32_t
     rebuilt.insert(rebuilt.end(), bytes.begin(), bytes.end());
     rebuilt.insert(rebuilt.end(), data.begin() + offset + oldSize, data.end());
     data.swap(rebuilt);
+    touchDataFile(file);
     return 0;
 }
 
@@ -595,5 +605,11 @@ int SkinDocument::cutPictureData(int file, std::int32_t offset, std::int32_t siz
     if (!PictureRecord::fitsIn({offset, size, file}, std::int64_t(data.size())))
         return -1;
     data.erase(data.begin() + offset, data.begin() + offset + size);
+    touchDataFile(file);
     return 0;
+}
+
+void SkinDocument::touchDataFile(int file)
+{
+    dataStates[std::size_t(file)].changed = true;
 }

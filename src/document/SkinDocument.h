@@ -1,8 +1,10 @@
 #pragma once
 
+#include "SkinStorage.h"
 #include "SkinTypes.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -42,11 +44,23 @@ public:
 
     // --- files ----------------------------------------------------------
     // 0 loaded; 1 the file cannot be opened; 2 not a skin (first line);
-    // 3 a picture data file cannot be opened. Every failure leaves the document empty.
+    // 3 a picture data file cannot be opened. Every failure leaves the
+    // document empty. Files are opened read-only.
     int load(const std::string& path);
-    // 0 saved; 1 the ".ski" file cannot be created; 2 a data file cannot be
-    // created. All or nothing: on failure every file on disk stays as it was.
+    // Writes the ".ski" file SkinFileFormat::savedSkinPath(path) and the data
+    // files beside it: every data file a record names (also an empty one) and
+    // every other one that holds bytes, except those whose bytes are already
+    // on disk unchanged. 0 saved; 1 the ".ski" file cannot be created; 2 a
+    // data file cannot be created. All or nothing: on failure every file on
+    // disk stays as it was.
     int save(const std::string& path);
+    // load and save without files, through the same code: skinText is the
+    // ".ski" file, dataFiles[k] data file k (a data file the skin needs beyond
+    // them is missing); path becomes the document's path.
+    int loadFromBuffers(std::span<const std::uint8_t> skinText, std::span<const std::vector<std::uint8_t>> dataFiles,
+                        const std::string& path);
+    // What save writes (views of the document's buffers, valid until it changes).
+    SkinFileContents saveToBuffers() const;
     void clear();
     int createNew(const std::string& name);  // 1
 
@@ -95,6 +109,19 @@ public:
     int cutPictureData(int file, std::int32_t offset, std::int32_t size);
 
 private:
+    // Reads data file number file into bytes (identity: which file held them,
+    // if any); false when it cannot be read.
+    using DataFileSource = std::function<bool(std::int64_t file, std::vector<std::uint8_t>& bytes,
+                                              std::optional<FileIdentity>& identity)>;
+    // The body of load and loadFromBuffers.
+    int loadParts(std::span<const std::uint8_t> text, const DataFileSource& readDataFile, const std::string& path);
+    // Marks a data file's bytes as changed since they were read or written.
+    void touchDataFile(int file);
+    // The line of item index (1 up to the count the header gives) of the list
+    // whose header line is header; -1 for any other index or no header.
+    // countKey is the header's key up to its count.
+    int listItemLine(int header, std::string_view countKey, int index) const;
+
     // The first line that starts with key, or nullptr.
     const std::string* recordLine(std::string_view key) const;
     // Replaces the first line that starts with key by line, or appends line.
@@ -114,4 +141,5 @@ private:
     std::string documentPath;
     std::vector<std::string> lineTable;
     std::vector<std::vector<std::uint8_t>> dataFiles;
+    std::vector<DataFileState> dataStates; // parallel to dataFiles
 };

@@ -1,9 +1,11 @@
 #include "SkinFileFormat.h"
 
+#include "FileIo.h"
 #include "RecordScanner.h"
 #include "SkinTypes.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <limits>
 #include <string_view>
@@ -12,7 +14,8 @@ namespace SkinFileFormat {
 
 namespace {
 
-constexpr std::size_t firstLineLimit = 99;
+// Names of files beside the skin file stay short enough for any file system.
+constexpr std::size_t longestSideName = 100;
 
 bool isDigit(char c)
 {
@@ -52,12 +55,18 @@ std::int64_t pictureFileNumber(std::string_view line)
     return file;
 }
 
+// One more than the largest file number, saturating.
+std::int64_t countFromLargest(std::int64_t largestFile)
+{
+    return largestFile == std::numeric_limits<std::int64_t>::max() ? largestFile : largestFile + 1;
+}
+
 } // namespace
 
 bool hasSkinMagic(std::span<const std::uint8_t> text)
 {
     std::size_t length = 0;
-    while (length < text.size() && length < firstLineLimit && text[length] != '\0') {
+    while (length < text.size() && length < magicLineLimit && text[length] != '\0') {
         ++length;
         if (text[length - 1] == '\n')
             break;
@@ -92,8 +101,16 @@ SkinLines splitLines(std::span<const std::uint8_t> text)
         else
             lines.emplace_back("\n");
     }
-    result.neededDataFiles = largestFile == std::numeric_limits<std::int64_t>::max() ? largestFile : largestFile + 1;
+    result.neededDataFiles = countFromLargest(largestFile);
     return result;
+}
+
+std::int64_t neededDataFiles(const std::vector<std::string>& lines)
+{
+    std::int64_t largestFile = -1;
+    for (std::size_t i = 1; i < lines.size(); ++i)
+        largestFile = std::max(largestFile, pictureFileNumber(lines[i]));
+    return countFromLargest(largestFile);
 }
 
 std::string dataFileName(const std::string& base, std::int64_t file)
@@ -106,10 +123,41 @@ std::string loadBaseName(const std::string& path)
     return path.size() >= 4 ? path.substr(0, path.size() - 4) : std::string();
 }
 
+std::string savedSkinPath(const std::string& path)
+{
+    const std::string name = fileNamePart(path);
+    const auto dot = name.rfind('.');
+    if (dot == std::string::npos)
+        return path + ".ski";
+    const std::string_view extension = std::string_view(name).substr(dot);
+    constexpr std::string_view skinExtension = ".ski";
+    const bool isSkinFile = extension.size() == skinExtension.size()
+        && std::equal(extension.begin(), extension.end(), skinExtension.begin(),
+                      [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+    if (isSkinFile)
+        return path;
+    return path.substr(0, path.size() - extension.size()) + std::string(skinExtension);
+}
+
 std::string saveBaseName(const std::string& path)
 {
-    const auto dot = path.rfind('.');
-    return dot == std::string::npos ? path : path.substr(0, dot);
+    return loadBaseName(savedSkinPath(path));
+}
+
+std::string journalPath(const std::string& skinPath)
+{
+    return folderPart(skinPath) + "." + fileNamePart(skinPath).substr(0, longestSideName) + ".commit";
+}
+
+bool isDataFileName(const std::string& name, const std::string& base)
+{
+    const std::string stem = fileNamePart(base);
+    constexpr std::string_view extension = ".dat";
+    if (name.size() < stem.size() + extension.size() || name.compare(0, stem.size(), stem) != 0
+        || !name.ends_with(extension))
+        return false;
+    const std::string_view number = std::string_view(name).substr(stem.size(), name.size() - stem.size() - extension.size());
+    return std::all_of(number.begin(), number.end(), isDigit) && (number.empty() || number[0] != '0');
 }
 
 std::string savedSkinPath(const std::string& path)

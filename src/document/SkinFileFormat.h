@@ -9,6 +9,9 @@
 // files belong to it.
 namespace SkinFileFormat {
 
+// The first line of a skin file is judged by at most this many characters.
+inline constexpr std::size_t magicLineLimit = 99;
+
 // True when the file's first line (its first 99 characters at most) does not
 // order before "SKI1", compared byte by byte as C strings compare.
 bool hasSkinMagic(std::span<const std::uint8_t> text);
@@ -29,15 +32,30 @@ struct SkinLines {
 // a number); 0 when there is none. The count saturates instead of overflowing.
 SkinLines splitLines(std::span<const std::uint8_t> text);
 
+// The number of data files a line table needs, counted as splitLines does.
+std::int64_t neededDataFiles(const std::vector<std::string>& lines);
+
 // "base.dat" for file 0, "baseK.dat" for file K.
 std::string dataFileName(const std::string& base, std::int64_t file);
 
 // The base name of a skin being loaded: its path without the last 4 characters (".ski").
 std::string loadBaseName(const std::string& path);
-// The base name of a skin being saved: its path up to its last "." (the whole
-// path when it has none).
+// The ".ski" file that a save of path writes: path itself when its file name
+// ends in ".ski" in any case ("Vela.SKI" stays "Vela.SKI"); otherwise the file
+// name's extension (from its last ".") is replaced by ".ski", or ".ski" is
+// added when the file name has no ".". A "." in a folder name is never taken
+// for the extension.
+std::string savedSkinPath(const std::string& path);
+
+// The base name of a skin being saved: savedSkinPath without its ".ski".
 std::string saveBaseName(const std::string& path);
 // The skin file that saving to path writes: its save base name + ".ski".
 std::string savedSkinPath(const std::string& path);
+
+// Where a save of the skin file keeps its journal while it replaces the files.
+std::string journalPath(const std::string& skinPath);
+// True when name is the file name of one of the data files "base.dat",
+// "baseK.dat" (K decimal) for the file name part of base.
+bool isDataFileName(const std::string& name, const std::string& base);
 
 } // namespace SkinFileFormat

@@ -171,7 +171,7 @@ SkinRect SkinModel::getListRect(ElementId id, int index) const
 
 int SkinModel::setListRect(const SkinRect& rect, ElementId id, int index)
 {
-    if (const int result = skin.setListRect(rect, id, index); result != 0)
+    if (const int result = skin.setListRect(rect, id, index); result != 0 || index == 0)
         return result;
     const RecordKey key(RecordType::ListHeader, id);
     // A list the skin already holds is never copied a second time.
@@ -179,7 +179,8 @@ int SkinModel::setListRect(const SkinRect& rect, ElementId id, int index)
         return 0;
     const int header = defaultSkin.findRecord(key.view());
     const std::int32_t count = defaultSkin.getListCount(id);
-    if (header < 0 || count < 0)
+    // Nothing is copied for an index the list does not have.
+    if (header < 0 || count < 0 || index < 1 || index > count)
         return 0;
     // The first edit of any item copies the header and all its items.
     copyListFromDefault(header, count);

@@ -2,6 +2,7 @@
 // codes and the files it leaves behind.
 
 #include "GifBuilder.h"
+#include "SkinLock.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 #include <string>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -64,8 +66,8 @@ protected:
     {
         const fs::path out = dir / "stdout.txt";
         const fs::path err = dir / "stderr.txt";
-        const std::string command = "cd '" + dir.string() + "' && '" VELASKIN_CLI "' " + arguments + " >'" +
-                                    out.string() + "' 2>'" + err.string() + "'";
+        const std::string command = "cd '" + dir.string() + "' && " + prefix + "'" VELASKIN_CLI "' " + arguments +
+                                    " >'" + out.string() + "' 2>'" + err.string() + "'";
         const int status = std::system(command.c_str());
         Result result;
         result.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -92,8 +94,18 @@ protected:
         writeFile(dir / "def.dat", "GIF89aABCD");
     }
 
+    // Runs the tool as an ordinary user would (root may write any file): the
+    // test folder is opened to everyone.
+    void runUnprivileged()
+    {
+        if (::geteuid() == 0)
+            prefix = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+        fs::permissions(dir, fs::perms::all);
+    }
+
     testing_support::TempFolder folder;
     const fs::path dir = folder.root();
+    std::string prefix; // put before the tool's path in the command
 };
 
 TEST_F(Cli, InfoDescribesLinesDataFilesPicturesAndWallpaper)
@@ -416,6 +428,147 @@ TEST_F(Cli, GifOfStillPicturesAndFailures)
 
     EXPECT_EQ(run("gif").code, 1);
     EXPECT_EQ(run("gif garbage.gif garbage.gif").code, 1);
+}
+
+TEST_F(Cli, ChangingCommandsWaitForTheSkinsLockThenExitThree)
+{
+    writeFile(dir / "s.ski", "SKI1\n2 8 1\n");
+    writeFile(dir / "new.gif", "GIF89a");
+    prefix = "VELASKIN_LOCK_WAIT=200 ";
+    {
+        const SkinLock held((dir / "s.ski").string());
+        for (const char* command : {"set s.ski number 8 2", "picture set s.ski 1 new.gif", "new --default s.ski s.ski"}) {
+            const Result r = run(command);
+            EXPECT_EQ(r.code, 3) << command;
+            ASSERT_EQ(r.errorLines().size(), 1u) << r.err;
+            EXPECT_EQ(r.errorLines()[0], "velaskin-cli: s.ski: another program is changing this skin; nothing saved");
+        }
+    }
+    EXPECT_EQ(readFile(dir / "s.ski"), "SKI1\n2 8 1\n");
+    EXPECT_EQ(run("set s.ski number 8 2").code, 0);
+    EXPECT_EQ(readFile(dir / "s.ski"), "SKI1\n2 8 2\n");
+}
+
+TEST_F(Cli, TwoProcessesSettingPicturesInALoopNeverMixTheirFiles)
+{
+    // Picture 2 lies after picture 1, which the two loops set to pictures of
+    // different sizes: a skin file of one save with the data file of another
+    // misplaces picture 2. Each loop reads it back after every save.
+    const auto gif = [](int width) { return GifBuilder(width, 3).add(GifBuilder::frame(0, 0, width, 3, 1)).build(); };
+    writeBytes(dir / "a.gif", gif(40));
+    writeBytes(dir / "b.gif", gif(9));
+    writeBytes(dir / "c.gif", gif(5));
+    writeFile(dir / "s.ski", "SKI1\n");
+    ASSERT_EQ(run("picture set s.ski 1 a.gif").code, 0);
+    ASSERT_EQ(run("picture set s.ski 2 c.gif").code, 0);
+    const std::string cli = "'" VELASKIN_CLI "'";
+    const auto loop = [&cli](const char* picture) {
+        return "(for i in 1 2 3 4 5 6 7 8 9 10 11 12; do " + cli + " picture set s.ski 1 " + picture + " || exit 1; " +
+               cli + " picture get s.ski 2 - | cmp -s - c.gif || exit 2; done)";
+    };
+    const Result r = run("true; " + loop("a.gif") + " & a=$!; " + loop("b.gif") +
+                         " & b=$!; wait $a; ra=$?; wait $b; rb=$?; echo $ra$rb; test $ra$rb = 00");
+    EXPECT_EQ(r.code, 0) << r.out << r.err;
+    EXPECT_EQ(run("picture get s.ski 2 -").out, readFile(dir / "c.gif"));
+    const std::string first = run("picture get s.ski 1 -").out;
+    EXPECT_TRUE(first == readFile(dir / "a.gif") || first == readFile(dir / "b.gif"));
+}
+
+TEST_F(Cli, OutputsReplaceOnlyRegularFilesAndDashIsStandardOutput)
+{
+    writeFile(dir / "s.ski", "SKI1\n5 1 0 4 0\n");
+    writeFile(dir / "s.dat", "GIF!");
+    ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);
+    fs::create_directories(dir / "out");
+    ASSERT_EQ(::mkfifo((dir / "out" / "1.gif").c_str(), 0600), 0);
+    writeFile(dir / "real.gif", "old");
+    fs::create_symlink("real.gif", dir / "link.gif");
+
+    EXPECT_EQ(run("picture get s.ski 1 pipe").code, 3);
+    EXPECT_EQ(fs::status(dir / "pipe").type(), fs::file_type::fifo);
+    EXPECT_EQ(run("export s.ski out").code, 3);
+    EXPECT_EQ(fs::status(dir / "out" / "1.gif").type(), fs::file_type::fifo);
+    EXPECT_EQ(run("picture get s.ski 1 /dev/null").code, 3);
+    EXPECT_EQ(fs::status("/dev/null").type(), fs::file_type::character);
+
+    EXPECT_EQ(run("picture get s.ski 1 link.gif").code, 0);
+    EXPECT_TRUE(fs::is_symlink(dir / "link.gif"));
+    EXPECT_EQ(readFile(dir / "real.gif"), "GIF!");
+    const Result out = run("picture get s.ski 1 -");
+    EXPECT_EQ(out.code, 0);
+    EXPECT_EQ(out.out, "GIF!");
+}
+
+TEST_F(Cli, ListItemsPastTheCountAndUnstorableRectanglesAreRefused)
+{
+    std::string before = "SKI1\n0 41 98\n";
+    for (int i = 1; i <= 98; ++i)
+        before += "4 " + std::to_string(i) + " 0 0 0\n";
+    before += "6 1015 /a/mobile/picture/sea.gif\n0 300 2\n1 0 0 9 9\n1 10 10 19 19\n5 7 0 0 0\n";
+    writeFile(dir / "s.ski", before);
+    writeFile(dir / "s.dat", "");
+    for (const char* command : {"set s.ski palette 99 1 2 3 0", "set s.ski palette 0 1 2 3 0",
+                                "set s.ski listrect 300 3 0 0 5 5", "set s.ski rect 6 0 0 -2147483648 5",
+                                "set s.ski listrect 300 1 0 0 5 -2147483648"}) {
+        const Result r = run(command);
+        EXPECT_EQ(r.code, 4) << command;
+        EXPECT_EQ(r.errorLines().size(), 1u) << r.err;
+    }
+    EXPECT_EQ(readFile(dir / "s.ski"), before);
+    EXPECT_EQ(run("get s.ski palette 99").out, "0 0 0 -1\n");
+    EXPECT_EQ(run("set s.ski palette 98 1 2 3 0").code, 0);
+    EXPECT_EQ(run("get s.ski palette 98").out, "1 2 3 0\n");
+}
+
+TEST_F(Cli, ReadOnlySkinsLoadAndRefuseToBeSaved)
+{
+    writeFile(dir / "s.ski", "SKI1\n5 1 0 2 0\n");
+    writeFile(dir / "s.dat", "ab");
+    writeFile(dir / "new.gif", "GIF89a");
+    fs::create_directories(dir / "ro");
+    writeFile(dir / "ro" / "r.ski", "SKI1\n2 8 1\n");
+    fs::permissions(dir / "s.ski", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    fs::permissions(dir / "ro", fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                    fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+    runUnprivileged();
+    EXPECT_EQ(run("info s.ski").out, "lines 2\ndatafiles 1\ndata 0 2\npictures 1\nwallpaper \n");
+    EXPECT_EQ(run("get ro/r.ski number 8").out, "1\n");
+    EXPECT_EQ(run("picture set s.ski 1 new.gif").code, 3);
+    EXPECT_EQ(run("set ro/r.ski number 8 2").code, 3);
+    EXPECT_EQ(readFile(dir / "s.ski"), "SKI1\n5 1 0 2 0\n");
+    EXPECT_EQ(readFile(dir / "s.dat"), "ab");
+    EXPECT_EQ(readFile(dir / "ro" / "r.ski"), "SKI1\n2 8 1\n");
+}
+
+TEST_F(Cli, SkinsAreSavedToTheExactFileLoadedAlsoThroughLinks)
+{
+    writeFile(dir / "Vela.SKI", "SKI1\n2 8 1\n");
+    EXPECT_EQ(run("set Vela.SKI number 8 2").code, 0);
+    EXPECT_EQ(readFile(dir / "Vela.SKI"), "SKI1\n2 8 2\n");
+    EXPECT_FALSE(fs::exists(dir / "Vela.ski"));
+
+    fs::create_directories(dir / "real");
+    writeFile(dir / "real" / "s.ski", "SKI1\n5 1 0 2 0\n");
+    writeFile(dir / "real" / "s.dat", "ab");
+    writeFile(dir / "new.gif", "GIF89a");
+    fs::create_symlink("real/s.ski", dir / "s.ski");
+    fs::create_symlink("real/s.dat", dir / "s.dat");
+    EXPECT_EQ(run("picture set s.ski 1 new.gif").code, 0);
+    EXPECT_TRUE(fs::is_symlink(dir / "s.ski"));
+    EXPECT_TRUE(fs::is_symlink(dir / "s.dat"));
+    EXPECT_EQ(readFile(dir / "real" / "s.ski"), "SKI1\n5 1 0 6 0\n");
+    EXPECT_EQ(readFile(dir / "real" / "s.dat"), "GIF89a");
+}
+
+TEST_F(Cli, NewSkinWithAnEmptyPictureLoadsAgain)
+{
+    writeDefaultSkin();
+    writeFile(dir / "empty.gif", "");
+    ASSERT_EQ(run("new --default def.ski n.ski").code, 0);
+    EXPECT_EQ(run("picture set n.ski 630 empty.gif").code, 0);
+    const Result r = run("info n.ski");
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.out.find("data 0 0\npictures 1\n"), std::string::npos) << r.out;
 }
 
 } // namespace

@@ -1,10 +1,18 @@
 #pragma once
 
+#include "FileSeam.h"
 #include "SkinDocument.h"
 #include "TempFolder.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <chrono>
 #include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <thread>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -12,6 +20,10 @@
 #include <iterator>
 #include <string>
 #include <vector>
+
+#include <grp.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace testing_support {
 
@@ -83,5 +95,77 @@ public:
 private:
     std::filesystem::path previous;
 };
+
+// File system steps of a commit as a test scripts them: the renames with the
+// given numbers (1 for the first) fail with the given error, links fail, the
+// commit stops after some renames as if the process had died, or pauses
+// between renames.
+class ScriptedSeam : public FileSeam {
+public:
+    std::vector<int> failingRenames;
+    int failingError = EACCES;
+    bool linksFail = false;
+    std::size_t stopAfter = 0; // 0: never
+    std::chrono::milliseconds pause {0};
+    int renames = 0;
+
+    int renameFile(const std::string& from, const std::string& to) override
+    {
+        if (std::count(failingRenames.begin(), failingRenames.end(), ++renames) > 0) {
+            errno = failingError;
+            return -1;
+        }
+        return FileSeam::renameFile(from, to);
+    }
+    int linkFile(const std::string& existing, const std::string& newName) override
+    {
+        if (linksFail) {
+            errno = EPERM;
+            return -1;
+        }
+        return FileSeam::linkFile(existing, newName);
+    }
+    bool goOnAfterRename(std::size_t count) override
+    {
+        std::this_thread::sleep_for(pause);
+        return stopAfter == 0 || count < stopAfter;
+    }
+};
+
+// A process id that no process has (a child that has ended).
+inline pid_t endedProcessId()
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return child;
+}
+
+// Runs body where permission bits count: directly for an ordinary user; for
+// root (who may write any file) in a child process that runs as "nobody",
+// whose failures are printed there. The files body uses must be open to
+// everyone as the test needs. False when body failed.
+inline bool runWithoutPrivileges(const std::function<void()>& body)
+{
+    if (::geteuid() != 0) {
+        body();
+        return !::testing::Test::HasFailure();
+    }
+    std::fflush(stdout);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        constexpr unsigned nobody = 65534;
+        if (::setgroups(0, nullptr) != 0 || ::setgid(nobody) != 0 || ::setuid(nobody) != 0)
+            ::_exit(2);
+        body();
+        std::fflush(stdout);
+        ::_exit(::testing::Test::HasFailure() ? 1 : 0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
 
 } // namespace testing_support

@@ -1,8 +1,12 @@
 #include "DocumentTestSupport.h"
+#include "FileIo.h"
+#include "SkinFileFormat.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+
+#include <sys/stat.h>
 
 using namespace testing_support;
 
@@ -145,22 +149,51 @@ TEST(LoadAndSave, SaveToTheSamePathDoesNotReload)
     EXPECT_EQ(document.dataFileCount(), 1); // a reload would have dropped the empty data file
 }
 
-TEST(LoadAndSave, SaveAsWithoutSkiExtensionWritesTheBaseNameAndKeepsTheDocument)
+TEST(LoadAndSave, SavedSkinPathKeepsASkinFileAndReplacesOnlyTheFileNamesExtension)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"Vela.ski", "Vela.ski"},     {"Vela.SKI", "Vela.SKI"},          {"d/v.Ski", "d/v.Ski"},
+        {"a.b/wall", "a.b/wall.ski"}, {"C:\\s.d\\k", "C:\\s.d\\k.ski"}, {"x/notes.txt", "x/notes.ski"},
+        {"name.", "name.ski"},        {"a.ski.bak", "a.ski.ski"},       {"New skin", "New skin.ski"},
+    };
+    for (const auto& [path, saved] : cases) {
+        EXPECT_EQ(SkinFileFormat::savedSkinPath(path), saved) << path;
+        EXPECT_EQ(SkinFileFormat::saveBaseName(path) + saved.substr(saved.size() - 4), saved) << path;
+    }
+}
+
+TEST(LoadAndSave, SaveAsWithoutSkiExtensionWritesTheSkinFileOfThatNameAndKeepsTheDocument)
 {
     TempFolder folder;
     std::filesystem::create_directory(folder.root() / "a.b");
     SkinDocument document = documentWith({"2 1 1", "5 2 0 4 0"}, 4);
     ASSERT_EQ(document.save(folder.path("a.b/wall")), 0);
-    EXPECT_EQ(readFile(folder.path("a.ski")), "SKI1\n2 1 1\n5 2 0 4 0\n");
-    EXPECT_EQ(readFile(folder.path("a.dat")), std::string("\0\1\2\3", 4));
+    EXPECT_EQ(readFile(folder.path("a.b/wall.ski")), "SKI1\n2 1 1\n5 2 0 4 0\n");
+    EXPECT_EQ(readFile(folder.path("a.b/wall.dat")), std::string("\0\1\2\3", 4));
     EXPECT_TRUE(document.hasLineTable());
-    EXPECT_EQ(document.path(), folder.path("a.ski"));
+    EXPECT_EQ(document.path(), folder.path("a.b/wall.ski"));
     EXPECT_EQ(document.getNumber(1), 1);
 
     ASSERT_EQ(document.save(folder.path("notes.txt")), 0);
     EXPECT_EQ(document.path(), folder.path("notes.ski"));
-    EXPECT_EQ(readFile(folder.path("notes.ski")), readFile(folder.path("a.ski")));
+    EXPECT_EQ(readFile(folder.path("notes.ski")), readFile(folder.path("a.b/wall.ski")));
     EXPECT_FALSE(std::filesystem::exists(folder.path("notes.txt")));
+}
+
+TEST(LoadAndSave, UpperCaseExtensionIsSavedInPlace)
+{
+    TempFolder folder;
+    writeFile(folder.path("Vela.SKI"), "SKI1\n5 1 0 2 0\n");
+    writeFile(folder.path("Vela.dat"), "ab");
+    SkinDocument document;
+    ASSERT_EQ(document.load(folder.path("Vela.SKI")), 0);
+    document.setNumber(8, 3);
+    document.setPicture(1, bytesOf(3));
+    ASSERT_EQ(document.save(document.path()), 0);
+    EXPECT_EQ(readFile(folder.path("Vela.SKI")), "SKI1\n5 1 0 3 0\n2 8 3\n");
+    EXPECT_EQ(readFileBytes(folder.path("Vela.dat")), bytesOf(3));
+    EXPECT_EQ(folder.names(), (std::vector<std::string> {"Vela.SKI", "Vela.dat"}));
+    EXPECT_EQ(document.path(), folder.path("Vela.SKI"));
 }
 
 TEST(LoadAndSave, FailedReloadAfterSaveAsKeepsTheDocument)
@@ -179,19 +212,108 @@ TEST(LoadAndSave, FailedReloadAfterSaveAsKeepsTheDocument)
     EXPECT_EQ(document.path(), folder.path("other.ski"));
 }
 
-TEST(LoadAndSave, EmptyDataFileLeavesTheOldFileOnDisk)
+TEST(LoadAndSave, EmptyDataFilesAreWrittenWhenARecordNeedsThem)
 {
     TempFolder folder;
+    // A new skin whose only picture is empty still needs its data file 0.
+    SkinDocument fresh;
+    fresh.createNew("New skin");
+    fresh.setPicture(630, {});
+    ASSERT_EQ(fresh.save(folder.path("n.ski")), 0);
+    EXPECT_EQ(readFile(folder.path("n.dat")), "");
+    SkinDocument again;
+    ASSERT_EQ(again.load(folder.path("n.ski")), 0);
+
+    // Data file 0 has become empty but file 1 is named: file 0 is written empty.
     writeFile(folder.path("k.ski"), "SKI1\n5 1 0 2 0\n5 2 0 1 1\n");
     writeFile(folder.path("k.dat"), "ab");
     writeFile(folder.path("k1.dat"), "z");
     SkinDocument document;
     ASSERT_EQ(document.load(folder.path("k.ski")), 0);
     document.removePicture(1);
-    EXPECT_EQ(document.dataSize(0), 0u);
     ASSERT_EQ(document.save(folder.path("k.ski")), 0);
-    EXPECT_EQ(readFile(folder.path("k.dat")), "ab");
+    EXPECT_EQ(readFile(folder.path("k.dat")), "");
     EXPECT_EQ(readFile(folder.path("k.ski")), "SKI1\n5 2 0 1 1\n");
+
+    // No record names data file 1 any more: its empty buffer is not written, the old file stays.
+    document.removePicture(2);
+    ASSERT_EQ(document.save(folder.path("k.ski")), 0);
+    EXPECT_EQ(readFile(folder.path("k1.dat")), "z");
+    EXPECT_EQ(readFile(folder.path("k.ski")), "SKI1\n");
+}
+
+TEST(LoadAndSave, OnlyDataFilesWhoseBytesChangedAreWrittenAgain)
+{
+    TempFolder folder;
+    writeFile(folder.path("k.ski"), "SKI1\n5 1 0 2 0\n5 2 0 1 1\n");
+    writeFile(folder.path("k.dat"), "ab");
+    writeFile(folder.path("k1.dat"), "z");
+    const auto identity = [&folder](const char* name) { return identityOf(folder.path(name)); };
+    SkinDocument document;
+    ASSERT_EQ(document.load(folder.path("k.ski")), 0);
+    const auto firstData = identity("k.dat");
+    document.setPicture(2, bytesOf(2));
+    ASSERT_EQ(document.save(document.path()), 0);
+    EXPECT_EQ(identity("k.dat"), firstData);
+    const auto secondData = identity("k1.dat");
+    document.setNumber(8, 1);
+    ASSERT_EQ(document.save(document.path()), 0);
+    EXPECT_EQ(identity("k1.dat"), secondData);
+
+    // Another program replaced a data file since: it is written again.
+    writeFile(folder.path("other"), "xy");
+    std::filesystem::rename(folder.path("other"), folder.path("k.dat"));
+    ASSERT_EQ(document.save(document.path()), 0);
+    EXPECT_EQ(readFile(folder.path("k.dat")), "ab");
+    EXPECT_EQ(identity("k1.dat"), secondData);
+}
+
+TEST(LoadAndSave, FirstLineIsJudgedBeforeTheWholeFileIsRead)
+{
+    TempFolder folder;
+    // Larger than any file that is read whole, and taking no space on disk.
+    const std::string path = folder.path("huge.ski");
+    writeFile(path, "ABC\n");
+    std::filesystem::resize_file(path, std::uintmax_t(3) << 30);
+    SkinDocument document;
+    EXPECT_EQ(document.load(path), 2);
+    writeFile(path, "SKI1\n");
+    std::filesystem::resize_file(path, std::uintmax_t(3) << 30);
+    EXPECT_EQ(document.load(path), 1);
+}
+
+TEST(LoadAndSave, ReadOnlyFilesLoadAndRefuseToBeReplaced)
+{
+    TempFolder folder;
+    writeFile(folder.path("k.ski"), "SKI1\n5 1 0 2 0\n");
+    writeFile(folder.path("k.dat"), "ab");
+    writeFile(folder.path("r.ski"), "SKI1\n5 1 0 2 0\n");
+    writeFile(folder.path("r.dat"), "ab");
+    std::filesystem::create_directory(folder.path("mount"));
+    writeFile(folder.path("mount/m.ski"), "SKI1\n");
+    for (const char* name : {"k.ski", "r.dat", "mount/m.ski"})
+        ASSERT_EQ(::chmod(folder.path(name).c_str(), 0444), 0);
+    for (const char* name : {"k.dat", "r.ski"})
+        ASSERT_EQ(::chmod(folder.path(name).c_str(), 0666), 0);
+    ASSERT_EQ(::chmod(folder.path("mount").c_str(), 0555), 0); // as a read-only mount would be
+    ASSERT_EQ(::chmod(folder.root().c_str(), 0777), 0);
+    EXPECT_TRUE(runWithoutPrivileges([&folder] {
+        SkinDocument document;
+        ASSERT_EQ(document.load(folder.path("k.ski")), 0);
+        document.setNumber(8, 1);
+        EXPECT_EQ(document.save(document.path()), 1);
+        ASSERT_EQ(document.load(folder.path("r.ski")), 0);
+        document.setPicture(1, bytesOf(1));
+        EXPECT_EQ(document.save(document.path()), 2);
+        ASSERT_EQ(document.load(folder.path("mount/m.ski")), 0);
+        document.setNumber(8, 1);
+        EXPECT_EQ(document.save(document.path()), 1);
+    }));
+    EXPECT_EQ(readFile(folder.path("k.ski")), "SKI1\n5 1 0 2 0\n");
+    EXPECT_EQ(readFile(folder.path("r.ski")), "SKI1\n5 1 0 2 0\n");
+    EXPECT_EQ(readFile(folder.path("r.dat")), "ab");
+    EXPECT_EQ(readFile(folder.path("mount/m.ski")), "SKI1\n");
+    EXPECT_EQ(folder.names(), (std::vector<std::string> {"k.dat", "k.ski", "mount", "r.dat", "r.ski"}));
 }
 
 TEST(LoadAndSave, PicturesSurviveARoundTrip)

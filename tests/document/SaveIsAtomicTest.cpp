@@ -8,15 +8,19 @@ using namespace testing_support;
 
 namespace {
 
+const std::string oldSkin = "SKI1\n5 1 0 2 0\n5 2 0 1 1\n";
+const std::string newSkin = "SKI1\n5 1 0 5 0\n5 2 0 3 1\n";
+const std::vector<std::string> skinFiles {"k.dat", "k.ski", "k1.dat"};
+
 // A skin "k" on disk with two data files, and a document loaded from it with
-// every picture changed in memory.
+// the pictures of both data files changed in memory.
 struct SavedSkin {
     TempFolder folder;
     SkinDocument document;
 
     SavedSkin()
     {
-        writeFile(folder.path("k.ski"), "SKI1\n5 1 0 2 0\n5 2 0 1 1\n");
+        writeFile(folder.path("k.ski"), oldSkin);
         writeFile(folder.path("k.dat"), "ab");
         writeFile(folder.path("k1.dat"), "z");
         EXPECT_EQ(document.load(folder.path("k.ski")), 0);
@@ -24,27 +28,172 @@ struct SavedSkin {
         document.setPicture(2, bytesOf(3));
     }
 
-    void expectUnchanged()
+    std::string skin() const { return folder.path("k.ski"); }
+
+    void expectOld() const
     {
-        EXPECT_EQ(readFile(folder.path("k.ski")), "SKI1\n5 1 0 2 0\n5 2 0 1 1\n");
+        EXPECT_EQ(readFile(folder.path("k.ski")), oldSkin);
         EXPECT_EQ(readFile(folder.path("k.dat")), "ab");
         EXPECT_EQ(readFile(folder.path("k1.dat")), "z");
+        EXPECT_EQ(folder.names(), skinFiles);
+    }
+    void expectNew() const
+    {
+        EXPECT_EQ(readFile(folder.path("k.ski")), newSkin);
+        EXPECT_EQ(readFileBytes(folder.path("k.dat")), bytesOf(5));
+        EXPECT_EQ(readFileBytes(folder.path("k1.dat")), bytesOf(3));
+        EXPECT_EQ(folder.names(), skinFiles);
     }
 };
 
 } // namespace
+
+TEST(SaveIsAtomic, RenameFailingHalfWayPutsEveryFileBack)
+{
+    struct Case {
+        int failingRename;
+        int error;
+        bool linksFail; // backups are copies then
+        int result;
+    };
+    for (const Case& c : {Case {1, EACCES, false, 1}, Case {2, EACCES, false, 2}, Case {3, EBUSY, false, 2},
+                          Case {2, EIO, true, 2}, Case {3, EXDEV, true, 2}}) {
+        SCOPED_TRACE(c.failingRename);
+        SavedSkin saved;
+        ScriptedSeam seam;
+        seam.failingRenames = {c.failingRename};
+        seam.failingError = c.error;
+        seam.linksFail = c.linksFail;
+        {
+            const FileSeamScope scope(seam);
+            EXPECT_EQ(saved.document.save(saved.skin()), c.result);
+        }
+        saved.expectOld();
+        // The document is still the edited one, and saves once the file system lets it.
+        EXPECT_EQ(saved.document.dataSize(0), 5u);
+        EXPECT_EQ(saved.document.save(saved.skin()), 0);
+        saved.expectNew();
+    }
+}
+
+TEST(SaveIsAtomic, SaveCutShortBetweenRenamesIsFinishedByTheNextLoadOrSave)
+{
+    for (std::size_t stop : {1, 2, 3}) {
+        for (bool nextIsLoad : {true, false}) {
+            SCOPED_TRACE(stop);
+            SavedSkin saved;
+            ScriptedSeam seam;
+            seam.stopAfter = stop;
+            {
+                const FileSeamScope scope(seam);
+                EXPECT_NE(saved.document.save(saved.skin()), 0);
+            }
+            EXPECT_TRUE(std::filesystem::exists(saved.folder.path(".k.ski.commit")));
+            SkinDocument next;
+            if (nextIsLoad) {
+                ASSERT_EQ(next.load(saved.skin()), 0);
+                std::vector<std::uint8_t> bytes;
+                EXPECT_EQ(next.getPicture(2, bytes), 3);
+                EXPECT_EQ(bytes, bytesOf(3));
+            } else {
+                // A save of a newer document (here: of the same edit) finishes it first.
+                EXPECT_EQ(saved.document.save(saved.skin()), 0);
+            }
+            saved.expectNew();
+        }
+    }
+}
+
+TEST(SaveIsAtomic, SaveThroughALinkCutShortIsFinishedByTheNextLoad)
+{
+    SavedSkin saved;
+    TempFolder real;
+    std::filesystem::rename(saved.folder.path("k1.dat"), real.path("data"));
+    std::filesystem::create_symlink(real.path("data"), saved.folder.path("k1.dat"));
+    ScriptedSeam seam;
+    seam.stopAfter = 2;
+    {
+        const FileSeamScope scope(seam);
+        EXPECT_NE(saved.document.save(saved.skin()), 0);
+    }
+    SkinDocument next;
+    ASSERT_EQ(next.load(saved.skin()), 0);
+    EXPECT_EQ(readFileBytes(real.path("data")), bytesOf(3));
+    EXPECT_TRUE(std::filesystem::is_symlink(saved.folder.path("k1.dat")));
+    EXPECT_EQ(real.names(), std::vector<std::string> {"data"});
+    saved.expectNew();
+}
+
+TEST(SaveIsAtomic, UndoCutShortIsCompletedByTheNextLoad)
+{
+    SavedSkin saved;
+    ScriptedSeam seam;
+    // The second rename fails; putting the skin file back (the third) fails too.
+    seam.failingRenames = {2, 3};
+    {
+        const FileSeamScope scope(seam);
+        EXPECT_EQ(saved.document.save(saved.skin()), 2);
+    }
+    EXPECT_EQ(readFile(saved.folder.path("k.ski")), newSkin); // the mixed state a crash would leave
+    SkinDocument next;
+    ASSERT_EQ(next.load(saved.skin()), 0);
+    EXPECT_EQ(next.dataSize(0), 2u);
+    saved.expectOld();
+}
+
+TEST(SaveIsAtomic, LoadRemovesWhatEndedProcessesLeftAndNothingElse)
+{
+    SavedSkin saved;
+    const std::string ended = std::to_string(endedProcessId());
+    const std::string running = std::to_string(::getpid());
+    const std::vector<std::string> stale {".k.dat.tmp-" + ended + "-0", ".k.ski.old-" + ended + "-7",
+                                          ".k1.dat.tmp-" + ended + "-3", "..k.ski.commit.tmp-" + ended + "-1"};
+    const std::vector<std::string> kept {".k.dat.tmp-" + running + "-0", ".other.dat.tmp-" + ended + "-0",
+                                         ".k.dat.tmp-x-0", "k.dat.tmp-" + ended + "-0"};
+    for (const auto& name : stale)
+        writeFile(saved.folder.path(name), "left");
+    for (const auto& name : kept)
+        writeFile(saved.folder.path(name), "kept");
+    SkinDocument next;
+    ASSERT_EQ(next.load(saved.skin()), 0);
+    std::vector<std::string> expected = skinFiles;
+    expected.insert(expected.end(), kept.begin(), kept.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(saved.folder.names(), expected);
+}
+
+TEST(SaveIsAtomic, JournalNamingOtherFilesIsNotActedOn)
+{
+    SavedSkin saved;
+    TempFolder elsewhere;
+    writeFile(elsewhere.path("victim"), "precious");
+    writeFile(elsewhere.path(".victim.tmp-1-1"), "evil");
+    const std::string victim = elsewhere.path("victim");
+    const std::string temp = elsewhere.path(".victim.tmp-1-1");
+    const std::string journal = "velaskin commit 1\ncommit\n1\n" + std::to_string(victim.size()) + " " + victim + "\n"
+        + std::to_string(victim.size()) + " " + victim + "\n" + std::to_string(temp.size()) + " " + temp + "\n0 \nend\n";
+    // Malformed journals are not acted on either.
+    for (const std::string& text : std::vector<std::string> {journal, journal.substr(0, journal.size() - 4), "velaskin commit 1\n",
+                                    "velaskin commit 1\ncommit\n1\n99999999999999999999 x\n",
+                                    "velaskin commit 1\ncommit\n5000\n", "velaskin commit 1\nredo\n0\nend\n"}) {
+        writeFile(saved.folder.path(".k.ski.commit"), text);
+        SkinDocument next;
+        ASSERT_EQ(next.load(saved.skin()), 0);
+        EXPECT_EQ(readFile(victim), "precious");
+        EXPECT_EQ(readFile(temp), "evil");
+        saved.expectOld();
+    }
+}
 
 TEST(SaveIsAtomic, DataFileThatCannotBeWrittenLeavesEveryFileAsItWas)
 {
     SavedSkin saved;
     std::filesystem::remove(saved.folder.path("k1.dat"));
     std::filesystem::create_directory(saved.folder.path("k1.dat"));
-    EXPECT_EQ(saved.document.save(saved.folder.path("k.ski")), 2);
-    EXPECT_EQ(readFile(saved.folder.path("k.ski")), "SKI1\n5 1 0 2 0\n5 2 0 1 1\n");
+    EXPECT_EQ(saved.document.save(saved.skin()), 2);
+    EXPECT_EQ(readFile(saved.folder.path("k.ski")), oldSkin);
     EXPECT_EQ(readFile(saved.folder.path("k.dat")), "ab");
-    EXPECT_EQ(saved.folder.names(), (std::vector<std::string> {"k.dat", "k.ski", "k1.dat"}));
-    // The document is still the edited one.
-    EXPECT_EQ(saved.document.dataSize(0), 5u);
+    EXPECT_EQ(saved.folder.names(), skinFiles);
 }
 
 TEST(SaveIsAtomic, SkinFileThatCannotBeWrittenGivesOne)
@@ -52,30 +201,39 @@ TEST(SaveIsAtomic, SkinFileThatCannotBeWrittenGivesOne)
     SavedSkin saved;
     std::filesystem::create_directory(saved.folder.path("other.ski"));
     EXPECT_EQ(saved.document.save(saved.folder.path("other.ski")), 1);
-    EXPECT_EQ(saved.folder.names(), (std::vector<std::string> {"k.dat", "k.ski", "k1.dat", "other.ski"}));
     EXPECT_EQ(saved.document.save(saved.folder.path("missing/k.ski")), 1);
-    saved.expectUnchanged();
-    EXPECT_EQ(saved.document.path(), saved.folder.path("k.ski"));
+    std::filesystem::remove(saved.folder.path("other.ski"));
+    saved.expectOld();
+    EXPECT_EQ(saved.document.path(), saved.skin());
 }
 
-TEST(SaveIsAtomic, SuccessfulSaveReplacesAllFilesAndKeepsTheirPermissions)
+TEST(SaveIsAtomic, SavesThroughLinksKeepingTheLinksAndThePermissions)
 {
     SavedSkin saved;
-    ASSERT_EQ(::chmod(saved.folder.path("k.dat").c_str(), 0640), 0);
-    ASSERT_EQ(saved.document.save(saved.folder.path("k.ski")), 0);
-    EXPECT_EQ(readFile(saved.folder.path("k.ski")), "SKI1\n5 1 0 5 0\n5 2 0 3 1\n");
-    EXPECT_EQ(readFile(saved.folder.path("k.dat")), std::string("\0\1\2\3\4", 5));
-    EXPECT_EQ(readFile(saved.folder.path("k1.dat")), std::string("\0\1\2", 3));
-    EXPECT_EQ(saved.folder.names(), (std::vector<std::string> {"k.dat", "k.ski", "k1.dat"}));
+    // k.ski and k1.dat become links into another folder.
+    TempFolder real;
+    for (const char* name : {"k.ski", "k1.dat"}) {
+        std::filesystem::rename(saved.folder.path(name), real.path(name));
+        std::filesystem::create_symlink(real.path(name), saved.folder.path(name));
+    }
+    ASSERT_EQ(::chmod(real.path("k1.dat").c_str(), 0640), 0);
+    ASSERT_EQ(::chmod(saved.folder.path("k.dat").c_str(), 0604), 0);
+    ASSERT_EQ(saved.document.save(saved.skin()), 0);
+    saved.expectNew();
+    EXPECT_TRUE(std::filesystem::is_symlink(saved.folder.path("k.ski")));
+    EXPECT_TRUE(std::filesystem::is_symlink(saved.folder.path("k1.dat")));
+    EXPECT_EQ(real.names(), (std::vector<std::string> {"k.ski", "k1.dat"}));
     struct stat info {};
+    ASSERT_EQ(::stat(real.path("k1.dat").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
     ASSERT_EQ(::stat(saved.folder.path("k.dat").c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    EXPECT_EQ(info.st_mode & 07777, 0604u);
 }
 
 TEST(SaveIsAtomic, EmptyDocumentIsNeverWritten)
 {
     SavedSkin saved;
     SkinDocument empty;
-    EXPECT_EQ(empty.save(saved.folder.path("k.ski")), 1);
-    saved.expectUnchanged();
+    EXPECT_EQ(empty.save(saved.skin()), 1);
+    saved.expectOld();
 }

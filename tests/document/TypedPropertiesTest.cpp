@@ -88,18 +88,29 @@ TEST(TypedProperties, ListRectReadsAndWritesTheItemAfterTheHeader)
     EXPECT_EQ(document.setListRect({5, 5, 15, 15}, 301, 1), 0);
 }
 
-TEST(TypedProperties, ListIndexesOutsideTheTableReadAsMissingAndWriteNothing)
+TEST(TypedProperties, ListIndexesPastTheHeadersCountReadAsMissingAndWriteNothing)
 {
-    SkinDocument document = documentWith({"0 300 5", "1 0 0 9 9"});
+    // List 300 counts one item although more lines follow; the palette counts
+    // 98 and a wallpaper record follows its (here two) items.
+    SkinDocument document = documentWith({"0 300 1", "1 0 0 9 9", "1 5 5 9 9", "5 630 0 0 0", "0 41 98", "4 1 1 1 0",
+                                          "4 2 2 2 0", "6 1015 /a/mobile/picture/w.gif", "0 301 -3", "1 0 0 1 1"});
     const auto before = document.lines();
-    EXPECT_EQ(document.getListRect(300, 2), SkinRect {});
-    EXPECT_EQ(document.getListRect(300, std::numeric_limits<int>::max()), SkinRect {});
-    EXPECT_EQ(document.getListRect(300, -1), SkinRect {});
-    EXPECT_EQ(document.setListRect({0, 0, 1, 1}, 300, 2), 0);
-    EXPECT_EQ(document.setListRect({0, 0, 1, 1}, 300, std::numeric_limits<int>::max()), 0);
-    // A negative index would otherwise overwrite the lines before the list.
-    EXPECT_EQ(document.setListRect({0, 0, 1, 1}, 300, -1), 0);
+    constexpr int highest = std::numeric_limits<int>::max();
+    for (int index : {2, 3, highest, -1}) {
+        SCOPED_TRACE(index);
+        EXPECT_EQ(document.getListRect(300, index), SkinRect {});
+        EXPECT_EQ(document.setListRect({0, 0, 1, 1}, 300, index), 0);
+        EXPECT_EQ(document.getListRect(301, index), SkinRect {});
+        EXPECT_EQ(document.setListRect({0, 0, 1, 1}, 301, index), 0);
+    }
+    EXPECT_EQ(document.setListRect({0, 0, 1, 1}, 301, 1), 0);
+    for (int index : {3, 99, highest, -1, 0}) {
+        SCOPED_TRACE(index);
+        EXPECT_EQ(document.setPaletteColour(index, 0, 0), 0);
+        EXPECT_EQ(document.getPaletteColour(index), SkinColour {});
+    }
     EXPECT_EQ(document.lines(), before);
+    EXPECT_EQ(document.getListRect(300, 1), (SkinRect {0, 0, 10, 10}));
 }
 
 TEST(TypedProperties, PaletteReadsAnyHeaderButWritesOnlyTheFullOne)
@@ -134,11 +145,18 @@ TEST(TypedProperties, WallpaperNameKeepsOnlyTheFileName)
     EXPECT_EQ(document.getWallpaperName(), "plain.gif");
 }
 
-TEST(TypedProperties, ExtremeRectanglesDoNotOverflow)
+TEST(TypedProperties, RectanglesWhoseEdgeCannotBeStoredAreRefused)
 {
-    SkinDocument document = documentWith({});
+    SkinDocument document = documentWith({"0 300 1", "1 0 0 9 9"});
     constexpr std::int32_t lowest = std::numeric_limits<std::int32_t>::min();
-    document.setRect(1, {lowest, lowest, lowest, lowest});
-    EXPECT_EQ(document.lines().back(), "1 1 -2147483648 -2147483648 -2147483649 -2147483649\n");
-    EXPECT_EQ(document.getRect(1), SkinRect {});
+    constexpr std::int32_t highest = std::numeric_limits<std::int32_t>::max();
+    const auto before = document.lines();
+    for (const SkinRect& rect : {SkinRect {0, 0, lowest, 5}, SkinRect {0, 0, 5, lowest}}) {
+        EXPECT_EQ(document.setRect(1, rect), 0);
+        EXPECT_EQ(document.setListRect(rect, 300, 1), 0);
+    }
+    EXPECT_EQ(document.lines(), before);
+    EXPECT_EQ(document.setRect(1, {lowest, lowest, highest, lowest + 1}), 1);
+    EXPECT_EQ(document.lines().back(), "1 1 -2147483648 -2147483648 2147483646 -2147483648\n");
+    EXPECT_EQ(document.getRect(1), (SkinRect {lowest, lowest, highest, lowest + 1}));
 }

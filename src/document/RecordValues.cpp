@@ -1,0 +1,52 @@
+#include "RecordValues.h"
+
+#include "RecordKey.h"
+
+#include <limits>
+
+namespace RecordValues {
+
+RecordScanner after(const std::string& line, std::string_view key)
+{
+    return RecordScanner(std::string_view(line).substr(key.size()));
+}
+
+SkinColour readColour(RecordScanner& scanner, bool transparencyInColour)
+{
+    std::int32_t v[4];
+    if (!scanner.numbers(v, 4))
+        return {};
+    std::uint32_t colour = makeColour(v[0], v[1], v[2]);
+    if (transparencyInColour)
+        colour |= (std::uint32_t(v[3]) & 0xFF) << 24;
+    return {colour, v[3]};
+}
+
+SkinRect readRect(RecordScanner& scanner)
+{
+    std::int32_t v[4];
+    if (!scanner.numbers(v, 4))
+        return {};
+    constexpr std::int32_t largest = std::numeric_limits<std::int32_t>::max();
+    if (v[2] == largest || v[3] == largest)
+        return {}; // one past the last pixel would not fit
+    return {v[0], v[1], v[2] + 1, v[3] + 1};
+}
+
+bool storable(const SkinRect& rect)
+{
+    constexpr std::int32_t lowest = std::numeric_limits<std::int32_t>::min();
+    return rect.right != lowest && rect.bottom != lowest;
+}
+
+std::string rectLine(std::string_view prefix, const SkinRect& rect)
+{
+    return RecordKey::numberLine(prefix, {rect.left, rect.top, std::int64_t(rect.right) - 1, std::int64_t(rect.bottom) - 1});
+}
+
+std::string colourLine(std::string_view prefix, std::uint32_t colour, std::int32_t transparency)
+{
+    return RecordKey::numberLine(prefix, {colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF, transparency});
+}
+
+} // namespace RecordValues
