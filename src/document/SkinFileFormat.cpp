@@ -160,9 +160,4 @@ bool isDataFileName(const std::string& name, const std::string& base)
     return std::all_of(number.begin(), number.end(), isDigit) && (number.empty() || number[0] != '0');
 }
 
-std::string savedSkinPath(const std::string& path)
-{
-    return saveBaseName(path) + ".ski";
-}
-
 } // namespace SkinFileFormat

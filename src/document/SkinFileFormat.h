@@ -49,8 +49,6 @@ std::string savedSkinPath(const std::string& path);
 
 // The base name of a skin being saved: savedSkinPath without its ".ski".
 std::string saveBaseName(const std::string& path);
-// The skin file that saving to path writes: its save base name + ".ski".
-std::string savedSkinPath(const std::string& path);
 
 // Where a save of the skin file keeps its journal while it replaces the files.
 std::string journalPath(const std::string& skinPath);

@@ -123,3 +123,17 @@ TEST_F(RenderCli, UsageLoadAndWriteFailures)
     EXPECT_EQ(render("Vela.ski no/such/folder/a.png"), 3);
     EXPECT_NE(errors().find("no/such/folder/a.png"), std::string::npos) << errors();
 }
+
+// "-" writes the picture to standard output; a device is never replaced by a file.
+TEST_F(RenderCli, DashIsStandardOutputAndDevicesStayDevices)
+{
+    ASSERT_EQ(render("Vela.ski file.png"), 0) << errors();
+    ASSERT_EQ(render("Vela.ski -"), 0) << errors();
+    EXPECT_EQ(readFile(dir / "stdout.txt"), readFile(dir / "file.png"));
+
+    fs::create_directory(dir / "dev");
+    const std::string fifo = (dir / "dev" / "pipe").string();
+    ASSERT_EQ(std::system(("mkfifo '" + fifo + "'").c_str()), 0);
+    EXPECT_EQ(render("Vela.ski '" + fifo + "'"), 3);
+    EXPECT_TRUE(fs::is_fifo(fifo));
+}
