@@ -437,7 +437,8 @@ TEST_F(Cli, ChangingCommandsWaitForTheSkinsLockThenExitThree)
     prefix = "VELASKIN_LOCK_WAIT=200 ";
     {
         const SkinLock held((dir / "s.ski").string());
-        for (const char* command : {"set s.ski number 8 2", "picture set s.ski 1 new.gif", "new --default s.ski s.ski"}) {
+        for (const char* command :
+             {"set s.ski number 8 2", "picture set s.ski 1 new.gif", "new --default s.ski s.ski", "import s.ski ."}) {
             const Result r = run(command);
             EXPECT_EQ(r.code, 3) << command;
             ASSERT_EQ(r.errorLines().size(), 1u) << r.err;
