@@ -104,6 +104,28 @@ int SkinDocument::removeLine(int index)
     return 0;
 }
 
+bool SkinDocument::hasRecord(RecordType type, ElementId id) const
+{
+    return findRecord(RecordKey(type, id).view()) >= 0;
+}
+
+int SkinDocument::removeRecord(RecordType type, ElementId id)
+{
+    if (type == RecordType::ListHeader)
+        return 0;
+    const RecordKey key(type, id);
+    const int before = lineCount();
+    for (int index = findRecord(key.view()); index >= 0; index = findRecord(key.view())) {
+        const int count = lineCount();
+        if (type == RecordType::Picture)
+            removePicture(id);
+        // Whatever removePicture makes of the line, it goes.
+        if (lineCount() == count)
+            removeLine(index);
+    }
+    return before - lineCount();
+}
+
 const std::string* SkinDocument::recordLine(std::string_view key) const
 {
     const int index = findRecord(key);

@@ -41,6 +41,14 @@ public:
     void replaceLine(int index, std::string_view text);
     int appendLine(std::string_view text);   // 0; -1 without a line table
     int removeLine(int index);               // 0; -1 without a line table
+    // True when a line holds a record of that type and id.
+    bool hasRecord(RecordType type, ElementId id) const;
+    // Takes the record out of the document, so that the default skin's shows:
+    // every line of it, since only the first of several is ever read; a
+    // picture through removePicture, so that its bytes leave the data files.
+    // A list header is left alone (its items would be left behind). The
+    // number of lines removed.
+    int removeRecord(RecordType type, ElementId id);
 
     // --- files ----------------------------------------------------------
     // 0 loaded; 1 the file cannot be opened; 2 not a skin (first line);

@@ -152,6 +152,19 @@ int SkinModel::setPaletteColour(int index, std::uint32_t colour, std::int32_t tr
     return skin.setPaletteColour(index, colour, transparency);
 }
 
+bool SkinModel::paletteColourDiffers(int index) const
+{
+    const SkinColour own = skin.getPaletteColour(index);
+    return own.transparency >= 0 && own != defaultSkin.getPaletteColour(index);
+}
+
+void SkinModel::restorePaletteColour(int index)
+{
+    const SkinColour original = defaultSkin.getPaletteColour(index);
+    if (original.transparency >= 0 && skin.getPaletteColour(index).transparency >= 0)
+        skin.setPaletteColour(index, original.colour, original.transparency);
+}
+
 SkinRect SkinModel::getRect(ElementId id) const
 {
     const SkinRect own = skin.getRect(id);

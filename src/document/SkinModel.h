@@ -50,6 +50,12 @@ public:
     int setColour(ElementId id, std::uint32_t colour, std::int32_t transparency);
     SkinColour getPaletteColour(int index) const;
     int setPaletteColour(int index, std::uint32_t colour, std::int32_t transparency);
+    // An item of the palette is the edited skin's own when it differs from
+    // the default skin's: a new skin starts with a copy of the whole list.
+    bool paletteColourDiffers(int index) const;
+    // The default skin's item into the edited skin's list (the list keeps its
+    // length; nothing happens when either skin lacks the item).
+    void restorePaletteColour(int index);
     SkinRect getRect(ElementId id) const;
     int setRect(ElementId id, const SkinRect& rect);
     SkinRect getListRect(ElementId id, int index) const;

@@ -11,8 +11,10 @@
 #include "ScreenPreview.h"
 #include "SkinModel.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QHeaderView>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTreeWidget>
@@ -45,6 +47,7 @@ constexpr int joyPadCheckTop = 310;
 
 // Language texts of the page.
 constexpr int cannotLoadWallpaperText = 15;
+constexpr int backToDefaultText = 430;
 constexpr int wallpaperCheckText = 1016;
 constexpr int analogCheckText = 1017;
 constexpr int joyPadCheckText = 1018;
@@ -128,6 +131,8 @@ void ElementPage::buildControls()
     elementTree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     elementTree->header()->setStretchLastSection(false);
     connect(elementTree, &QTreeWidget::itemSelectionChanged, this, &ElementPage::selectionChanged);
+    elementTree->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(elementTree, &QTreeWidget::customContextMenuRequested, this, &ElementPage::treeMenuRequested);
 
     propertyPanel = new PropertyPanel(*this, this);
     propertyPanel->setGeometry(panelPlace);
@@ -145,10 +150,7 @@ void ElementPage::initialise()
     // Status strip, wallpaper, the keys in state 0, the clock face, the
     // JoyPad labels on their JoyPad-off places.
     idleScene.view = ViewOptions();
-    const bool wallpaperNamed = !model.wallpaperPath().empty();
-    if (!idleScene.load(model, joyPadCaptions(texts), area) && wallpaperNamed)
-        DialogService::current().showMessage(text(cannotLoadWallpaperText), DialogService::programCaption(),
-                                             DialogService::Icon::Exclamation);
+    reportUnreadableWallpaper(idleScene.load(model, joyPadCaptions(texts), area));
     for (PreviewFrame* frame : frames)
         frame->updateFromContent();
     showClockMode();
@@ -158,7 +160,20 @@ void ElementPage::initialise()
     propertyPanel->setTitle(titleText(text(elementtext::background)));
     propertyPanel->layOut(selectedElement());
     putViewOptions();
-    repaintPreview();
+    skinEdited();
+}
+
+void ElementPage::reportUnreadableWallpaper(bool read) const
+{
+    if (!read && !model.wallpaperPath().empty())
+        DialogService::current().showMessage(text(cannotLoadWallpaperText), DialogService::programCaption(),
+                                             DialogService::Icon::Exclamation);
+}
+
+void ElementPage::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    markChangedElements(*elementTree, texts, model);
 }
 
 QWidget* ElementPage::control(int id) const
@@ -186,6 +201,52 @@ void ElementPage::repaintPreview()
     idleScene.view.focusRects = focusRectsShown();
     drawIdleScreen(screen, model, idleScene);
     screenPreview->update();
+}
+
+void ElementPage::skinEdited()
+{
+    markChangedElements(*elementTree, texts, model);
+    repaintPreview();
+}
+
+std::unique_ptr<QMenu> ElementPage::elementMenu(const QTreeWidgetItem& item)
+{
+    const ElementEntry* entry = elementEntry(elementKindOf(item, texts));
+    if (!entry)
+        return nullptr;
+    auto menu = std::make_unique<QMenu>(elementTree);
+    QAction* restore = menu->addAction(text(backToDefaultText));
+    restore->setObjectName(QStringLiteral("backToDefault"));
+    restore->setEnabled(elementDiffersFromDefault(model, *entry));
+    connect(restore, &QAction::triggered, this, [this, kind = entry->kind] { backToDefault(kind); });
+    return menu;
+}
+
+void ElementPage::treeMenuRequested(const QPoint& place)
+{
+    const QTreeWidgetItem* item = elementTree->itemAt(place);
+    std::unique_ptr<QMenu> menu = item ? elementMenu(*item) : nullptr;
+    if (!menu)
+        return;
+    // Shown without waiting here; the menu goes when it closes.
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu.release()->popup(elementTree->viewport()->mapToGlobal(place));
+}
+
+void ElementPage::backToDefault(ElementKind kind)
+{
+    const ElementEntry* entry = elementEntry(kind);
+    if (!entry)
+        return;
+    restoreElementDefault(model, *entry);
+    if (entry->layout == PanelLayout::Wallpaper)
+        reportUnreadableWallpaper(idleScene.loadWallpaper(model));
+    // The frames show the default's pictures and places, in the view's states.
+    idleScene.loadFrames(model, joyPadCaptions(texts), area);
+    for (std::size_t i = 0; i < frameCount; ++i)
+        frameContentChanged(Frame(i));
+    propertyPanel->layOut(selectedElement());
+    skinEdited();
 }
 
 void ElementPage::selectionChanged()
@@ -296,7 +357,7 @@ void ElementPage::frameDropped(int controlId)
         if (entry && entry->hasFrame && entry->frame == which)
             propertyPanel->layOut(entry);
     }
-    repaintPreview();
+    skinEdited();
 }
 
 void ElementPage::putViewOptions()

@@ -7,13 +7,16 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 class LanguageTable;
 class PreviewFrame;
 class PropertyPanel;
 class QCheckBox;
+class QMenu;
 class QPushButton;
 class QTreeWidget;
+class QTreeWidgetItem;
 class ScreenPreview;
 class SkinModel;
 
@@ -49,6 +52,14 @@ public:
 
     // Composes the idle screen into the canvas and shows it.
     void repaintPreview();
+    // After every change of the skin: the tree's marks follow, the preview is recomposed.
+    void skinEdited();
+    // Gives the element of that kind back to the default skin and shows the
+    // default's values in the panel and the preview.
+    void backToDefault(idlescreen::ElementKind kind);
+    // The tree item's menu ("Back to default", usable while the element
+    // differs from the default skin), or nothing for an item that is no element.
+    std::unique_ptr<QMenu> elementMenu(const QTreeWidgetItem& item);
 
     // The selected element: kind 1 (the background) until the first
     // selection, None when what is selected edits nothing.
@@ -72,12 +83,19 @@ public:
     // The frame's window follows its content after the content changed.
     void frameContentChanged(idlescreen::Frame which);
 
+protected:
+    // The other page may have changed the skin's pictures meanwhile.
+    void showEvent(QShowEvent* event) override;
+
 private:
     void buildControls();
     void initialise();
     QString text(int number) const;
 
     void selectionChanged();
+    void treeMenuRequested(const QPoint& place);
+    // Message 15 when a wallpaper that the skin names cannot be read.
+    void reportUnreadableWallpaper(bool read) const;
     void stepKeyState(idlescreen::Key key);
     void reloadKeyFrame(idlescreen::Key key);
     void viewOptionClicked(int control);

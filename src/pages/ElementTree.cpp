@@ -1,5 +1,6 @@
 #include "ElementTree.h"
 
+#include "ElementEdits.h"
 #include "LanguageTable.h"
 
 #include <QTreeWidget>
@@ -59,6 +60,24 @@ QString text(const LanguageTable& texts, int number)
     return QString::fromStdString(texts.text(number));
 }
 
+// Marks the item and those under it; true when it is marked.
+bool markChanged(QTreeWidgetItem& item, const LanguageTable& texts, const SkinModel& model)
+{
+    bool changed = false;
+    for (int i = 0; i < item.childCount(); ++i)
+        changed = markChanged(*item.child(i), texts, model) || changed;
+    if (item.childCount() == 0) {
+        const idlescreen::ElementEntry* entry = idlescreen::elementEntry(elementKindOf(item, texts));
+        changed = entry && elementDiffersFromDefault(model, *entry);
+    }
+    if (item.font(0).bold() != changed) {
+        QFont font = item.font(0);
+        font.setBold(changed);
+        item.setFont(0, font);
+    }
+    return changed;
+}
+
 ElementKind stateKind(bool state1, const QString& parent, const QString& grandparent, const LanguageTable& texts)
 {
     for (const StateGroup& group : stateGroups) {
@@ -112,4 +131,10 @@ ElementKind elementKindOf(const QTreeWidgetItem& item, const LanguageTable& text
     const QTreeWidgetItem* grandparent = parent ? parent->parent() : nullptr;
     return classifyElement(item.text(0), parent ? parent->text(0) : QString(),
                            grandparent ? grandparent->text(0) : QString(), texts);
+}
+
+void markChangedElements(QTreeWidget& tree, const LanguageTable& texts, const SkinModel& model)
+{
+    for (int i = 0; i < tree.topLevelItemCount(); ++i)
+        markChanged(*tree.topLevelItem(i), texts, model);
 }

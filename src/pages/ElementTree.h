@@ -8,6 +8,7 @@
 
 class LanguageTable;
 class QTreeWidget;
+class SkinModel;
 class QTreeWidgetItem;
 
 // The element page's tree: its items in insertion order, each a language
@@ -95,3 +96,6 @@ idlescreen::ElementKind classifyElement(const QString& item, const QString& pare
                                         const LanguageTable& texts);
 // The kind of a tree item: None for a group (an item with children).
 idlescreen::ElementKind elementKindOf(const QTreeWidgetItem& item, const LanguageTable& texts);
+// Shows in bold every element that differs from the default skin (the edited
+// skin holds one of its records), and every group with such an element under it.
+void markChangedElements(QTreeWidget& tree, const LanguageTable& texts, const SkinModel& model);

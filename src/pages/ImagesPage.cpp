@@ -201,6 +201,19 @@ QString ImagesPage::datText(ElementId id) const
     return model.skin.getPictureLocation(id, where) == 1 ? QString::number(where.file) : defaultDat;
 }
 
+void ImagesPage::showDat(int row)
+{
+    const QString dat = datText(ids[std::size_t(row)]);
+    list->item(row, 1)->setText(dat);
+    const bool own = dat != defaultDat;
+    for (int column = 0; column < list->columnCount(); ++column) {
+        QTableWidgetItem* item = list->item(row, column);
+        QFont font = item->font();
+        font.setBold(own);
+        item->setFont(font);
+    }
+}
+
 void ImagesPage::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
@@ -238,7 +251,8 @@ void ImagesPage::rebuildList()
     list->setRowCount(int(ids.size()));
     for (int row = 0; row < int(ids.size()); ++row) {
         list->setItem(row, 0, new QTableWidgetItem(rowName(ids[std::size_t(row)])));
-        list->setItem(row, 1, new QTableWidgetItem(datText(ids[std::size_t(row)])));
+        list->setItem(row, 1, new QTableWidgetItem);
+        showDat(row);
     }
     if (shownIndex < 0 || shownIndex >= list->rowCount())
         return;
@@ -339,6 +353,7 @@ void ImagesPage::replacePicture()
 
 void ImagesPage::giveBackPictures()
 {
+    bool givenBack = false;
     for (const int row : selectedRows()) {
         const ElementId id = ids[std::size_t(row)];
         // Decided by the skin itself: "Dat" may be out of date after a Replace.
@@ -355,10 +370,17 @@ void ImagesPage::giveBackPictures()
             showMessage(rowName(id) + QLatin1Char('\n') + text(notRestoredText), DialogService::Icon::Error);
             continue;
         }
-        model.skin.removePicture(id);
+        // Every record of the id: a second one would show once the first is gone.
+        model.skin.removeRecord(RecordType::Picture, id);
+        givenBack = true;
         showPicture(row);
-        list->item(row, 1)->setText(datText(id));
+        showDat(row);
     }
+    // Another row may show the same picture (an id listed twice, or linked
+    // to the one given back): no row goes on claiming a picture that is gone.
+    if (givenBack)
+        for (int row = 0; row < list->rowCount(); ++row)
+            showDat(row);
 }
 
 void ImagesPage::exportPictures()

@@ -61,6 +61,8 @@ private:
     QString text(int number) const;
     void rebuildList();
     QString datText(ElementId id) const;
+    // The row's "Dat", and the row in bold while the edited skin holds the picture itself.
+    void showDat(int row);
     std::vector<int> selectedRows() const;
     void selectionChanged();
     void showPicture(int index);

@@ -46,6 +46,7 @@ constexpr int alignLeftText = 915;
 constexpr int alignRightText = 916;
 constexpr int alignCentreText = 917;
 constexpr int cannotReadPictureText = 11;
+constexpr int rangePromptText = 431; // the lowest and the highest number allowed
 constexpr int minuteHandText = 10071;
 constexpr int hourHandText = 10072;
 constexpr int handLengthText = 10073;
@@ -392,9 +393,8 @@ std::optional<PanelValues> PropertyPanel::readValues()
         if (!value && edit.text().isEmpty())
             return std::nullopt;
         if (!value || *value < 0 || *value > maximumValue) {
-            DialogService::current().showMessage(
-                QStringLiteral("Please enter an integer between 0 and %1.").arg(maximumValue),
-                DialogService::programCaption(), DialogService::Icon::Exclamation);
+            DialogService::current().showMessage(text(rangePromptText).arg(0).arg(maximumValue),
+                                                 DialogService::programCaption(), DialogService::Icon::Exclamation);
             edit.setFocus();
             edit.selectAll();
             return std::nullopt;
@@ -447,7 +447,7 @@ void PropertyPanel::colourChosen(int control)
         return;
     const std::size_t row = std::size_t(control - colour1Button) / 2;
     writeElementColour(page.skinModel(), *entry, row, colourButtons[row]->colour(), shown.values[row]);
-    page.repaintPreview();
+    page.skinEdited();
 }
 
 void PropertyPanel::valueEdited(std::size_t row)
@@ -458,7 +458,7 @@ void PropertyPanel::valueEdited(std::size_t row)
     writeElementNumber(page.skinModel(), *entry, row, colourButtons[row]->colour(), shown.values[row]);
     if (entry->layout == PanelLayout::KeyPicture && row == 0)
         page.scene().frame(entry->frame).opacity = shown.values[0];
-    page.repaintPreview();
+    page.skinEdited();
 }
 
 void PropertyPanel::positionEdited()
@@ -478,7 +478,7 @@ void PropertyPanel::positionEdited()
         writeElementRect(page.skinModel(), *entry, shown.position);
     }
     putValues();
-    page.repaintPreview();
+    page.skinEdited();
 }
 
 void PropertyPanel::underlineClicked()
@@ -487,7 +487,7 @@ void PropertyPanel::underlineClicked()
     if (!entry)
         return;
     writeUnderline(page.skinModel(), *entry, shown.underline);
-    page.repaintPreview();
+    page.skinEdited();
 }
 
 void PropertyPanel::outlineLevelChanged()
@@ -498,7 +498,7 @@ void PropertyPanel::outlineLevelChanged()
     writeOutlineLevel(page.skinModel(), *entry, shown.outlineLevel);
     // The second and third colour come and go with the level.
     layOut(entry);
-    page.repaintPreview();
+    page.skinEdited();
 }
 
 void PropertyPanel::alignmentChosen(int listEntry)
@@ -507,7 +507,7 @@ void PropertyPanel::alignmentChosen(int listEntry)
     if (!entry || entry->alignment == noElement)
         return;
     writeAlignment(page.skinModel(), *entry, listEntry);
-    page.repaintPreview();
+    page.skinEdited();
 }
 
 void PropertyPanel::choosePicture()
@@ -552,7 +552,7 @@ void PropertyPanel::chooseWallpaper()
     }
     model.setWallpaper(localPath(path));
     page.scene().wallpaper.loadFromBytes(model.wallpaperBytes());
-    page.repaintPreview();
+    page.skinEdited();
 }
 
 void PropertyPanel::chooseElementPicture(const ElementEntry& entry)
@@ -582,5 +582,5 @@ void PropertyPanel::chooseElementPicture(const ElementEntry& entry)
     page.frameContentChanged(entry.frame);
     writeElementRect(model, entry, content.rect());
     linkMirroredPicture(model, entry);
-    page.repaintPreview();
+    page.skinEdited();
 }

@@ -172,3 +172,33 @@ void linkMirroredPicture(SkinModel& model, const ElementEntry& entry)
     if (entry.picture != noElement && entry.pictureMirror != noElement)
         model.linkPicture(entry.picture, entry.pictureMirror);
 }
+
+namespace {
+
+bool isPaletteItem(const ElementRecord& record)
+{
+    return record.type == RecordType::ListHeader && record.id == paletteListId && record.listItem > 0;
+}
+
+} // namespace
+
+bool elementDiffersFromDefault(const SkinModel& model, const ElementEntry& entry)
+{
+    for (const ElementRecord& record : elementRecords(entry)) {
+        const bool own = isPaletteItem(record) ? model.paletteColourDiffers(record.listItem)
+                                               : model.skin.hasRecord(record.type, record.id);
+        if (own)
+            return true;
+    }
+    return false;
+}
+
+void restoreElementDefault(SkinModel& model, const ElementEntry& entry)
+{
+    for (const ElementRecord& record : elementRecords(entry)) {
+        if (isPaletteItem(record))
+            model.restorePaletteColour(record.listItem);
+        else
+            model.skin.removeRecord(record.type, record.id);
+    }
+}

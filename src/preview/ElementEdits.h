@@ -69,3 +69,12 @@ SkinRect placeFrameElement(SkinModel& model, const idlescreen::ElementEntry& ent
 // After a new picture was stored for a soft key's state 0: state 2 shows the
 // same bytes.
 void linkMirroredPicture(SkinModel& model, const idlescreen::ElementEntry& entry);
+
+// True when the edited skin holds one of the element's records (mirrors
+// included), so that the element differs from the default skin; for the
+// background, when its palette item differs from the default skin's.
+bool elementDiffersFromDefault(const SkinModel& model, const idlescreen::ElementEntry& entry);
+// Gives the element back to the default skin: every one of its records
+// leaves the edited skin (pictures with their bytes), and the background's
+// palette item takes the default skin's colour.
+void restoreElementDefault(SkinModel& model, const idlescreen::ElementEntry& entry);

@@ -41,11 +41,16 @@ bool IdleScene::load(SkinModel& model, const JoyPadCaptions& captions, const Pre
 {
     loadStatusStrip();
     const bool wallpaperRead = loadWallpaper(model);
+    loadFrames(model, captions, area);
+    return wallpaperRead;
+}
+
+void IdleScene::loadFrames(const SkinModel& model, const JoyPadCaptions& captions, const PreviewArea& area)
+{
     for (const Key key : {Key::Left, Key::Right, Key::Centre})
         loadKeyFrame(model, key, area);
     loadClockFace(model, area);
     placeJoyPadLabels(model, captions, area);
-    return wallpaperRead;
 }
 
 bool IdleScene::loadStatusStrip()

@@ -55,6 +55,9 @@ public:
     // False when the skin's wallpaper file cannot be read (the scene is
     // complete all the same, without a wallpaper).
     bool load(SkinModel& model, const JoyPadCaptions& captions, const PreviewArea& area);
+    // The eight frames afresh from the skin: the keys in their current
+    // states, the clock face, the JoyPad labels.
+    void loadFrames(const SkinModel& model, const JoyPadCaptions& captions, const PreviewArea& area);
     // The program's own status strip (picture 156 among its resources).
     bool loadStatusStrip();
     // Reads the skin's wallpaper file into the model and decodes it. False,

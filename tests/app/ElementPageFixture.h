@@ -23,6 +23,22 @@
 #include <string>
 #include <vector>
 
+// A point of the frame that the mouse can take hold of.
+inline QPoint inside(const PreviewFrame& frame)
+{
+    const QRegion mask = frame.mask();
+    return mask.isEmpty() ? QPoint(2, 2) : mask.begin()->topLeft();
+}
+
+// Drags the frame with the mouse and drops it.
+inline void drag(PreviewFrame& frame, QPoint by)
+{
+    const QPoint from = inside(frame);
+    QTest::mousePress(&frame, Qt::LeftButton, {}, from);
+    QTest::mouseMove(&frame, from + by);
+    QTest::mouseRelease(&frame, Qt::LeftButton, {}, from + by);
+}
+
 class ElementPageFixture {
 public:
     explicit ElementPageFixture(const QString& languageFile = QStringLiteral(VELASKIN_DATA_DIR "/Lng/English.lng"))

@@ -138,21 +138,6 @@ QString numberText(std::int32_t value)
     return QString::number(value);
 }
 
-// A point of the frame that the mouse can take hold of.
-QPoint inside(const PreviewFrame& frame)
-{
-    const QRegion mask = frame.mask();
-    return mask.isEmpty() ? QPoint(2, 2) : mask.begin()->topLeft();
-}
-
-void drag(PreviewFrame& frame, QPoint by)
-{
-    const QPoint from = inside(frame);
-    QTest::mousePress(&frame, Qt::LeftButton, {}, from);
-    QTest::mouseMove(&frame, from + by);
-    QTest::mouseRelease(&frame, Qt::LeftButton, {}, from + by);
-}
-
 SkinRect moved(SkinRect rect, QPoint by)
 {
     return {rect.left + by.x(), rect.top + by.y(), rect.right + by.x(), rect.bottom + by.y()};

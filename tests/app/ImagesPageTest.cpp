@@ -2,6 +2,7 @@
 // window, offscreen, with every question answered by ScriptedDialogs.
 
 #include "AnimatedPicture.h"
+#include "ElementPage.h"
 #include "GifBuilder.h"
 #include "ImagesPage.h"
 #include "MainWindow.h"
@@ -18,6 +19,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
+#include <QTreeWidget>
 
 #include <memory>
 #include <vector>
@@ -136,6 +138,19 @@ private:
             texts << list()->item(row, index)->text();
         return texts;
     }
+    // The rows shown in bold, both of their cells alike.
+    std::vector<int> boldRows()
+    {
+        std::vector<int> rows;
+        for (int row = 0; row < list()->rowCount(); ++row) {
+            const bool bold = list()->item(row, 0)->font().bold();
+            if (list()->item(row, 1)->font().bold() != bold)
+                return {-1};
+            if (bold)
+                rows.push_back(row);
+        }
+        return rows;
+    }
     void click(const char* button) { QTest::mouseClick(page().findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton); }
     void clickRow(int row, Qt::KeyboardModifiers modifiers = {})
     {
@@ -189,6 +204,7 @@ private slots:
         QCOMPARE(page().pictureIds(), std::vector<ElementId>({630, 7, 12345, 652, 903, 7, 954, 77}));
         QCOMPARE(column(0), defaultRowNames);
         QCOMPARE(column(1), QStringList(8, QStringLiteral("Default")));
+        QCOMPARE(boldRows(), std::vector<int>());
         QCOMPARE(list()->horizontalHeaderItem(0)->text(), QStringLiteral("Picture"));
         QCOMPARE(list()->horizontalHeaderItem(1)->text(), QStringLiteral("Dat"));
         QVERIFY(!list()->horizontalHeader()->sectionsClickable());
@@ -279,9 +295,19 @@ private slots:
         QCOMPARE(previewPixel(page()), blue);
         // "Dat" follows once the page is shown again.
         QCOMPARE(list()->item(row630, 1)->text(), QStringLiteral("Default"));
+        QCOMPARE(boldRows(), std::vector<int>());
+        // The element page marks the key whose picture changed once it is shown.
         showElementsTab();
+        ElementPage& elements = *window->elementPage();
+        const auto leftKeyState0 = [&elements] {
+            QTreeWidgetItem* leftKey = elements.tree().topLevelItem(5)->child(1);
+            return leftKey->child(0)->font(0).bold() && leftKey->font(0).bold() && !leftKey->child(1)->font(0).bold();
+        };
+        QCOMPARE(elements.tree().topLevelItem(5)->child(1)->text(0), QStringLiteral("Left key"));
+        QVERIFY(leftKeyState0());
         showImagesTab();
         QCOMPARE(list()->item(row630, 1)->text(), QStringLiteral("0"));
+        QCOMPARE(boldRows(), std::vector<int>({row630}));
         QCOMPARE(page().selectedIndex(), row630);
         QCOMPARE(list()->selectionModel()->selectedRows().size(), 1);
     }
@@ -291,9 +317,16 @@ private slots:
         storeOwn(7, stillGif(4, 3, 2));
         const QByteArray otherSize = stillGif(3, 3, 2);
         storeOwn(630, otherSize);
+        // Two records of 12345, as a skin written by another tool may hold: only the first is read.
+        storeOwn(12345, stillGif(6, 2, 1));
+        const QByteArray second = stillGif(6, 2, 0);
+        const std::int64_t at = model().skin.appendPictureData(
+            0, std::span(reinterpret_cast<const std::uint8_t*>(second.constData()), std::size_t(second.size())));
+        model().skin.appendLine("5 12345 " + std::to_string(at) + " " + std::to_string(second.size()) + " 0\n");
         showElementsTab();
         showImagesTab();
-        QCOMPARE(column(1).mid(0, 3), QStringList({QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("Default")}));
+        QCOMPARE(column(1).mid(0, 3), QStringList({QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")}));
+        QCOMPARE(boldRows(), std::vector<int>({row630, row7, row12345, 5}));
 
         clickRow(row630);
         clickRow(row7, Qt::ControlModifier);
@@ -304,10 +337,15 @@ private slots:
                  QStringList({QStringLiteral("Image_0630\ndiffers in size from the default picture and was not restored.")}));
         QCOMPARE(dialogs->messages[0].icon, DialogService::Icon::Error);
         QVERIFY(ownPicture(7).isEmpty());
+        QVERIFY(ownPicture(12345).isEmpty()); // both of its records, with their bytes
         QCOMPARE(ownPicture(630), otherSize);
+        QCOMPARE(model().skin.dataSize(0), std::uint32_t(otherSize.size()));
         QCOMPARE(list()->item(row7, 1)->text(), QStringLiteral("Default"));
         QCOMPARE(list()->item(row630, 1)->text(), QStringLiteral("0"));
-        QCOMPARE(previewPixel(page()), red); // the restored 7, shown from the default skin
+        // Picture 7's second row, skipped as given back already, no longer claims it.
+        QCOMPARE(list()->item(5, 1)->text(), QStringLiteral("Default"));
+        QCOMPARE(boldRows(), std::vector<int>({row630}));
+        QCOMPARE(previewPixel(page()), blue); // the restored 12345, shown from the default skin
 
         // Just replaced, "Dat" still says "Default"; the picture is given back all the same.
         clickRow(row12345);
@@ -394,6 +432,7 @@ private slots:
         QTest::mouseClick(cancel, Qt::LeftButton);
         QTRY_VERIFY(!closing);
         QCOMPARE(list()->item(row630, 1)->text(), QStringLiteral("0"));
+        QCOMPARE(boldRows(), std::vector<int>({row630}));
     }
 
     void importOfAFolderWithoutCandidatesCannotBeConfirmed()

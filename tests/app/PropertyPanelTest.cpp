@@ -116,6 +116,17 @@ private slots:
         QCOMPARE(f.edit("value1")->text(), QStringLiteral("12"));
     }
 
+    // The range prompt speaks the user's language.
+    void rangePromptInTheUsersLanguage()
+    {
+        ElementPageFixture f(QStringLiteral(VELASKIN_DATA_DIR "/Lng/Deutsch.lng"));
+        f.create();
+        QVERIFY(selectKind(f, ElementKind::Date));
+        f.type("value1", QStringLiteral("256"));
+        QCOMPARE(f.dialogs.messageTexts(),
+                 QStringList({QStringLiteral("Bitte geben Sie eine ganze Zahl zwischen 0 und 255 ein.")}));
+    }
+
     // The analog clock: the hands' colours opaque, the edits their lengths.
     void analogClockHands()
     {

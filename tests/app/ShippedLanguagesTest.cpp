@@ -27,6 +27,7 @@ std::vector<int> usedNumbers()
     range(200, 206);
     range(300, 300);
     range(400, 426);
+    range(430, 431);
     range(901, 917);
     range(1000, 1018);
     range(3000, 3011);
@@ -68,6 +69,9 @@ TEST(ShippedLanguages, EveryFileIsCompleteAndEndsInALineEnd)
             EXPECT_NE(text, "NULL") << "text " << number;
             EXPECT_FALSE(text.empty()) << "text " << number;
         }
+        // The range prompt names the lowest and the highest number allowed.
+        EXPECT_NE(table.text(431).find("%1"), std::string::npos);
+        EXPECT_NE(table.text(431).find("%2"), std::string::npos);
     }
 }
 

@@ -143,3 +143,33 @@ TEST(PictureStorage, RawDataOperationsRefuseRangesOutsideTheFile)
     EXPECT_EQ(none.appendPictureData(0, bytesOf(3)), 0);
     EXPECT_EQ(none.dataFileCount(), 1);
 }
+
+// Taking a record out of a skin takes every line of it (only the first is
+// ever read), a picture with its bytes; lists and other ids stay.
+TEST(PictureStorage, RemovingARecordTakesEveryLineOfIt)
+{
+    SkinDocument document = documentWith({"1 570 1 2 3 4", "2 592 1", "1 570 5 6 7 8", "1 5700 0 0 1 1", "0 41 1",
+                                          "4 1 1 1 0", "5 1 0 100 0", "5 2 100 50 0", "5 3 150 150 0",
+                                          "5 2 100 50 0", "5 9 900 10 0", "5 4 0 100 0"},
+                                         300);
+    EXPECT_TRUE(document.hasRecord(RecordType::Rect, 570));
+    EXPECT_EQ(document.removeRecord(RecordType::Rect, 570), 2);
+    EXPECT_FALSE(document.hasRecord(RecordType::Rect, 570));
+    EXPECT_EQ(document.getRect(570), SkinRect {});
+    EXPECT_EQ(document.removeRecord(RecordType::Number, 591), 0);
+    EXPECT_EQ(document.removeRecord(RecordType::ListHeader, 41), 0);
+
+    // Both lines of picture 2 and its 50 bytes; picture 3 moves up to where they were.
+    EXPECT_EQ(document.removeRecord(RecordType::Picture, 2), 2);
+    EXPECT_EQ(document.dataSize(0), 250u);
+    // A record that names no bytes of the data is only a line; picture 4
+    // shares picture 1's bytes, which go with both.
+    EXPECT_EQ(document.removeRecord(RecordType::Picture, 9), 1);
+    EXPECT_EQ(document.removeRecord(RecordType::Picture, 4), 2);
+    EXPECT_EQ(recordsOf(document), (std::vector<std::string> {"2 592 1", "1 5700 0 0 1 1", "0 41 1", "4 1 1 1 0",
+                                                              "5 3 0 150 0"}));
+    std::vector<std::uint8_t> bytes;
+    EXPECT_EQ(document.getPicture(3, bytes), 150);
+    EXPECT_EQ(bytes, slice(bytesOf(300), 150, 150));
+    EXPECT_EQ(document.dataSize(0), 150u);
+}

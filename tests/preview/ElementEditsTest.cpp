@@ -6,6 +6,7 @@
 #include "FrameContent.h"
 #include "IdleScene.h"
 #include "PreviewTestSupport.h"
+#include "RecordKey.h"
 
 #include <gtest/gtest.h>
 
@@ -290,4 +291,115 @@ TEST(ElementEdits, NewPictureOfStateZeroIsAlsoStateTwos)
     const auto lines = skin.model.skin.lines();
     linkMirroredPicture(skin.model, *elementEntry(ElementKind::LeftKey1));
     EXPECT_EQ(skin.model.skin.lines(), lines);
+}
+
+namespace {
+
+// A value of the record's type, written into document; the same seed gives the same value.
+void writeRecord(SkinDocument& document, const ElementRecord& record, int seed)
+{
+    switch (record.type) {
+    case RecordType::ListHeader:
+        document.setPaletteColour(record.listItem, makeColour(seed, seed, seed), 0);
+        break;
+    case RecordType::Rect:
+        document.setRect(record.id, {seed, seed, seed + 10, seed + 5});
+        break;
+    case RecordType::Number:
+        document.setNumber(record.id, seed);
+        break;
+    case RecordType::Flag:
+        document.setFlag(record.id, seed % 2);
+        break;
+    case RecordType::Colour:
+        document.setColour(record.id, makeColour(seed, 0, 0), seed);
+        break;
+    case RecordType::Picture:
+        document.setPicture(record.id, solidGif(seed % 20 + 1, 3, qRgb(seed, 0, 0)));
+        break;
+    case RecordType::PhonePath:
+        document.setWallpaperName("/phone/wall" + std::to_string(seed) + ".gif");
+        break;
+    }
+}
+
+// What the model reads for the record, as text.
+std::string readRecord(const SkinModel& model, const ElementRecord& record)
+{
+    std::vector<std::uint8_t> bytes;
+    switch (record.type) {
+    case RecordType::ListHeader: {
+        const SkinColour colour = model.getPaletteColour(record.listItem);
+        return std::to_string(colour.colour) + "/" + std::to_string(colour.transparency);
+    }
+    case RecordType::Rect: {
+        const SkinRect rect = model.getRect(record.id);
+        return std::to_string(rect.left) + " " + std::to_string(rect.top) + " " + std::to_string(rect.right);
+    }
+    case RecordType::Number: return std::to_string(model.getNumber(record.id));
+    case RecordType::Flag: return std::to_string(model.getFlag(record.id));
+    case RecordType::Colour: return std::to_string(model.getColour(record.id).transparency);
+    case RecordType::Picture: return std::to_string(model.getPicture(record.id, bytes)) + ":" + std::string(bytes.begin(), bytes.end());
+    case RecordType::PhonePath: return model.skin.getWallpaperName() + model.defaultSkin.getWallpaperName();
+    }
+    return {};
+}
+
+} // namespace
+
+// Back to default takes every record of the element out of the edited skin,
+// mirrors and lines written twice included, pictures with their bytes: what
+// the model reads is the default skin's again, and nothing else changes.
+TEST(ElementEdits, BackToDefaultShowsTheDefaultSkinsValuesAgain)
+{
+    const auto ownPicture = [](const SkinModel& model, ElementId id) {
+        std::vector<std::uint8_t> bytes;
+        model.skin.getPicture(id, bytes);
+        return bytes;
+    };
+    for (const ElementEntry& entry : elementTable) {
+        SCOPED_TRACE(int(entry.kind));
+        TestSkin skin;
+        SkinDocument& edited = skin.model.skin;
+        SkinDocument& defaults = skin.model.defaultSkin;
+        defaults.appendLine("0 41 98\n");
+        for (int i = 1; i <= paletteItemCount; ++i)
+            defaults.appendLine("4 0 0 0 0\n");
+        for (const ElementRecord& record : elementRecords(entry))
+            writeRecord(defaults, record, 3);
+        // A new skin starts with the default skin's palette.
+        for (int i = 1; i <= paletteItemCount + 1; ++i)
+            edited.appendLine(defaults.lines()[std::size_t(i)]);
+        EXPECT_FALSE(elementDiffersFromDefault(skin.model, entry));
+        std::vector<std::string> expected;
+        for (const ElementRecord& record : elementRecords(entry))
+            expected.push_back(readRecord(skin.model, record));
+
+        // Pictures of other elements before and after the element's own.
+        skin.picture(9998, solidGif(5, 5, qRgb(1, 2, 3)));
+        const auto before = edited.lines();
+        for (const ElementRecord& record : elementRecords(entry)) {
+            writeRecord(edited, record, 40);
+            // A second line of the same record, which is never read.
+            const int line = edited.findRecord(RecordKey(record.type, record.id).view());
+            if (record.type != RecordType::ListHeader)
+                edited.appendLine(edited.lines()[std::size_t(line)]);
+        }
+        skin.picture(9999, solidGif(6, 6, qRgb(3, 2, 1)));
+        const auto others = std::pair{ownPicture(skin.model, 9998), ownPicture(skin.model, 9999)};
+        EXPECT_TRUE(elementDiffersFromDefault(skin.model, entry));
+
+        restoreElementDefault(skin.model, entry);
+        EXPECT_FALSE(elementDiffersFromDefault(skin.model, entry));
+        std::vector<std::string> read;
+        for (const ElementRecord& record : elementRecords(entry))
+            read.push_back(readRecord(skin.model, record));
+        EXPECT_EQ(read, expected);
+        // The other pictures keep their bytes, and the data file holds nothing else.
+        EXPECT_EQ((std::pair{ownPicture(skin.model, 9998), ownPicture(skin.model, 9999)}), others);
+        EXPECT_EQ(edited.dataSize(0), others.first.size() + others.second.size());
+        auto remaining = before;
+        remaining.push_back(edited.lines().back()); // picture 9999, moved up
+        EXPECT_EQ(edited.lines(), remaining);
+    }
 }
