@@ -22,14 +22,18 @@ SkinColour readColour(RecordScanner& scanner, bool transparencyInColour)
     return {colour, v[3]};
 }
 
+bool readStoredRect(RecordScanner& scanner, std::int32_t (&stored)[4])
+{
+    constexpr std::int32_t largest = std::numeric_limits<std::int32_t>::max();
+    // One past the last pixel must fit.
+    return scanner.numbers(stored, 4) && stored[2] != largest && stored[3] != largest;
+}
+
 SkinRect readRect(RecordScanner& scanner)
 {
     std::int32_t v[4];
-    if (!scanner.numbers(v, 4))
+    if (!readStoredRect(scanner, v))
         return {};
-    constexpr std::int32_t largest = std::numeric_limits<std::int32_t>::max();
-    if (v[2] == largest || v[3] == largest)
-        return {}; // one past the last pixel would not fit
     return {v[0], v[1], v[2] + 1, v[3] + 1};
 }
 

@@ -19,6 +19,9 @@ RecordScanner after(const std::string& line, std::string_view key);
 SkinColour readColour(RecordScanner& scanner, bool transparencyInColour);
 // "%ld %ld %ld %ld" as x1, y1, x2, y2 with x2 and y2 the last pixel inside.
 SkinRect readRect(RecordScanner& scanner);
+// The four numbers as stored, when readRect would take them as a rectangle:
+// a right or bottom of the largest number has no pixel after it.
+bool readStoredRect(RecordScanner& scanner, std::int32_t (&stored)[4]);
 
 // False for a rectangle whose right or bottom has no inclusive form (the
 // lowest number has no pixel before it).

@@ -6,12 +6,12 @@
 #include "PictureRecord.h"
 #include "RecordKey.h"
 #include "RecordScanner.h"
+#include "RecordValues.h"
 #include "SkinFileFormat.h"
 #include "SkinModel.h"
 
 #include <algorithm>
 #include <filesystem>
-#include <limits>
 
 namespace {
 
@@ -37,14 +37,6 @@ bool isIdleScreenRect(ElementId id)
 {
     static constexpr auto ids = idlescreen::allRects();
     return std::find(ids.begin(), ids.end(), id) != ids.end();
-}
-
-// Four numbers as a rectangle getter reads them: a right or bottom edge of the
-// largest number has no pixel after it and reads as missing.
-bool readRectValues(RecordScanner& scanner, std::int32_t (&values)[4])
-{
-    constexpr std::int32_t largest = std::numeric_limits<std::int32_t>::max();
-    return scanner.numbers(values, 4) && values[2] != largest && values[3] != largest;
 }
 
 bool outsideByte(std::int32_t value)
@@ -115,7 +107,7 @@ void SkinChecker::checkItem(int index)
     std::int32_t values[4];
     const bool palette = line.id == paletteListId;
     const bool read = palette ? scanner.literal("4 ") && scanner.numbers(values, 4)
-                              : scanner.literal("1 ") && readRectValues(scanner, values);
+                              : scanner.literal("1 ") && RecordValues::readStoredRect(scanner, values);
     if (!read) {
         report(index, FindingCode::Malformed, FindingText::UnreadableItem, {number(line.itemIndex), number(line.id)});
         return;
@@ -140,7 +132,7 @@ void SkinChecker::checkRecord(int index)
             report(index, FindingCode::Malformed, FindingText::UnreadableCount, {key});
         return;
     case RecordType::Rect:
-        read = readRectValues(values, numbers);
+        read = RecordValues::readStoredRect(values, numbers);
         if (read && line.firstWithKey == index && isIdleScreenRect(line.id))
             checkIdleScreenRect(index, numbers);
         break;
@@ -158,9 +150,10 @@ void SkinChecker::checkRecord(int index)
             checkColour(index, FindingText::ColourOutOfRange, number(line.id), numbers);
         break;
     case RecordType::Picture:
-        read = values.numbers(numbers, 3);
-        if (read)
-            checkPicture(index, {numbers[0], numbers[1], numbers[2]});
+        if (const auto where = PictureRecord::fromValues(text.substr(line.key.size())))
+            checkPicture(index, *where);
+        else
+            read = false;
         break;
     case RecordType::PhonePath:
         read = values.word(word);

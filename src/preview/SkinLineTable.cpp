@@ -1,5 +1,6 @@
 #include "SkinLineTable.h"
 
+#include "RecordKey.h"
 #include "RecordScanner.h"
 #include "SkinDocument.h"
 
@@ -32,23 +33,12 @@ std::string_view SkinLineTable::lookupKey(std::string_view line)
 {
     if (line.size() < 4 || line[0] < '0' || line[0] > '6' || line[1] != ' ')
         return {};
-    std::size_t at = 2;
-    if (line[at] == '-')
-        ++at;
-    const std::size_t firstDigit = at;
-    while (at < line.size() && isDigit(line[at]))
-        ++at;
-    const std::size_t digits = at - firstDigit;
-    if (digits == 0 || at >= line.size() || line[at] != ' ')
-        return {};
-    // "%ld" writes no leading zero and no "-0".
-    if (line[firstDigit] == '0' && (digits > 1 || firstDigit > 2))
-        return {};
     std::int32_t id = 0;
-    const auto [stop, error] = std::from_chars(line.data() + 2, line.data() + at, id);
-    if (error != std::errc() || stop != line.data() + at)
+    if (!RecordScanner(line.substr(2)).number(id))
         return {};
-    return line.substr(0, at + 1);
+    // Only the key the lookups build ("%ld": no sign, no leading zero) finds the line.
+    const RecordKey key(RecordType(line[0] - '0'), id);
+    return line.starts_with(key.view()) ? line.substr(0, key.view().size()) : std::string_view();
 }
 
 bool SkinLineTable::readCount(std::string_view values, int& count)
