@@ -1,20 +1,17 @@
 #pragma once
 
 #include "DialogService.h"
+#include "ListDialog.h"
 
-#include <QDialog>
 #include <QString>
 #include <QStringList>
-
-class QListWidget;
-class QPushButton;
 
 // A modal list of the entries of one folder: in file mode the "*.lng" files,
 // in folder mode the subfolders; hidden entries (names starting with ".") are
 // left out. OK is enabled only while an entry is selected.
 // The same list also shows lines to read (the skin check's findings): wider,
 // with OK alone, which closes it whatever is selected.
-class ListSelectDialog : public QDialog {
+class ListSelectDialog : public ListDialog {
     Q_OBJECT
 
 public:
@@ -27,8 +24,6 @@ public:
     void selectEntry(const QString& name);
     // The chosen entry's text; "" until the dialog was closed with OK.
     QString selection() const { return chosen; }
-    // The listed entries, in list order.
-    QStringList entries() const;
 
     void accept() override;
 
@@ -36,12 +31,6 @@ public:
     static QStringList folderEntries(const QString& folder, Mode mode);
 
 private:
-    // The list and the button row laid out in a dialog of the size; a choice
-    // adds Cancel and enables OK only while an entry is selected.
-    void build(const QString& title, QSize size, bool choice);
-
-    QListWidget* list;
-    QPushButton* okButton = nullptr;
     QString chosen;
     bool choosing = true; // false: lines to read
 };

@@ -8,62 +8,38 @@
 
 namespace {
 
-// The list dialog's layout: 179 x 122 dialog units (1.5 px across, 1.625 px down).
-constexpr QSize dialogSize(269, 198);
-constexpr QRect listPlace(10, 11, 248, 148);
-constexpr QRect okPlace(34, 164, 75, 23);
-constexpr QRect cancelPlace(154, 164, 75, 23);
-
 constexpr int unreadableText = 11;
 constexpr int otherSizeText = 13;
 
 } // namespace
 
+// The list dialog with OK and Cancel under their own captions; OK imports, only Cancel closes.
 PictureImportDialog::PictureImportDialog(const QString& folder, const QString& title, const QString& okText,
                                          const QString& cancelText, SkinModel& model, const LanguageTable& texts,
                                          QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : ListDialog(title, templateSize, QDialogButtonBox::Ok | QDialogButtonBox::Cancel, parent),
       folder(folder),
       model(model),
-      texts(texts),
-      list(new QListWidget(this)),
-      okButton(new QPushButton(okText, this)),
-      cancelButton(new QPushButton(cancelText, this))
+      texts(texts)
 {
     setObjectName(QStringLiteral("pictureImportDialog"));
-    setWindowTitle(title);
-    setFixedSize(dialogSize);
-
     list->setObjectName(QStringLiteral("files"));
-    list->setGeometry(listPlace);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    // The horizontal scroll range follows the longest line.
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     list->addItems(pictureimport::candidateNames(folder));
 
-    okButton->setObjectName(QStringLiteral("ok"));
-    okButton->setGeometry(okPlace);
-    okButton->setDefault(true);
-    okButton->setEnabled(list->count() > 0);
-    cancelButton->setObjectName(QStringLiteral("cancel"));
-    cancelButton->setGeometry(cancelPlace);
+    QPushButton* ok = button(QDialogButtonBox::Ok);
+    ok->setText(okText);
+    ok->setDefault(true);
+    ok->setEnabled(list->count() > 0);
+    button(QDialogButtonBox::Cancel)->setText(cancelText);
 
-    connect(okButton, &QPushButton::clicked, this, &PictureImportDialog::importPictures);
-    connect(cancelButton, &QPushButton::clicked, this, &PictureImportDialog::reject);
-}
-
-QStringList PictureImportDialog::entries() const
-{
-    QStringList lines;
-    for (int row = 0; row < list->count(); ++row)
-        lines << list->item(row)->text();
-    return lines;
+    connect(buttonRow, &QDialogButtonBox::accepted, this, &PictureImportDialog::importPictures);
+    connect(buttonRow, &QDialogButtonBox::rejected, this, &PictureImportDialog::reject);
 }
 
 void PictureImportDialog::importPictures()
 {
-    if (list->count() == 0 || !okButton->isEnabled())
+    QPushButton* ok = button(QDialogButtonBox::Ok);
+    if (list->count() == 0 || !ok->isEnabled())
         return;
     for (int row = 0; row < list->count(); ++row) {
         QListWidgetItem* item = list->item(row);
@@ -71,7 +47,7 @@ void PictureImportDialog::importPictures()
         const pictureimport::Outcome outcome = pictureimport::importFile(model, model.defaultSkin, folder, name);
         item->setText(outcomeText(name, outcome.verdict));
     }
-    okButton->setEnabled(false);
+    ok->setEnabled(false);
 }
 
 QString PictureImportDialog::outcomeText(const QString& name, pictureimport::Verdict verdict) const

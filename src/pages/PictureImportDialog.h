@@ -1,21 +1,18 @@
 #pragma once
 
+#include "ListDialog.h"
 #include "PictureImport.h"
 
-#include <QDialog>
 #include <QString>
-#include <QStringList>
 
 class LanguageTable;
-class QListWidget;
-class QPushButton;
 class SkinModel;
 
 // Imports a folder of GIF files named after picture ids into the edited skin.
 // It lists the candidate files first; OK imports each one whose picture has
 // the size of the default skin's own picture of that id, and every line then
 // tells its file's outcome. OK works once; only Cancel closes the dialog.
-class PictureImportDialog : public QDialog {
+class PictureImportDialog : public ListDialog {
     Q_OBJECT
 
 public:
@@ -23,8 +20,6 @@ public:
                         const QString& cancelText, SkinModel& model, const LanguageTable& texts,
                         QWidget* parent = nullptr);
 
-    // The list's lines, in order.
-    QStringList entries() const;
     // What OK does: judges and stores every listed file, then disables OK.
     void importPictures();
 
@@ -34,7 +29,4 @@ private:
     QString folder;
     SkinModel& model;
     const LanguageTable& texts;
-    QListWidget* list;
-    QPushButton* okButton;
-    QPushButton* cancelButton;
 };
