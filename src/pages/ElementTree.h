@@ -30,10 +30,11 @@ inline constexpr int digitalClock = 1006;
 inline constexpr int analogClock = 1007;
 inline constexpr int softKeys = 1008;
 inline constexpr int labelStyle = 1009;
-inline constexpr int upKey = 1010;    // also JoyPad label 1
-inline constexpr int downKey = 1011;  // JoyPad label 2
-inline constexpr int leftKey = 1012;  // the left key, and JoyPad label 3
-inline constexpr int rightKey = 1013; // the right key, and JoyPad label 4
+// The JoyPad labels' captions; the left and right keys share labels 3 and 4's.
+inline constexpr int upKey = idlescreen::joyPadLabels[0].captionText;
+inline constexpr int downKey = idlescreen::joyPadLabels[1].captionText;
+inline constexpr int leftKey = idlescreen::joyPadLabels[2].captionText;
+inline constexpr int rightKey = idlescreen::joyPadLabels[3].captionText;
 inline constexpr int centreKey = 1014;
 inline constexpr int joyPadLabels = 1015;
 inline constexpr int state0 = 908;
