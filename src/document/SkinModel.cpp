@@ -19,8 +19,7 @@ int SkinModel::openSkin(const std::string& path)
     if (opened.load(path) != 0)
         return -1;
     skin = std::move(opened);
-    dropWallpaper();
-    loadWallpaperFile(wallpaperPath());
+    reloadWallpaper();
     return 0;
 }
 
@@ -49,8 +48,7 @@ void SkinModel::newSkin(const std::string& name)
     const int header = defaultSkin.findRecord(paletteHeaderKey);
     if (header >= 0)
         copyListFromDefault(header, paletteItemCount);
-    dropWallpaper();
-    loadWallpaperFile(wallpaperPath());
+    reloadWallpaper();
 }
 
 void SkinModel::copyListFromDefault(int header, std::int32_t itemCount)
@@ -89,6 +87,13 @@ bool SkinModel::loadWallpaperFile(const std::string& path)
     wallpaperByteCount = static_cast<std::int32_t>(size);
     wallpaperSource = fileNamePart(path);
     return true;
+}
+
+void SkinModel::reloadWallpaper()
+{
+    // Another skin's bytes must not stay behind when this skin's cannot be read.
+    dropWallpaper();
+    loadWallpaperFile(wallpaperPath());
 }
 
 void SkinModel::dropWallpaper()

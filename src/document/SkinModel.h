@@ -76,6 +76,8 @@ private:
     void copyListFromDefault(int header, std::int32_t itemCount);
     // Forgets the wallpaper bytes, so that no other skin's wallpaper is shown or saved.
     void dropWallpaper();
+    // The edited skin's own wallpaper, or none: after New and Open.
+    void reloadWallpaper();
     // True when path names the skin file or one of its data files.
     bool isSkinsOwnFile(const std::string& path) const;
 
