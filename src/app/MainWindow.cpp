@@ -9,6 +9,7 @@
 #include "FileIo.h"
 #include "FocusRect.h"
 #include "ImagesPage.h"
+#include "LocalPath.h"
 #include "ProgramIcon.h"
 #include "SkinChecker.h"
 #include "SkinFileFormat.h"
@@ -49,16 +50,6 @@ constexpr int checkTitleText = 401;
 constexpr int nothingFoundText = 402;
 constexpr int findingOnLineText = 403;   // "Line %1: %2"
 constexpr int findingOnSkinText = 404;   // a finding about the skin as a whole: "%1"
-
-std::string localPath(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
-
-QString fromLocalPath(const std::string& path)
-{
-    return QFile::decodeName(QByteArray::fromStdString(path));
-}
 
 void showMessage(const QString& text, DialogService::Icon icon)
 {

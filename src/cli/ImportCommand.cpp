@@ -1,5 +1,6 @@
 #include "ImportCommand.h"
 
+#include "LocalPath.h"
 #include "PictureImport.h"
 #include "SkinModel.h"
 
@@ -10,16 +11,11 @@
 
 namespace {
 
-std::string localText(const QString& text)
-{
-    return QFile::encodeName(text).toStdString();
-}
-
 // One line per candidate: "NAME ok", "NAME undecodable",
 // "NAME wrong-size W H (default W H)" or "NAME no-default".
 void printOutcome(const QString& name, const pictureimport::Outcome& outcome)
 {
-    const std::string file = localText(name);
+    const std::string file = localPath(name);
     switch (outcome.verdict) {
     case pictureimport::Verdict::stored:
         std::printf("%s ok\n", file.c_str());
@@ -48,7 +44,7 @@ int importFolder(const std::string& skinPath, const std::string& folderPath,
     // Without a default skin, the skin's own pictures are the ones to match.
     const SkinDocument& reference = defaultPath ? model.defaultSkin : model.skin;
 
-    const QString folder = QFile::decodeName(QByteArray::fromStdString(folderPath));
+    const QString folder = fromLocalPath(folderPath);
     if (!QFileInfo(folder).isDir())
         return failWith(exitcode::refused, folderPath + ": not a folder; nothing saved");
     const QStringList names = pictureimport::candidateNames(folder);

@@ -7,6 +7,7 @@
 #include "DialogService.h"
 #include "FileIo.h"
 #include "LanguageTable.h"
+#include "LocalPath.h"
 #include "Picture.h"
 #include "PictureImportDialog.h"
 #include "SkinModel.h"
@@ -343,7 +344,7 @@ void ImagesPage::replacePicture()
         return;
     }
     // The file is read again to be stored; it may have gone meanwhile.
-    if (model.setPictureFromFile(ids[std::size_t(shownIndex)], QFile::encodeName(path).toStdString()) != 1) {
+    if (model.setPictureFromFile(ids[std::size_t(shownIndex)], localPath(path)) != 1) {
         showMessage(QStringLiteral("cant open image"), DialogService::Icon::Error);
         return;
     }
@@ -396,7 +397,7 @@ void ImagesPage::exportPictures()
             continue;
         const QString path = QDir(folder).filePath(QString::number(id) + QStringLiteral(".gif"));
         // Written whole or not at all: an interrupted export leaves no cut-off picture.
-        if (!writeWholeFile(bytes, QFile::encodeName(path).toStdString()))
+        if (!writeWholeFile(bytes, localPath(path)))
             failed << path;
     }
     if (!failed.isEmpty())

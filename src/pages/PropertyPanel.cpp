@@ -8,6 +8,7 @@
 #include "FileIo.h"
 #include "FrameContent.h"
 #include "LanguageTable.h"
+#include "LocalPath.h"
 #include "Picture.h"
 #include "PreviewFrame.h"
 #include "SkinModel.h"
@@ -98,11 +99,6 @@ void putNumber(QLineEdit& edit, std::int32_t value)
 {
     if (numberIn(edit) != value)
         edit.setText(QString::number(value));
-}
-
-std::string localPath(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
 }
 
 bool isEmpty(const SkinRect& rect)

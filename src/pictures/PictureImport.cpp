@@ -1,5 +1,6 @@
 #include "PictureImport.h"
 
+#include "LocalPath.h"
 #include "Picture.h"
 #include "SkinModel.h"
 
@@ -77,7 +78,7 @@ Outcome importFile(SkinModel& model, const SkinDocument& reference, const QStrin
     }
     // The file is read a second time to be stored; should that fail, the
     // picture was not stored and must not be reported as stored.
-    const bool stored = model.setPictureFromFile(*id, QFile::encodeName(path).toStdString()) == 1;
+    const bool stored = model.setPictureFromFile(*id, localPath(path)) == 1;
     outcome.verdict = stored ? Verdict::stored : Verdict::undecodable;
     return outcome;
 }
