@@ -25,14 +25,10 @@ QColor centrePixel(QWidget& widget)
 
 } // namespace
 
-class CommonDialogsTest : public QObject {
+class CommonDialogsTest : public QObject, protected WorkspaceSession {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestWorkspace> workspace;
-    std::unique_ptr<ScriptedDialogs> dialogs;
-    std::unique_ptr<DialogServiceScope> scope;
-
     // a.lng, b.txt, B.lng, and the subfolders c.lng and Vela; hidden: .old.lng and the folder .git.
     QString makeFolder() const
     {
@@ -49,15 +45,11 @@ private:
 private slots:
     void init()
     {
-        workspace = std::make_unique<TestWorkspace>();
-        dialogs = std::make_unique<ScriptedDialogs>();
-        scope = std::make_unique<DialogServiceScope>(*dialogs);
+        startSession();
     }
     void cleanup()
     {
-        scope.reset();
-        dialogs.reset();
-        workspace.reset();
+        endSession();
     }
 
     // --- ListSelectDialog ---------------------------------------------------

@@ -27,14 +27,10 @@ QStringList filesIn(const TestWorkspace& workspace, const QString& folder)
 
 // Open, Save and Save As as a user meets them: what is written, what is kept,
 // what the title says, and where the wallpaper goes.
-class FileCommandsTest : public QObject {
+class FileCommandsTest : public QObject, protected WorkspaceSession {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestWorkspace> workspace;
-    std::unique_ptr<ScriptedDialogs> dialogs;
-    std::unique_ptr<DialogServiceScope> scope;
-
     // Shipped languages and a default skin "Vela" whose wallpaper is VelaWall.gif beside it.
     std::unique_ptr<MainWindow> startedWindow()
     {
@@ -53,15 +49,11 @@ private:
 private slots:
     void init()
     {
-        workspace = std::make_unique<TestWorkspace>();
-        dialogs = std::make_unique<ScriptedDialogs>();
-        scope = std::make_unique<DialogServiceScope>(*dialogs);
+        startSession();
     }
     void cleanup()
     {
-        scope.reset();
-        dialogs.reset();
-        workspace.reset();
+        endSession();
     }
 
     void checkSkinListsTheEditedSkinsFindingsInTheUsersLanguage()

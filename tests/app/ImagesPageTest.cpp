@@ -95,13 +95,10 @@ QRgb previewPixel(ImagesPage& page)
 
 } // namespace
 
-class ImagesPageTest : public QObject {
+class ImagesPageTest : public QObject, protected WorkspaceSession {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestWorkspace> workspace;
-    std::unique_ptr<ScriptedDialogs> dialogs;
-    std::unique_ptr<DialogServiceScope> scope;
     std::unique_ptr<MainWindow> window;
     DefaultPictures pictures;
 
@@ -179,9 +176,7 @@ private:
 private slots:
     void init()
     {
-        workspace = std::make_unique<TestWorkspace>();
-        dialogs = std::make_unique<ScriptedDialogs>();
-        scope = std::make_unique<DialogServiceScope>(*dialogs);
+        startSession();
         workspace->addShippedLanguages();
         writeDefaultSkin();
         window = std::make_unique<MainWindow>();
@@ -194,9 +189,7 @@ private slots:
     void cleanup()
     {
         window.reset();
-        scope.reset();
-        dialogs.reset();
-        workspace.reset();
+        endSession();
     }
 
     void listsEveryDefaultPictureInLineOrder()

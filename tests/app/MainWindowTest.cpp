@@ -52,14 +52,10 @@ QString standardCancelText()
 
 } // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public QObject, protected WorkspaceSession {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestWorkspace> workspace;
-    std::unique_ptr<ScriptedDialogs> dialogs;
-    std::unique_ptr<DialogServiceScope> scope;
-
     // A working folder with the shipped languages and the default skin "Vela".
     void prepareWorkspace(bool languages = true, bool defaultSkin = true)
     {
@@ -80,15 +76,11 @@ private:
 private slots:
     void init()
     {
-        workspace = std::make_unique<TestWorkspace>();
-        dialogs = std::make_unique<ScriptedDialogs>();
-        scope = std::make_unique<DialogServiceScope>(*dialogs);
+        startSession();
     }
     void cleanup()
     {
-        scope.reset();
-        dialogs.reset();
-        workspace.reset();
+        endSession();
     }
 
     // --- start-up -------------------------------------------------------

@@ -1,11 +1,15 @@
 #pragma once
 
+#include "ScriptedDialogs.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QString>
 #include <QTemporaryDir>
+
+#include <memory>
 
 // A throw-away working folder for one test: the shipped language files in
 // "Lng", a small valid default skin "Default/Vela/Vela.ski", and a private
@@ -87,4 +91,29 @@ private:
     QTemporaryDir dir;
     QString previousFolder;
     QByteArray previousConfig;
+};
+
+// What every window test function starts from: a fresh workspace and
+// scripted answers to every question, both gone when the function ends.
+// Test classes call startSession() in init() and endSession() in cleanup().
+class WorkspaceSession {
+protected:
+    void startSession()
+    {
+        workspace = std::make_unique<TestWorkspace>();
+        dialogs = std::make_unique<ScriptedDialogs>();
+        scope = std::make_unique<DialogServiceScope>(*dialogs);
+    }
+    void endSession()
+    {
+        scope.reset();
+        dialogs.reset();
+        workspace.reset();
+    }
+
+    std::unique_ptr<TestWorkspace> workspace;
+    std::unique_ptr<ScriptedDialogs> dialogs;
+
+private:
+    std::unique_ptr<DialogServiceScope> scope;
 };
