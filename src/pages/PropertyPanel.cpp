@@ -560,7 +560,8 @@ void PropertyPanel::chooseElementPicture(const ElementEntry& entry)
     std::vector<std::uint8_t> bytes;
     Picture decoded;
     // Bytes that are no picture are not stored: the element would lose its size.
-    if (!readPictureFile(path, bytes, decoded) || model.setPictureFromFile(entry.picture, localPath(path)) != 1) {
+    // The bytes stored are the ones just judged: the file is read once.
+    if (!readPictureFile(path, bytes, decoded) || model.skin.setPicture(entry.picture, bytes) != 0) {
         showCannotRead();
         return;
     }
