@@ -18,6 +18,11 @@ CMAKE_OPTS := -DCMAKE_BUILD_TYPE=RelWithDebInfo
 TEST_ENV   :=
 endif
 
+# Rebuilds are quicker where ccache is installed; nothing needs it.
+ifneq ($(shell command -v ccache 2>/dev/null),)
+LAUNCHER := -DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
+endif
+
 FUZZ_TIME ?= 20
 PREFIX    ?= /usr/local
 
@@ -29,7 +34,7 @@ setup:
 	@scripts/setup
 
 configure: setup
-	@cmake -S . -B $(BUILD) $(GENERATOR) $(CMAKE_OPTS) >/dev/null
+	@cmake -S . -B $(BUILD) $(GENERATOR) $(CMAKE_OPTS) $(LAUNCHER) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
@@ -44,7 +49,7 @@ install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
 bench: setup
-	@cmake -S . -B build-bench $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DVELASKIN_TESTS=OFF >/dev/null
+	@cmake -S . -B build-bench $(GENERATOR) $(LAUNCHER) -DCMAKE_BUILD_TYPE=Release -DVELASKIN_TESTS=OFF >/dev/null
 	@cmake --build build-bench -j $(JOBS)
 	@set -e; for b in build-bench/bench/bench_*; do \
 	    [ -f "$$b" ] && [ -x "$$b" ] || continue; echo "== $$b"; \
@@ -52,7 +57,7 @@ bench: setup
 	done
 
 fuzz: setup
-	@CC=clang CXX=clang++ cmake -S . -B build-fuzz $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELASKIN_FUZZ=ON >/dev/null
+	@CC=clang CXX=clang++ cmake -S . -B build-fuzz $(GENERATOR) $(LAUNCHER) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELASKIN_FUZZ=ON >/dev/null
 	@cmake --build build-fuzz -j $(JOBS)
 	@set -e; for f in build-fuzz/fuzz/fuzz_*; do \
 	    [ -f "$$f" ] && [ -x "$$f" ] || continue; name=$$(basename $$f); \

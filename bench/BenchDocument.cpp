@@ -1,9 +1,9 @@
 // Run from the data folder: the shipped default skin is "Default/Vela/Vela.ski".
 // Without it, a synthetic default skin of the same shape is written to a
 // temporary folder and measured instead.
-#include "FileIo.h"
-#include "SkinDocument.h"
-#include "SkinModel.h"
+#include "document/FileIo.h"
+#include "document/SkinDocument.h"
+#include "document/SkinModel.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
-#include "DecodedAnimation.h"
 #include "GifBuilder.h"
-#include "GifWalker.h"
+#include "gif/GifWalker.h"
+#include "pictures/DecodedAnimation.h"
 
 #include <QBuffer>
 #include <QMovie>

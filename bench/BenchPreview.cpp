@@ -2,12 +2,12 @@
 // The preview recomposes the whole idle screen on every edit and on every
 // step of a frame's drag, so one composition must stay far below a frame time;
 // the tree's marks are looked up again after every edit.
-#include "ElementEdits.h"
-#include "IdleScene.h"
-#include "IdleScreen.h"
-#include "OutlinedText.h"
-#include "ScreenCanvas.h"
-#include "SkinModel.h"
+#include "document/SkinModel.h"
+#include "idlescreen/ElementEdits.h"
+#include "preview/IdleScene.h"
+#include "preview/IdleScreen.h"
+#include "preview/OutlinedText.h"
+#include "preview/ScreenCanvas.h"
 
 #include <QPainter>
 

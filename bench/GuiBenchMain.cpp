@@ -1,7 +1,7 @@
 // The main of the benchmarks that decode or draw through Qt Gui: an
 // offscreen application, with the picture memory tuned as the editor and
 // velaskin-cli tune it.
-#include "AllocatorTuning.h"
+#include "pictures/AllocatorTuning.h"
 
 #include <QGuiApplication>
 

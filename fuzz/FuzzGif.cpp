@@ -1,6 +1,6 @@
 // Walks arbitrary bytes as a GIF and cuts out every frame, checking that the
 // walk agrees with itself and that every one-frame GIF is well formed.
-#include "GifWalker.h"
+#include "gif/GifWalker.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,5 +1,5 @@
 // Loads arbitrary bytes as a language file and looks texts up in it.
-#include "LanguageTable.h"
+#include "document/LanguageTable.h"
 
 #include <cstdint>
 #include <cstdio>

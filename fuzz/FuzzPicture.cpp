@@ -1,9 +1,9 @@
 // Decodes arbitrary bytes the way the preview and the images page do: as a
 // still picture drawn stretched and blended, and as the frames an animated
 // picture control would play.
-#include "DecodedAnimation.h"
-#include "ImageDecoding.h"
-#include "Picture.h"
+#include "pictures/DecodedAnimation.h"
+#include "pictures/ImageDecoding.h"
+#include "pictures/Picture.h"
 
 #include <QGuiApplication>
 #include <QPainter>

@@ -2,8 +2,8 @@
 // (in memory-backed storage), every getter is swept over up to 40 ids and
 // many list indexes, and the file save must write what the in-memory save
 // gives.
-#include "FileIo.h"
 #include "SkinFuzzSupport.h"
+#include "document/FileIo.h"
 
 #include <cstdio>
 #include <filesystem>

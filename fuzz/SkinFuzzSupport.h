@@ -4,8 +4,8 @@
 // several data files in one), the reads and changes run on a loaded skin, and
 // the checks that hold after any of them.
 
-#include "SkinDocument.h"
-#include "SkinModel.h"
+#include "document/SkinDocument.h"
+#include "document/SkinModel.h"
 
 #include <charconv>
 #include <cstdint>

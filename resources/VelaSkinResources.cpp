@@ -1,4 +1,4 @@
-#include "VelaSkinResources.h"
+#include "resources/VelaSkinResources.h"
 
 #include <QtGlobal>
 

@@ -1,6 +1,6 @@
-#include "AboutDialog.h"
+#include "app/AboutDialog.h"
 
-#include "ProgramIcon.h"
+#include "app/ProgramIcon.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "DataFolders.h"
+#include "app/DataFolders.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "ListSelectDialog.h"
+#include "app/ListSelectDialog.h"
 
 #include <QDir>
 #include <QListWidget>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DialogService.h"
-#include "ListDialog.h"
+#include "services/DialogService.h"
+#include "widgets/ListDialog.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,21 +1,20 @@
-#include "MainWindow.h"
+#include "app/MainWindow.h"
 
-#include "AboutDialog.h"
-#include "AppSettings.h"
-#include "CommonDialogs.h"
-#include "DataFolders.h"
-#include "DialogService.h"
-#include "ElementPage.h"
-#include "FileIo.h"
-#include "FocusRect.h"
-#include "ImagesPage.h"
-#include "LocalPath.h"
-#include "ProgramIcon.h"
-#include "SkinChecker.h"
-#include "SkinFileFormat.h"
-#include "SkinLock.h"
-#include "StartupLog.h"
-#include "VelaSkinResources.h"
+#include "app/AboutDialog.h"
+#include "app/AppSettings.h"
+#include "app/DataFolders.h"
+#include "app/ProgramIcon.h"
+#include "app/StartupLog.h"
+#include "check/SkinChecker.h"
+#include "document/FileIo.h"
+#include "document/SkinFileFormat.h"
+#include "document/SkinLock.h"
+#include "pages/ElementPage.h"
+#include "pages/ImagesPage.h"
+#include "resources/VelaSkinResources.h"
+#include "services/DialogService.h"
+#include "services/LocalPath.h"
+#include "widgets/CommonDialogs.h"
 
 #include <QAction>
 #include <QDir>
@@ -177,7 +176,7 @@ bool MainWindow::initialise()
     languageFolder = DataFolders::locate(QStringLiteral("Lng"), languageName);
     defaultSkinsFolder =
         DataFolders::locate(QStringLiteral("Default"), skinName + QLatin1Char('/') + skinName + QStringLiteral(".ski"));
-    focusRectEnabled = AppSettings::focusRect();
+    focusRectSetting = AppSettings::focusRect();
 
     const bool languageLoaded = loadLanguage(languageName);
     qCInfo(startupLog).noquote() << "language file" << languageFolder + languageName
@@ -277,6 +276,7 @@ void MainWindow::rebuildPages()
 
     // The tab control owns its pages.
     auto element = std::make_unique<ElementPage>(model, language);
+    element->setFocusRects(focusRectsShown());
     auto images = std::make_unique<ImagesPage>(model, language, this);
     elementPageWidget = element.get();
     imagesPageWidget = images.get();
@@ -367,15 +367,15 @@ bool MainWindow::writeSkin(const QString& path)
 
 void MainWindow::toggleFocusRect()
 {
-    if (focusRectEnabled == 1)
-        focusRectEnabled = 0;
-    else if (focusRectEnabled == 0)
-        focusRectEnabled = 1;
+    if (focusRectSetting == 1)
+        focusRectSetting = 0;
+    else if (focusRectSetting == 0)
+        focusRectSetting = 1;
     // Triggering a checkable action flips its mark: put back the one that matches the setting.
     actions.at(commandFocusRect)->setChecked(focusRectsShown());
-    AppSettings::setFocusRect(focusRectEnabled);
+    AppSettings::setFocusRect(focusRectSetting);
     if (elementPageWidget)
-        elementPageWidget->repaintPreview();
+        elementPageWidget->setFocusRects(focusRectsShown());
 }
 
 void MainWindow::checkSkin()

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "ElementPage.h"
-#include "ImagesPage.h"
-#include "LanguageTable.h"
-#include "QtTranslations.h"
-#include "SkinModel.h"
+#include "app/QtTranslations.h"
+#include "document/LanguageTable.h"
+#include "document/SkinModel.h"
+#include "pages/ElementPage.h"
+#include "pages/ImagesPage.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -68,6 +68,9 @@ public:
     void chooseDefaultSkin() { selectDefaultSkin(); }
     void chooseLanguage() { selectLanguage(); }
     void toggleFocusRect();
+    // The focus-rectangle setting as stored: 1 shows them, every other value not.
+    int focusRectValue() const { return focusRectSetting; }
+    bool focusRectsShown() const { return focusRectSetting == 1; }
     // Lists what the skin check finds in the edited skin, or says that it finds nothing.
     void checkSkin();
     void refresh() { rebuildPages(); }
@@ -122,4 +125,5 @@ private:
     QMenu* optionsMenu = nullptr;
     std::map<Command, QAction*> actions;
     bool closing = false;
+    int focusRectSetting = 0;
 };

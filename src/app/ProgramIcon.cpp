@@ -1,6 +1,6 @@
-#include "ProgramIcon.h"
+#include "app/ProgramIcon.h"
 
-#include "VelaSkinResources.h"
+#include "resources/VelaSkinResources.h"
 
 QIcon programIcon()
 {

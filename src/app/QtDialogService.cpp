@@ -1,7 +1,7 @@
-#include "QtDialogService.h"
+#include "app/QtDialogService.h"
 
-#include "ColourValue.h"
-#include "ListSelectDialog.h"
+#include "app/ListSelectDialog.h"
+#include "pictures/ColourValue.h"
 
 #include <QColorDialog>
 #include <QFileDialog>

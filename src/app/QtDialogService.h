@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DialogService.h"
+#include "services/DialogService.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,10 +1,10 @@
-#include "SkinApp.h"
+#include "app/SkinApp.h"
 
-#include "DialogService.h"
-#include "MainWindow.h"
-#include "ProgramIcon.h"
-#include "QtDialogService.h"
-#include "StartupLog.h"
+#include "app/MainWindow.h"
+#include "app/ProgramIcon.h"
+#include "app/QtDialogService.h"
+#include "app/StartupLog.h"
+#include "services/DialogService.h"
 
 #include <QFileInfo>
 

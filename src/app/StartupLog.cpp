@@ -1,3 +1,3 @@
-#include "StartupLog.h"
+#include "app/StartupLog.h"
 
 Q_LOGGING_CATEGORY(startupLog, "velaskin.startup", QtWarningMsg)

@@ -1,5 +1,5 @@
-#include "AllocatorTuning.h"
-#include "SkinApp.h"
+#include "app/SkinApp.h"
+#include "pictures/AllocatorTuning.h"
 
 int main(int argc, char** argv)
 {

@@ -1,7 +1,7 @@
-#include "CheckCommand.h"
+#include "cli/CheckCommand.h"
 
-#include "SkinChecker.h"
-#include "SkinModel.h"
+#include "check/SkinChecker.h"
+#include "document/SkinModel.h"
 
 #include <cstdio>
 

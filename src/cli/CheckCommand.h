@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CliSupport.h"
+#include "cli/CliSupport.h"
 
 // velaskin-cli check [--default DEF.ski] SKIN.ski: one line "LINE: CODE: text"
 // per finding, ordered by line. args are the words after "check".

@@ -1,8 +1,8 @@
-#include "CliSupport.h"
+#include "cli/CliSupport.h"
 
-#include "FileIo.h"
-#include "SkinLock.h"
-#include "SkinModel.h"
+#include "document/FileIo.h"
+#include "document/SkinLock.h"
+#include "document/SkinModel.h"
 
 #include <charconv>
 #include <chrono>

@@ -1,7 +1,7 @@
-#include "DocumentCommands.h"
+#include "cli/DocumentCommands.h"
 
-#include "PictureRecord.h"
-#include "SkinModel.h"
+#include "document/PictureRecord.h"
+#include "document/SkinModel.h"
 
 #include <cstdio>
 

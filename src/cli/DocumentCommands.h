@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CliSupport.h"
+#include "cli/CliSupport.h"
 
 // Commands on records; args are the words after the command's name.
 int runInfoCommand(const Arguments& args);

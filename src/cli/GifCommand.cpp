@@ -1,6 +1,6 @@
-#include "GifCommand.h"
+#include "cli/GifCommand.h"
 
-#include "DecodedAnimation.h"
+#include "pictures/DecodedAnimation.h"
 
 #include <QFile>
 

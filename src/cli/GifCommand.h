@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CliSupport.h"
+#include "cli/CliSupport.h"
 
 // velaskin-cli gif FILE: what the animated picture control would play.
 // args are the words after "gif".

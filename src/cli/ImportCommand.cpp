@@ -1,8 +1,8 @@
-#include "ImportCommand.h"
+#include "cli/ImportCommand.h"
 
-#include "LocalPath.h"
-#include "PictureImport.h"
-#include "SkinModel.h"
+#include "document/SkinModel.h"
+#include "pictures/PictureImport.h"
+#include "services/LocalPath.h"
 
 #include <QFile>
 #include <QFileInfo>

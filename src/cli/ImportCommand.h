@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CliSupport.h"
+#include "cli/CliSupport.h"
 
 // velaskin-cli import [--default DEF.ski] SKIN.ski DIR: the images page's
 // folder import without the dialog. args are the words after "import".

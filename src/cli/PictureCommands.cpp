@@ -1,6 +1,6 @@
-#include "PictureCommands.h"
+#include "cli/PictureCommands.h"
 
-#include "SkinModel.h"
+#include "document/SkinModel.h"
 
 #include <algorithm>
 #include <cstdio>

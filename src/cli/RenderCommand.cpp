@@ -1,11 +1,11 @@
-#include "RenderCommand.h"
+#include "cli/RenderCommand.h"
 
-#include "FileIo.h"
-#include "IdleScene.h"
-#include "IdleScreen.h"
-#include "LanguageTable.h"
-#include "ScreenCanvas.h"
-#include "SkinModel.h"
+#include "document/FileIo.h"
+#include "document/LanguageTable.h"
+#include "document/SkinModel.h"
+#include "preview/IdleScene.h"
+#include "preview/IdleScreen.h"
+#include "preview/ScreenCanvas.h"
 
 #include <QBuffer>
 #include <QImage>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CliSupport.h"
+#include "cli/CliSupport.h"
 
 // velaskin-cli render ...: the idle screen as the element page shows it, as
 // a PNG file. args are the words after "render".

@@ -2,14 +2,14 @@
 // and batch work on skins. Values go to stdout, errors to stderr as one line
 // "velaskin-cli: ...".
 
-#include "AllocatorTuning.h"
-#include "CheckCommand.h"
-#include "CliSupport.h"
-#include "DocumentCommands.h"
-#include "GifCommand.h"
-#include "ImportCommand.h"
-#include "PictureCommands.h"
-#include "RenderCommand.h"
+#include "cli/CheckCommand.h"
+#include "cli/CliSupport.h"
+#include "cli/DocumentCommands.h"
+#include "cli/GifCommand.h"
+#include "cli/ImportCommand.h"
+#include "cli/PictureCommands.h"
+#include "cli/RenderCommand.h"
+#include "pictures/AllocatorTuning.h"
 
 #include <QGuiApplication>
 

@@ -1,7 +1,7 @@
-#include "FileCommit.h"
+#include "document/FileCommit.h"
 
-#include "FileIo.h"
-#include "FileSeam.h"
+#include "document/FileIo.h"
+#include "document/FileSeam.h"
 
 #include <algorithm>
 #include <atomic>

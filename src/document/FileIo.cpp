@@ -1,6 +1,6 @@
-#include "FileIo.h"
+#include "document/FileIo.h"
 
-#include "FileCommit.h"
+#include "document/FileCommit.h"
 
 #include <cerrno>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "FileSeam.h"
+#include "document/FileSeam.h"
 
 #include <atomic>
 #include <cstdio>

@@ -1,6 +1,6 @@
-#include "LanguageTable.h"
+#include "document/LanguageTable.h"
 
-#include "FileIo.h"
+#include "document/FileIo.h"
 
 #include <cstdint>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "LineLookup.h"
+#include "document/LineLookup.h"
 
 #include <algorithm>
 #include <cstdint>

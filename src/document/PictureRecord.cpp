@@ -1,7 +1,7 @@
-#include "PictureRecord.h"
+#include "document/PictureRecord.h"
 
-#include "RecordKey.h"
-#include "RecordScanner.h"
+#include "document/RecordKey.h"
+#include "document/RecordScanner.h"
 
 std::optional<PictureRecord> PictureRecord::fromLine(std::string_view line)
 {

@@ -1,4 +1,4 @@
-#include "RecordScanner.h"
+#include "document/RecordScanner.h"
 
 #include <limits>
 

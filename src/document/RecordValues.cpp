@@ -1,6 +1,6 @@
-#include "RecordValues.h"
+#include "document/RecordValues.h"
 
-#include "RecordKey.h"
+#include "document/RecordKey.h"
 
 #include <limits>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "RecordScanner.h"
-#include "SkinTypes.h"
+#include "document/RecordScanner.h"
+#include "document/SkinTypes.h"
 
 #include <cstdint>
 #include <string>

@@ -1,12 +1,12 @@
-#include "SkinDocument.h"
+#include "document/SkinDocument.h"
 
-#include "FileIo.h"
-#include "LineLookup.h"
-#include "PictureRecord.h"
-#include "RecordKey.h"
-#include "RecordScanner.h"
-#include "RecordValues.h"
-#include "SkinFileFormat.h"
+#include "document/FileIo.h"
+#include "document/LineLookup.h"
+#include "document/PictureRecord.h"
+#include "document/RecordKey.h"
+#include "document/RecordScanner.h"
+#include "document/RecordValues.h"
+#include "document/SkinFileFormat.h"
 
 #include <limits>
 

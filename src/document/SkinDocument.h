@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SkinStorage.h"
-#include "SkinTypes.h"
+#include "document/SkinStorage.h"
+#include "document/SkinTypes.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,8 +1,8 @@
-#include "SkinFileFormat.h"
+#include "document/SkinFileFormat.h"
 
-#include "FileIo.h"
-#include "RecordScanner.h"
-#include "SkinTypes.h"
+#include "document/FileIo.h"
+#include "document/RecordScanner.h"
+#include "document/SkinTypes.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,7 +1,7 @@
-#include "SkinLock.h"
+#include "document/SkinLock.h"
 
-#include "FileIo.h"
-#include "SkinFileFormat.h"
+#include "document/FileIo.h"
+#include "document/SkinFileFormat.h"
 
 #include <algorithm>
 #include <cerrno>

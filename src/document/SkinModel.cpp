@@ -1,8 +1,8 @@
-#include "SkinModel.h"
+#include "document/SkinModel.h"
 
-#include "FileIo.h"
-#include "RecordKey.h"
-#include "SkinFileFormat.h"
+#include "document/FileIo.h"
+#include "document/RecordKey.h"
+#include "document/SkinFileFormat.h"
 
 #include <algorithm>
 #include <filesystem>

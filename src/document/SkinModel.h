@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SkinDocument.h"
+#include "document/SkinDocument.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
-#include "SkinStorage.h"
+#include "document/SkinStorage.h"
 
-#include "FileCommit.h"
-#include "SkinFileFormat.h"
+#include "document/FileCommit.h"
+#include "document/SkinFileFormat.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FileIo.h"
-#include "SkinLock.h"
+#include "document/FileIo.h"
+#include "document/SkinLock.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "GifWalker.h"
+#include "gif/GifWalker.h"
 
 #include <algorithm>
 

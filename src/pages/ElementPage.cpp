@@ -1,15 +1,14 @@
-#include "ElementPage.h"
+#include "pages/ElementPage.h"
 
-#include "DialogService.h"
-#include "ElementEdits.h"
-#include "ElementTree.h"
-#include "FocusRect.h"
-#include "IdleScreen.h"
-#include "LanguageTable.h"
-#include "PreviewFrame.h"
-#include "PropertyPanel.h"
-#include "ScreenPreview.h"
-#include "SkinModel.h"
+#include "document/LanguageTable.h"
+#include "document/SkinModel.h"
+#include "idlescreen/ElementEdits.h"
+#include "pages/ElementTree.h"
+#include "pages/PropertyPanel.h"
+#include "preview/IdleScreen.h"
+#include "services/DialogService.h"
+#include "widgets/PreviewFrame.h"
+#include "widgets/ScreenPreview.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -198,9 +197,14 @@ QWidget* ElementPage::control(int id) const
 
 void ElementPage::repaintPreview()
 {
-    idleScene.view.focusRects = focusRectsShown();
     drawIdleScreen(screen, model, idleScene);
     screenPreview->update();
+}
+
+void ElementPage::setFocusRects(bool shown)
+{
+    idleScene.view.focusRects = shown;
+    repaintPreview();
 }
 
 void ElementPage::skinEdited()

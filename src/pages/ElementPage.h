@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ElementTable.h"
-#include "IdleScene.h"
-#include "ScreenCanvas.h"
+#include "idlescreen/ElementTable.h"
+#include "preview/IdleScene.h"
+#include "preview/ScreenCanvas.h"
 
 #include <QWidget>
 
@@ -52,6 +52,8 @@ public:
 
     // Composes the idle screen into the canvas and shows it.
     void repaintPreview();
+    // Dotted rectangles around the text elements (the program's setting), never saved.
+    void setFocusRects(bool shown);
     // After every change of the skin: the tree's marks follow, the preview is recomposed.
     void skinEdited();
     // Gives the element of that kind back to the default skin and shows the

@@ -1,7 +1,7 @@
-#include "ElementTree.h"
+#include "pages/ElementTree.h"
 
-#include "ElementEdits.h"
-#include "LanguageTable.h"
+#include "document/LanguageTable.h"
+#include "idlescreen/ElementEdits.h"
 
 #include <QTreeWidget>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ElementTable.h"
+#include "idlescreen/ElementTable.h"
 
 #include <QString>
 

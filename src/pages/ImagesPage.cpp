@@ -1,16 +1,16 @@
-#include "ImagesPage.h"
+#include "pages/ImagesPage.h"
 
-#include "AnimatedPicture.h"
-#include "ColourButton.h"
-#include "ColourValue.h"
-#include "CommonDialogs.h"
-#include "DialogService.h"
-#include "FileIo.h"
-#include "LanguageTable.h"
-#include "LocalPath.h"
-#include "Picture.h"
-#include "PictureImportDialog.h"
-#include "SkinModel.h"
+#include "document/FileIo.h"
+#include "document/LanguageTable.h"
+#include "document/SkinModel.h"
+#include "pages/PictureImportDialog.h"
+#include "pictures/ColourValue.h"
+#include "pictures/Picture.h"
+#include "services/DialogService.h"
+#include "services/LocalPath.h"
+#include "widgets/AnimatedPicture.h"
+#include "widgets/ColourButton.h"
+#include "widgets/CommonDialogs.h"
 
 #include <QApplication>
 #include <QDir>

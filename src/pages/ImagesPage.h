@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SkinTypes.h"
+#include "document/SkinTypes.h"
 
 #include <QPointer>
 #include <QString>

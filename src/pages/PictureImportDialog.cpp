@@ -1,7 +1,7 @@
-#include "PictureImportDialog.h"
+#include "pages/PictureImportDialog.h"
 
-#include "LanguageTable.h"
-#include "SkinModel.h"
+#include "document/LanguageTable.h"
+#include "document/SkinModel.h"
 
 #include <QListWidget>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ListDialog.h"
-#include "PictureImport.h"
+#include "pictures/PictureImport.h"
+#include "widgets/ListDialog.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ElementTable.h"
-#include "SkinTypes.h"
+#include "document/SkinTypes.h"
+#include "idlescreen/ElementTable.h"
 
 #include <QGroupBox>
 

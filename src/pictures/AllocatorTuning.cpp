@@ -1,4 +1,4 @@
-#include "AllocatorTuning.h"
+#include "pictures/AllocatorTuning.h"
 
 #include <cstdlib> // defines __GLIBC__ on the GNU C library
 

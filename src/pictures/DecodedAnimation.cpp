@@ -1,6 +1,6 @@
-#include "DecodedAnimation.h"
+#include "pictures/DecodedAnimation.h"
 
-#include "ImageDecoding.h"
+#include "pictures/ImageDecoding.h"
 
 #include <QRect>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GifWalker.h"
+#include "gif/GifWalker.h"
 
 #include <QImage>
 #include <QPoint>

@@ -1,4 +1,4 @@
-#include "ImageDecoding.h"
+#include "pictures/ImageDecoding.h"
 
 #include <QImageReader>
 

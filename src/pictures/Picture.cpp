@@ -1,7 +1,7 @@
-#include "Picture.h"
+#include "pictures/Picture.h"
 
-#include "DialogService.h"
-#include "ImageDecoding.h"
+#include "pictures/ImageDecoding.h"
+#include "services/DialogService.h"
 
 #include <QFile>
 #include <QPainter>

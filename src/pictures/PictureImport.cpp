@@ -1,8 +1,8 @@
-#include "PictureImport.h"
+#include "pictures/PictureImport.h"
 
-#include "LocalPath.h"
-#include "Picture.h"
-#include "SkinModel.h"
+#include "document/SkinModel.h"
+#include "pictures/Picture.h"
+#include "services/LocalPath.h"
 
 #include <QDir>
 #include <QFile>

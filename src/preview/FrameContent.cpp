@@ -1,8 +1,8 @@
-#include "FrameContent.h"
+#include "preview/FrameContent.h"
 
-#include "KeyColourRegion.h"
-#include "PenLine.h"
-#include "PreviewFonts.h"
+#include "preview/KeyColourRegion.h"
+#include "preview/PenLine.h"
+#include "preview/PreviewFonts.h"
 
 #include <QImage>
 #include <QPaintDevice>

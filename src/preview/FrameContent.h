@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Picture.h"
-#include "SkinTypes.h"
+#include "document/SkinTypes.h"
+#include "pictures/Picture.h"
 
 #include <QPoint>
 #include <QRect>

@@ -1,33 +1,14 @@
-#include "IdleScene.h"
+#include "preview/IdleScene.h"
 
-#include "LanguageTable.h"
-#include "SkinModel.h"
-#include "VelaSkinResources.h"
+#include "document/LanguageTable.h"
+#include "document/SkinModel.h"
+#include "resources/VelaSkinResources.h"
 
 #include <QFile>
 
 #include <vector>
 
 using namespace idlescreen;
-
-int ViewOptions::keyState(Key key) const
-{
-    switch (key) {
-    case Key::Left: return leftKeyState;
-    case Key::Right: return rightKeyState;
-    case Key::Centre: return centreKeyState;
-    }
-    return 0;
-}
-
-void ViewOptions::setKeyState(Key key, int state)
-{
-    switch (key) {
-    case Key::Left: leftKeyState = state; break;
-    case Key::Right: rightKeyState = state; break;
-    case Key::Centre: centreKeyState = state; break;
-    }
-}
 
 JoyPadCaptions joyPadCaptions(const LanguageTable& texts)
 {

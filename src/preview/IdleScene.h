@@ -1,8 +1,9 @@
 #pragma once
 
-#include "FrameContent.h"
-#include "IdleScreenIds.h"
-#include "Picture.h"
+#include "idlescreen/IdleScreenIds.h"
+#include "idlescreen/ViewOptions.h"
+#include "pictures/Picture.h"
+#include "preview/FrameContent.h"
 
 #include <QString>
 
@@ -10,23 +11,6 @@
 
 class LanguageTable;
 class SkinModel;
-
-// How the preview shows the idle screen; none of it is written to the skin.
-struct ViewOptions {
-    bool showWallpaper = true;
-    bool analogClock = false;
-    bool joyPadShown = false; // the JoyPad-on rectangles of the JoyPad labels
-    // The preview state of each key: which of its pictures, rectangles and
-    // opacity numbers the preview shows; the left and right states also
-    // choose the soft-key labels' style (2: no label).
-    int leftKeyState = 0;  // 0..2
-    int rightKeyState = 0; // 0..2
-    int centreKeyState = 0; // 0..3
-    bool focusRects = false; // a dotted rectangle around every text element
-
-    int keyState(idlescreen::Key key) const;
-    void setKeyState(idlescreen::Key key, int state);
-};
 
 // The captions of the four JoyPad labels, in the order of idlescreen::joyPadLabels.
 using JoyPadCaptions = std::array<QString, 4>;

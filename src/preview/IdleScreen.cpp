@@ -1,11 +1,11 @@
-#include "IdleScreen.h"
+#include "preview/IdleScreen.h"
 
-#include "ColourValue.h"
-#include "IdleScene.h"
-#include "OutlinedText.h"
-#include "PenLine.h"
-#include "ScreenCanvas.h"
-#include "SkinModel.h"
+#include "document/SkinModel.h"
+#include "pictures/ColourValue.h"
+#include "preview/IdleScene.h"
+#include "preview/OutlinedText.h"
+#include "preview/PenLine.h"
+#include "preview/ScreenCanvas.h"
 
 #include <QPainter>
 

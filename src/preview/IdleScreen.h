@@ -1,7 +1,7 @@
 #pragma once
 
-#include "IdleScreenIds.h"
-#include "TextStyle.h"
+#include "idlescreen/IdleScreenIds.h"
+#include "preview/TextStyle.h"
 
 class IdleScene;
 class QPainter;

@@ -1,6 +1,6 @@
-#include "KeyColourRegion.h"
+#include "preview/KeyColourRegion.h"
 
-#include "ColourValue.h"
+#include "pictures/ColourValue.h"
 
 #include <QImage>
 #include <QRect>

@@ -1,9 +1,9 @@
-#include "OutlinedText.h"
+#include "preview/OutlinedText.h"
 
-#include "ColourValue.h"
-#include "IdleScreenIds.h"
-#include "PenLine.h"
-#include "PreviewFonts.h"
+#include "idlescreen/IdleScreenIds.h"
+#include "pictures/ColourValue.h"
+#include "preview/PenLine.h"
+#include "preview/PreviewFonts.h"
 
 #include <QFontMetrics>
 #include <QImage>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TextStyle.h"
+#include "preview/TextStyle.h"
 
 #include <cstdint>
 

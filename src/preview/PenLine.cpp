@@ -1,4 +1,4 @@
-#include "PenLine.h"
+#include "preview/PenLine.h"
 
 #include <QPaintDevice>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "PreviewFonts.h"
+#include "preview/PreviewFonts.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>

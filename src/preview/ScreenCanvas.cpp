@@ -1,6 +1,6 @@
-#include "ScreenCanvas.h"
+#include "preview/ScreenCanvas.h"
 
-#include "IdleScreenIds.h"
+#include "idlescreen/IdleScreenIds.h"
 
 ScreenCanvas::ScreenCanvas()
     : surface(idlescreen::screenWidth, idlescreen::screenHeight, QImage::Format_RGB32)

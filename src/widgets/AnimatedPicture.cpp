@@ -1,8 +1,8 @@
-#include "AnimatedPicture.h"
+#include "widgets/AnimatedPicture.h"
 
-#include "ColourValue.h"
-#include "FramePlayer.h"
-#include "ImageDecoding.h"
+#include "pictures/ColourValue.h"
+#include "pictures/FramePlayer.h"
+#include "pictures/ImageDecoding.h"
 
 #include <QGuiApplication>
 #include <QPainter>

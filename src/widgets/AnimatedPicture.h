@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DecodedAnimation.h"
+#include "pictures/DecodedAnimation.h"
 
 #include <QImage>
 #include <QWidget>

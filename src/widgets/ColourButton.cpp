@@ -1,7 +1,7 @@
-#include "ColourButton.h"
+#include "widgets/ColourButton.h"
 
-#include "ColourValue.h"
-#include "DialogService.h"
+#include "pictures/ColourValue.h"
+#include "services/DialogService.h"
 
 #include <QApplication>
 #include <QPainter>

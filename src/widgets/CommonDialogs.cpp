@@ -1,6 +1,6 @@
-#include "CommonDialogs.h"
+#include "widgets/CommonDialogs.h"
 
-#include "DialogService.h"
+#include "services/DialogService.h"
 
 #include <QFileInfo>
 

@@ -1,4 +1,4 @@
-#include "ListDialog.h"
+#include "widgets/ListDialog.h"
 
 #include <QListWidget>
 #include <QPushButton>

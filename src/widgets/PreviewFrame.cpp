@@ -1,6 +1,6 @@
-#include "PreviewFrame.h"
+#include "widgets/PreviewFrame.h"
 
-#include "FrameContent.h"
+#include "preview/FrameContent.h"
 
 #include <QMouseEvent>
 

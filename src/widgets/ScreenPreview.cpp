@@ -1,7 +1,7 @@
-#include "ScreenPreview.h"
+#include "widgets/ScreenPreview.h"
 
-#include "IdleScreenIds.h"
-#include "ScreenCanvas.h"
+#include "idlescreen/IdleScreenIds.h"
+#include "preview/ScreenCanvas.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FrameContent.h"
+#include "preview/FrameContent.h"
 
 #include <QWidget>
 

@@ -1,10 +1,10 @@
-#include "ColourButton.h"
-#include "ColourValue.h"
-#include "CommonDialogs.h"
-#include "ListSelectDialog.h"
-#include "QtDialogService.h"
 #include "ScriptedDialogs.h"
 #include "TestWorkspace.h"
+#include "app/ListSelectDialog.h"
+#include "app/QtDialogService.h"
+#include "pictures/ColourValue.h"
+#include "widgets/ColourButton.h"
+#include "widgets/CommonDialogs.h"
 
 #include <QApplication>
 #include <QColorDialog>

@@ -3,7 +3,7 @@
 // the preview show once an element is given back to the default skin.
 
 #include "ElementPageFixture.h"
-#include "ElementTable.h"
+#include "idlescreen/ElementTable.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

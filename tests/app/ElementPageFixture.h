@@ -3,15 +3,15 @@
 // An element page over the shipped default skin and English texts, offscreen,
 // in a throw-away working folder, every question answered by ScriptedDialogs.
 
-#include "ColourButton.h"
-#include "ElementPage.h"
 #include "GifBuilder.h"
-#include "LanguageTable.h"
-#include "PreviewFrame.h"
-#include "PropertyPanel.h"
 #include "ScriptedDialogs.h"
-#include "SkinModel.h"
 #include "TestWorkspace.h"
+#include "document/LanguageTable.h"
+#include "document/SkinModel.h"
+#include "pages/ElementPage.h"
+#include "pages/PropertyPanel.h"
+#include "widgets/ColourButton.h"
+#include "widgets/PreviewFrame.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -4,10 +4,9 @@
 // against velaskin-cli render.
 
 #include "ElementPageFixture.h"
-#include "ElementTable.h"
-#include "FocusRect.h"
-#include "MainWindow.h"
-#include "ScreenPreview.h"
+#include "app/MainWindow.h"
+#include "idlescreen/ElementTable.h"
+#include "widgets/ScreenPreview.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -478,7 +477,7 @@ private slots:
         window.commandAction(MainWindow::commandFocusRect)->trigger();
         QCOMPARE(window.elementPage()->canvas().image(), render(QStringLiteral("skins/Vela.ski"), QStringLiteral("--focus-rects")));
         window.commandAction(MainWindow::commandFocusRect)->trigger();
-        QCOMPARE(focusRectEnabled, 0);
+        QCOMPARE(window.focusRectValue(), 0);
     }
 };
 

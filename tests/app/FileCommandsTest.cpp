@@ -1,8 +1,8 @@
-#include "ElementPage.h"
-#include "MainWindow.h"
 #include "ScriptedDialogs.h"
-#include "SkinApp.h"
 #include "TestWorkspace.h"
+#include "app/MainWindow.h"
+#include "app/SkinApp.h"
+#include "pages/ElementPage.h"
 
 #include <QAction>
 #include <QKeySequence>

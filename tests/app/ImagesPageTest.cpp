@@ -1,14 +1,14 @@
 // The images page and its import dialog, on the real page inside the main
 // window, offscreen, with every question answered by ScriptedDialogs.
 
-#include "AnimatedPicture.h"
-#include "ElementPage.h"
 #include "GifBuilder.h"
-#include "ImagesPage.h"
-#include "MainWindow.h"
-#include "PictureImportDialog.h"
 #include "ScriptedDialogs.h"
 #include "TestWorkspace.h"
+#include "app/MainWindow.h"
+#include "pages/ElementPage.h"
+#include "pages/ImagesPage.h"
+#include "pages/PictureImportDialog.h"
+#include "widgets/AnimatedPicture.h"
 
 #include <QAction>
 #include <QFrame>

@@ -3,7 +3,7 @@
 // data: it must find the language named in its settings and the default skin
 // in the installed data folder and show its window.
 
-#include "LanguageTable.h"
+#include "document/LanguageTable.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,4 +1,4 @@
-#include "LanguageTable.h"
+#include "document/LanguageTable.h"
 
 #include <gtest/gtest.h>
 

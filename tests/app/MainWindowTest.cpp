@@ -1,12 +1,11 @@
-#include "AboutDialog.h"
-#include "AppSettings.h"
-#include "ElementPage.h"
-#include "FocusRect.h"
-#include "ImagesPage.h"
-#include "ListSelectDialog.h"
-#include "MainWindow.h"
 #include "ScriptedDialogs.h"
 #include "TestWorkspace.h"
+#include "app/AboutDialog.h"
+#include "app/AppSettings.h"
+#include "app/ListSelectDialog.h"
+#include "app/MainWindow.h"
+#include "pages/ElementPage.h"
+#include "pages/ImagesPage.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
@@ -195,15 +194,15 @@ private slots:
         workspace->writeSettings("[FocusRect]\nFocusRect=5\n");
         auto window = startedWindow();
         QVERIFY(window);
-        QCOMPARE(focusRectEnabled, 5);
-        QVERIFY(!focusRectsShown());
+        QCOMPARE(window->focusRectValue(), 5);
+        QVERIFY(!window->focusRectsShown());
         QAction* focusRect = window->commandAction(MainWindow::commandFocusRect);
         QVERIFY(!focusRect->isChecked());
 
         // The command leaves such a value alone but still writes it back.
         workspace->writeSettings("");
         trigger(*window, MainWindow::commandFocusRect);
-        QCOMPARE(focusRectEnabled, 5);
+        QCOMPARE(window->focusRectValue(), 5);
         QVERIFY(!focusRect->isChecked());
         QCOMPARE(AppSettings::focusRect(), 5);
     }
@@ -223,7 +222,7 @@ private slots:
         auto window = startedWindow();
         QVERIFY(window);
         QVERIFY(dialogs->messages.empty());
-        QCOMPARE(focusRectEnabled, 0);
+        QCOMPARE(window->focusRectValue(), 0);
         trigger(*window, MainWindow::commandFocusRect); // the failed write is not an error
         QVERIFY(dialogs->messages.empty());
     }
@@ -350,12 +349,12 @@ private slots:
         QVERIFY(!focusRect->isChecked());
 
         trigger(*window, MainWindow::commandFocusRect);
-        QCOMPARE(focusRectEnabled, 1);
+        QCOMPARE(window->focusRectValue(), 1);
         QVERIFY(focusRect->isChecked());
         QCOMPARE(AppSettings::focusRect(), 1);
 
         trigger(*window, MainWindow::commandFocusRect);
-        QCOMPARE(focusRectEnabled, 0);
+        QCOMPARE(window->focusRectValue(), 0);
         QVERIFY(!focusRect->isChecked());
         QCOMPARE(AppSettings::focusRect(), 0);
     }

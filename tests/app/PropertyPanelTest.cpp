@@ -3,8 +3,8 @@
 // writes.
 
 #include "ElementPageFixture.h"
-#include "ElementTable.h"
-#include "FrameContent.h"
+#include "idlescreen/ElementTable.h"
+#include "preview/FrameContent.h"
 
 #include <QComboBox>
 #include <QPushButton>

@@ -1,5 +1,5 @@
-#include "Finding.h"
-#include "LanguageTable.h"
+#include "check/Finding.h"
+#include "document/LanguageTable.h"
 
 #include <gtest/gtest.h>
 

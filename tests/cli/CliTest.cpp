@@ -2,8 +2,8 @@
 // codes and the files it leaves behind.
 
 #include "GifBuilder.h"
-#include "SkinLock.h"
 #include "TempFolder.h"
+#include "document/SkinLock.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "GifProbe.h"
 #include "TempFolder.h"
 
-#include "SkinModel.h"
+#include "document/SkinModel.h"
 
 #include <gtest/gtest.h>
 

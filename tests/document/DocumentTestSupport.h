@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FileSeam.h"
-#include "SkinDocument.h"
 #include "TempFolder.h"
+#include "document/FileSeam.h"
+#include "document/SkinDocument.h"
 
 #include <gtest/gtest.h>
 

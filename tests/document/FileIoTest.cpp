@@ -1,6 +1,6 @@
 #include "DocumentTestSupport.h"
-#include "FileCommit.h"
-#include "FileIo.h"
+#include "document/FileCommit.h"
+#include "document/FileIo.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "DocumentTestSupport.h"
-#include "FileIo.h"
-#include "SkinFileFormat.h"
+#include "document/FileIo.h"
+#include "document/SkinFileFormat.h"
 
 #include <gtest/gtest.h>
 

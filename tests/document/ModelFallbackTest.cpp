@@ -1,5 +1,5 @@
 #include "DocumentTestSupport.h"
-#include "SkinModel.h"
+#include "document/SkinModel.h"
 
 #include <gtest/gtest.h>
 

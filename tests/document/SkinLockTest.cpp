@@ -1,5 +1,5 @@
 #include "DocumentTestSupport.h"
-#include "SkinLock.h"
+#include "document/SkinLock.h"
 
 #include <gtest/gtest.h>
 

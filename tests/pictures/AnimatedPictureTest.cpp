@@ -1,5 +1,5 @@
-#include "AnimatedPicture.h"
 #include "GifBuilder.h"
+#include "widgets/AnimatedPicture.h"
 
 #include <QApplication>
 #include <QBuffer>

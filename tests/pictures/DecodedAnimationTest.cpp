@@ -1,5 +1,5 @@
-#include "DecodedAnimation.h"
 #include "GifBuilder.h"
+#include "pictures/DecodedAnimation.h"
 
 #include <QBuffer>
 

@@ -1,4 +1,4 @@
-#include "FramePlayer.h"
+#include "pictures/FramePlayer.h"
 
 #include <gtest/gtest.h>
 

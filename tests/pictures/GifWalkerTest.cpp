@@ -1,5 +1,5 @@
 #include "GifBuilder.h"
-#include "GifWalker.h"
+#include "gif/GifWalker.h"
 
 #include <gtest/gtest.h>
 

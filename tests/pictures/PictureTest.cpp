@@ -1,5 +1,5 @@
-#include "Picture.h"
 #include "ScriptedDialogs.h"
+#include "pictures/Picture.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,12 +1,13 @@
 // The element table and the rules by which the element page's edits land in
 // the skin's records, on a model without any widget.
 
-#include "ElementEdits.h"
-#include "ElementTable.h"
-#include "FrameContent.h"
-#include "IdleScene.h"
 #include "PreviewTestSupport.h"
-#include "RecordKey.h"
+#include "document/RecordKey.h"
+#include "idlescreen/ElementEdits.h"
+#include "pages/FramePlacement.h"
+#include "idlescreen/ElementTable.h"
+#include "preview/FrameContent.h"
+#include "preview/IdleScene.h"
 
 #include <gtest/gtest.h>
 

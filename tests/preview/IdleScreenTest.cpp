@@ -1,11 +1,11 @@
 // The idle screen composed from skin records and a scene: the order of the
 // layers and what each view option and key state shows.
 
-#include "IdleScene.h"
-#include "IdleScreen.h"
-#include "KeyColourRegion.h"
 #include "PreviewTestSupport.h"
-#include "ScreenCanvas.h"
+#include "preview/IdleScene.h"
+#include "preview/IdleScreen.h"
+#include "preview/KeyColourRegion.h"
+#include "preview/ScreenCanvas.h"
 
 #include <QPainter>
 

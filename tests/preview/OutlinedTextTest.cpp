@@ -2,9 +2,9 @@
 // font draws, the rings must be shifted copies of it and the layers must
 // blend as their transparencies say.
 
-#include "OutlinedText.h"
-#include "PreviewFonts.h"
 #include "PreviewTestSupport.h"
+#include "preview/OutlinedText.h"
+#include "preview/PreviewFonts.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -2,14 +2,14 @@
 // events on real widgets; and the page's way of building the screen against
 // velaskin-cli render.
 
-#include "IdleScene.h"
-#include "IdleScreen.h"
-#include "LanguageTable.h"
-#include "PreviewFrame.h"
 #include "PreviewTestSupport.h"
-#include "ScreenCanvas.h"
-#include "ScreenPreview.h"
 #include "TempFolder.h"
+#include "document/LanguageTable.h"
+#include "preview/IdleScene.h"
+#include "preview/IdleScreen.h"
+#include "preview/ScreenCanvas.h"
+#include "widgets/PreviewFrame.h"
+#include "widgets/ScreenPreview.h"
 
 #include <QDir>
 #include <QPainter>

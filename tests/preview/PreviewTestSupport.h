@@ -3,7 +3,7 @@
 // Pixels and skins for the preview's tests.
 
 #include "GifBuilder.h"
-#include "SkinModel.h"
+#include "document/SkinModel.h"
 
 #include <QImage>
 #include <QSet>

@@ -6,7 +6,7 @@
 // frames. The composer, the element page, its panel and the command-line
 // tool all read these tables. Standard C++ only.
 
-#include "SkinTypes.h"
+#include "document/SkinTypes.h"
 
 #include <array>
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "DialogService.h"
+#include "services/DialogService.h"
 
 #include <atomic>
 #include <cstdio>

@@ -1,8 +1,8 @@
-#include "SkinLineTable.h"
+#include "check/SkinLineTable.h"
 
-#include "RecordKey.h"
-#include "RecordScanner.h"
-#include "SkinDocument.h"
+#include "document/RecordKey.h"
+#include "document/RecordScanner.h"
+#include "document/SkinDocument.h"
 
 #include <charconv>
 #include <cstdint>

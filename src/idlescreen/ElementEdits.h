@@ -6,15 +6,14 @@
 // outline flag together) and the ones that move a frame element instead of
 // resizing it. Every write goes to the edited skin through the model.
 
-#include "ElementTable.h"
-#include "SkinTypes.h"
+#include "document/SkinTypes.h"
+#include "idlescreen/ElementTable.h"
+#include "idlescreen/ViewOptions.h"
 
 #include <cstddef>
 #include <cstdint>
 
-class FrameContent;
 class SkinModel;
-struct ViewOptions;
 
 // The colour chosen for one of the element's rows: the background's palette
 // item, opaque; a clock hand's colour, opaque; a text's colour with the
@@ -55,16 +54,14 @@ JoyPadRects recentredJoyPadRects(const JoyPadRects& stored, const SkinRect& plac
 // The same on the model for label 0..3: the "on" rectangle is written first.
 void writeJoyPadLabelRect(SkinModel& model, std::size_t label, bool joyPadShown, const SkinRect& placed);
 
+// A rectangle placed by a position edit of a framed element: a JoyPad
+// label's pair around it (the set the element shows), else the element's
+// rectangle and its mirror.
+void writePlacedElementRect(SkinModel& model, const idlescreen::ElementEntry& entry, const SkinRect& placed);
+
 // A dropped frame's rectangle, into the records of what the frame shows in
 // the view's state: a soft key's state 0 and 2 both, a JoyPad label's pair.
 void writeDroppedFrame(SkinModel& model, idlescreen::Frame frame, const ViewOptions& view, const SkinRect& rect);
-
-// Position edits of an element shown by a frame (which shows the element's
-// own state): the frame moves, keeping its size and held inside the screen,
-// to where the typed rectangle puts it, and the element's records take the
-// frame's rectangle, mirrors and JoyPad partner included. The written rectangle.
-SkinRect placeFrameElement(SkinModel& model, const idlescreen::ElementEntry& entry, FrameContent& frame,
-                           const SkinRect& previous, const SkinRect& typed);
 
 // After a new picture was stored for a soft key's state 0: state 2 shows the
 // same bytes.

@@ -7,7 +7,7 @@
 // in the preview. Built from the idle screen's own tables, so that every id
 // is written once. Standard C++ only.
 
-#include "IdleScreenIds.h"
+#include "idlescreen/IdleScreenIds.h"
 
 #include <array>
 #include <cstddef>

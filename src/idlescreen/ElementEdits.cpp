@@ -1,8 +1,6 @@
-#include "ElementEdits.h"
+#include "idlescreen/ElementEdits.h"
 
-#include "FrameContent.h"
-#include "IdleScene.h"
-#include "SkinModel.h"
+#include "document/SkinModel.h"
 
 #include <algorithm>
 #include <array>
@@ -154,17 +152,12 @@ void writeDroppedFrame(SkinModel& model, Frame frame, const ViewOptions& view, c
             writeJoyPadLabelRect(model, label, view.joyPadShown, rect);
 }
 
-SkinRect placeFrameElement(SkinModel& model, const ElementEntry& entry, FrameContent& frame,
-                           const SkinRect& previous, const SkinRect& typed)
+void writePlacedElementRect(SkinModel& model, const ElementEntry& entry, const SkinRect& placed)
 {
-    const SkinRect moved = movedNotResized(previous, typed);
-    frame.moveTo(moved.left, moved.top);
-    const SkinRect placed = frame.rect();
     if (entry.layout == PanelLayout::JoyPadLabel)
         writeJoyPadLabelRect(model, joyPadLabelIndex(entry.frame), entry.effect == ViewEffect::JoyPadOn, placed);
     else
         writeElementRect(model, entry, placed);
-    return placed;
 }
 
 void linkMirroredPicture(SkinModel& model, const ElementEntry& entry)

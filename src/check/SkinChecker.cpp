@@ -1,14 +1,14 @@
-#include "SkinChecker.h"
+#include "check/SkinChecker.h"
 
-#include "FileIo.h"
-#include "IdleScreenIds.h"
-#include "ImageDecoding.h"
-#include "PictureRecord.h"
-#include "RecordKey.h"
-#include "RecordScanner.h"
-#include "RecordValues.h"
-#include "SkinFileFormat.h"
-#include "SkinModel.h"
+#include "document/FileIo.h"
+#include "document/PictureRecord.h"
+#include "document/RecordKey.h"
+#include "document/RecordScanner.h"
+#include "document/RecordValues.h"
+#include "document/SkinFileFormat.h"
+#include "document/SkinModel.h"
+#include "idlescreen/IdleScreenIds.h"
+#include "pictures/ImageDecoding.h"
 
 #include <algorithm>
 #include <filesystem>

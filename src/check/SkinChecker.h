@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Finding.h"
-#include "SkinLineTable.h"
+#include "check/Finding.h"
+#include "check/SkinLineTable.h"
 
 #include <QSize>
 

@@ -1,3 +1,0 @@
-#include "FocusRect.h"
-
-std::int32_t focusRectEnabled = 0;
