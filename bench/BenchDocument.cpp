@@ -129,7 +129,7 @@ struct DefaultSkinFiles {
                          "Default/Vela/Vela.ski");
         }
         SkinDocument document;
-        if (document.load(skinPath) != 0) {
+        if (document.load(skinPath) != LoadResult::Loaded) {
             std::fprintf(stderr, "bench_document: cannot load %s\n", skinPath.c_str());
             std::exit(1);
         }
@@ -152,7 +152,7 @@ void BM_LoadDefaultSkin(benchmark::State& state)
     std::int64_t bytes = 0;
     for (auto _ : state) {
         SkinDocument document;
-        if (document.load(skin.skinPath) != 0)
+        if (document.load(skin.skinPath) != LoadResult::Loaded)
             state.SkipWithError("load failed");
         benchmark::DoNotOptimize(document.lineCount());
         bytes = 0;
@@ -199,10 +199,13 @@ void BM_SaveDefaultSkin(benchmark::State& state)
         return;
     }
     SkinDocument document;
-    document.load(defaultSkinFiles().skinPath);
     TempFolder folder(parent);
     const std::string target = (folder.path() / "Saved.ski").string();
-    document.save(target); // from here on the path is the same: no reload
+    // From the first save on the path is the same.
+    if (document.load(defaultSkinFiles().skinPath) != LoadResult::Loaded || document.save(target) != SaveResult::Saved) {
+        state.SkipWithError("cannot load the default skin or save it");
+        return;
+    }
     const bool changePicture = state.range(1) == 1;
     std::vector<std::uint8_t> picture;
     document.getPicture(pictureIds[0], picture);
@@ -211,9 +214,10 @@ void BM_SaveDefaultSkin(benchmark::State& state)
         document.setNumber(numberIds[0], ++round);
         if (changePicture) {
             picture.back() = std::uint8_t(round);
-            document.setPicture(pictureIds[0], picture);
+            if (!document.setPicture(pictureIds[0], picture))
+                state.SkipWithError("cannot store the picture");
         }
-        if (document.save(target) != 0)
+        if (document.save(target) != SaveResult::Saved)
             state.SkipWithError("save failed");
     }
     state.SetLabel(parent.string());
@@ -232,7 +236,7 @@ void BM_LoadAndSaveInMemory(benchmark::State& state)
         readWholeFile(skin.files[k + 1], data[k]);
     for (auto _ : state) {
         SkinDocument document;
-        if (document.loadFromBuffers(text, data, skin.skinPath) != 0)
+        if (document.loadFromBuffers(text, data, skin.skinPath) != LoadResult::Loaded)
             state.SkipWithError("load failed");
         benchmark::DoNotOptimize(document.saveToBuffers().skinText.size());
     }
@@ -248,11 +252,11 @@ void fillEditedSkin(SkinDocument& skin, int edits)
     std::size_t start = 0;
     while (start < block.size()) {
         const std::size_t end = block.find('\n', start) + 1;
-        skin.appendLine(std::string_view(block).substr(start, end - start));
+        (void)skin.appendLine(std::string_view(block).substr(start, end - start));
         start = end;
     }
     for (int i = 0; i < edits; ++i) {
-        skin.setRect(rectIds[std::size_t(i) % rectIds.size()], {10, 10, 100, 30});
+        (void)skin.setRect(rectIds[std::size_t(i) % rectIds.size()], {10, 10, 100, 30});
         skin.setColour(colourIds[std::size_t(i) % colourIds.size()], 0x00FF00, 10);
     }
 }
@@ -282,11 +286,13 @@ void readPaint(const SkinModel& model, bool withPictures, std::vector<std::uint8
 void BM_PaintReads(benchmark::State& state)
 {
     SkinModel model;
-    if (model.loadDefaultSkin(defaultSkinFiles().skinPath) != 1) {
+    if (model.loadDefaultSkin(defaultSkinFiles().skinPath) != LoadResult::Loaded) {
         state.SkipWithError("default skin refused");
         return;
     }
-    fillEditedSkin(model.skin, int(state.range(0)));
+    SkinDocument edited;
+    fillEditedSkin(edited, int(state.range(0)));
+    model.adoptSkin(std::move(edited));
     const bool withPictures = state.range(1) != 0;
     std::vector<std::uint8_t> bytes;
     for (auto _ : state)
@@ -294,8 +300,8 @@ void BM_PaintReads(benchmark::State& state)
     const std::size_t reads = 2 + rectIds.size() + numberIds.size() + flagIds.size() + colourIds.size()
         + (withPictures ? pictureIds.size() : 0);
     state.counters["reads"] = double(reads);
-    state.counters["skinLines"] = model.skin.lineCount();
-    state.counters["defaultLines"] = model.defaultSkin.lineCount();
+    state.counters["skinLines"] = model.edited().lineCount();
+    state.counters["defaultLines"] = model.defaults().lineCount();
 }
 BENCHMARK(BM_PaintReads)->Args({0, 1})->Args({0, 0})->Args({5, 1})->Unit(benchmark::kMicrosecond);
 

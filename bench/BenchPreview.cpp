@@ -37,7 +37,7 @@ struct LoadedSkin {
         fs::current_path(skinFolder, error);
         if (error)
             return;
-        ready = model.openSkin("Vela.ski") == 0 &&
+        ready = model.openSkin("Vela.ski") == LoadResult::Loaded &&
                 scene.load(model, {QStringLiteral("Up key"), QStringLiteral("Down key"), QStringLiteral("Left key"),
                                    QStringLiteral("Right key")},
                            PreviewArea{});
@@ -123,11 +123,14 @@ void markEveryElement(benchmark::State& state, bool newSkin)
         return;
     }
     SkinModel model;
-    model.loadDefaultSkin((skinFolder / "Vela.ski").string());
+    if (model.loadDefaultSkin((skinFolder / "Vela.ski").string()) != LoadResult::Loaded) {
+        state.SkipWithError("cannot load the default skin");
+        return;
+    }
     if (newSkin)
         model.newSkin("New skin");
-    else
-        model.openSkin((skinFolder / "Vela.ski").string());
+    else if (model.openSkin((skinFolder / "Vela.ski").string()) != LoadResult::Loaded)
+        state.SkipWithError("cannot open the skin");
     for (auto _ : state) {
         int marked = 0;
         for (const ElementEntry& entry : elementTable)

@@ -81,31 +81,34 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     SkinModel model;
     SkinDocument fromMemory;
-    const int loaded = model.skin.load(folder.path("f.ski"));
+    const LoadResult loaded = model.loadSkin(folder.path("f.ski"));
     if (loaded != fromMemory.loadFromBuffers(input.skin, input.dataFiles, folder.path("f.ski")))
         std::abort(); // files and buffers load the same way
-    if (loaded != 0)
+    if (loaded != LoadResult::Loaded)
         return 0;
-    model.defaultSkin.loadFromBuffers(input.skin, input.dataFiles, "d.ski");
+    SkinDocument defaults;
+    (void)defaults.loadFromBuffers(input.skin, input.dataFiles, "d.ski");
+    model.adoptDefaultSkin(std::move(defaults));
+    const SkinDocument& skin = model.edited();
 
     static const int listIndexes[] = {0, 1, 2, 97, 98, 99, -1, std::numeric_limits<int>::max()};
-    const std::vector<ElementId> ids = idsToTry(model.skin, 40);
-    readRecords(model.skin, ids, listIndexes);
+    const std::vector<ElementId> ids = idsToTry(skin, 40);
+    readRecords(skin, ids, listIndexes);
     readModel(model, ids);
-    changePictures(model.skin, ids);
+    changePictures(model, ids);
     changeRecords(model, ids);
-    readRecords(model.skin, ids, listIndexes);
+    readRecords(skin, ids, listIndexes);
 
-    const SkinFileContents saved = model.skin.saveToBuffers();
-    if (model.skin.save(folder.path("f.ski")) != 0)
+    const SkinFileContents saved = skin.saveToBuffers();
+    if (model.saveSkin(folder.path("f.ski")) != SaveResult::Saved)
         std::abort();
     const auto text = fileBytes(folder.path("f.ski"));
     if (std::string(text.begin(), text.end()) != saved.skinText)
         std::abort();
     SkinDocument again;
-    if (again.load(folder.path("f.ski")) != 0)
+    if (again.load(folder.path("f.ski")) != LoadResult::Loaded)
         std::abort();
-    expectSameAfterReload(model.skin, again);
+    expectSameAfterReload(skin, again);
     readRecords(again, idsToTry(again, 40), listIndexes);
     return 0;
 }

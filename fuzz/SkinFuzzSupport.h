@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <iterator>
 #include <limits>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -119,8 +120,9 @@ inline void readModel(const SkinModel& model, const std::vector<ElementId>& ids)
 
 // Stores, empties, links and removes pictures; every record that reads
 // afterwards lies inside its data file.
-inline void changePictures(SkinDocument& document, const std::vector<ElementId>& ids)
+inline void changePictures(SkinModel& model, const std::vector<ElementId>& ids)
 {
+    const SkinDocument& document = model.edited();
     static const std::uint8_t gif[] = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0};
     std::vector<ElementId> pictures = document.pictureIds();
     if (pictures.size() > mostChanges)
@@ -130,14 +132,13 @@ inline void changePictures(SkinDocument& document, const std::vector<ElementId>&
     std::size_t step = 0;
     for (ElementId id : pictures) {
         switch (step++ % 4) {
-        case 0: document.setPicture(id, std::span(gif, sizeof gif)); break;
-        case 1: document.setPicture(id, std::span(gif, std::size_t(0))); break;
-        case 2: document.linkPicture(id, id < std::numeric_limits<ElementId>::max() ? id + 1 : 0); break;
-        default: document.removePicture(id); break;
+        case 0: (void)model.setPicture(id, std::span(gif, sizeof gif)); break;
+        case 1: (void)model.setPicture(id, std::span(gif, std::size_t(0))); break;
+        case 2: model.linkPicture(id, id < std::numeric_limits<ElementId>::max() ? id + 1 : 0); break;
+        default: model.removePicture(id); break;
         }
-        PictureLocation where;
-        if (document.getPictureLocation(id, where) == 1
-            && std::int64_t(where.offset) + where.size > std::int64_t(document.dataSize(where.file)))
+        const std::optional<PictureLocation> where = document.getPictureLocation(id);
+        if (where && std::int64_t(where->offset) + where->size > std::int64_t(document.dataSize(where->file)))
             std::abort();
     }
 }
@@ -146,15 +147,15 @@ inline void changeRecords(SkinModel& model, const std::vector<ElementId>& ids)
 {
     for (std::size_t i = 0; i < ids.size() && i < mostChanges; ++i) {
         const ElementId id = ids[i];
-        model.setListRect({1, 2, 3, 4}, id, int(i % 3));
+        (void)model.setListRect({1, 2, 3, 4}, id, int(i % 3));
         model.setColour(id, 0x123456, 7);
         model.setNumber(id, -3);
         model.setFlag(id, int(i % 2));
     }
-    model.setRect(ids[0], {0, 0, std::numeric_limits<std::int32_t>::min(), 1});
-    model.setPaletteColour(1, 0xABCDEF, 0);
-    model.setPaletteColour(99, 0xABCDEF, 0);
-    model.skin.setWallpaperName("C:\\pics\\sea.gif");
+    (void)model.setRect(ids[0], {0, 0, std::numeric_limits<std::int32_t>::min(), 1});
+    (void)model.setPaletteColour(1, 0xABCDEF, 0);
+    (void)model.setPaletteColour(99, 0xABCDEF, 0);
+    model.setWallpaperName("C:\\pics\\sea.gif");
 }
 
 inline std::string textOf(const SkinDocument& document)
@@ -193,6 +194,21 @@ inline void expectSameAfterReload(const SkinDocument& saved, const SkinDocument&
         if (!std::equal(a.begin(), a.end(), b.begin(), b.end()))
             std::abort();
     }
+}
+
+// The document's lines and data files, to compare states.
+struct DocumentState {
+    std::string text;
+    std::vector<std::vector<std::uint8_t>> files;
+    friend bool operator==(const DocumentState&, const DocumentState&) = default;
+};
+
+inline DocumentState stateOf(const SkinDocument& document)
+{
+    DocumentState state {textOf(document), {}};
+    for (int file = 0; file < document.dataFileCount(); ++file)
+        state.files.emplace_back(document.dataFile(file).begin(), document.dataFile(file).end());
+    return state;
 }
 
 } // namespace fuzzing

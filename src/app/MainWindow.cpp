@@ -192,7 +192,7 @@ bool MainWindow::initialise()
     }
     applyMenuTexts();
 
-    const bool skinLoaded = model.loadDefaultSkin(localPath(defaultSkinPath(skinName))) == 1;
+    const bool skinLoaded = model.loadDefaultSkin(localPath(defaultSkinPath(skinName))) == LoadResult::Loaded;
     qCInfo(startupLog).noquote() << "default skin" << defaultSkinPath(skinName)
                                  << (skinLoaded ? "loaded" : "cannot be loaded");
     if (!skinLoaded) {
@@ -296,7 +296,7 @@ void MainWindow::newSkin()
 FileQuestion MainWindow::skinFileQuestion() const
 {
     // The folder of the skin being edited; a new skin has none yet.
-    QString folder = fromLocalPath(folderPart(model.skin.path()));
+    QString folder = fromLocalPath(folderPart(model.edited().path()));
     if (folder.isEmpty() || !QDir(folder).exists())
         folder = QDir::currentPath();
     return {folder, text(allFilesText)};
@@ -312,7 +312,7 @@ void MainWindow::openSkin()
 bool MainWindow::openSkinFile(const QString& path)
 {
     // A file that does not load leaves the skin, its pages and the title as they were.
-    if (model.openSkin(localPath(path)) == -1) {
+    if (model.openSkin(localPath(path)) != LoadResult::Loaded) {
         showMessage(text(cannotOpenText), DialogService::Icon::Error);
         return false;
     }
@@ -323,9 +323,9 @@ bool MainWindow::openSkinFile(const QString& path)
 
 void MainWindow::saveSkin()
 {
-    const QString path = fromLocalPath(model.skin.path());
+    const QString path = fromLocalPath(model.edited().path());
     // Nothing opened yet, or a new skin without a file: ask where it goes.
-    if (!model.skin.hasLineTable() || path == newSkinName()) {
+    if (!model.edited().hasLineTable() || path == newSkinName()) {
         saveSkinAs();
         return;
     }
@@ -339,7 +339,7 @@ void MainWindow::saveSkinAs()
         return;
     // The title names the file that was written, and only once it was.
     if (writeSkin(path))
-        setWindowTitle(fromLocalPath(model.skin.path()));
+        setWindowTitle(fromLocalPath(model.edited().path()));
 }
 
 bool MainWindow::mayReplaceUnnamedFile(const QString& chosen)
@@ -359,7 +359,7 @@ bool MainWindow::writeSkin(const QString& path)
 {
     // No other program saves this skin while it is written.
     const SkinLock lock(localPath(path));
-    if (!lock.busy() && model.saveSkin(localPath(path)) == 0)
+    if (!lock.busy() && model.saveSkin(localPath(path)) == SaveResult::Saved)
         return true;
     showMessage(text(cannotSaveText) + QLatin1Char(' ') + path, DialogService::Icon::Error);
     return false;
@@ -458,12 +458,12 @@ bool MainWindow::selectDefaultSkin()
     if (chosen.isEmpty())
         return false;
 
-    if (model.loadDefaultSkin(localPath(defaultSkinPath(chosen))) == 1) {
+    if (model.loadDefaultSkin(localPath(defaultSkinPath(chosen))) == LoadResult::Loaded) {
         AppSettings::setDefaultSkinName(chosen);
     } else {
         showMessage(text(12) + QLatin1Char(' ') + chosen + QStringLiteral("\n loading ") + previous,
                     DialogService::Icon::Exclamation);
-        if (model.loadDefaultSkin(localPath(defaultSkinPath(previous))) != 1) {
+        if (model.loadDefaultSkin(localPath(defaultSkinPath(previous))) != LoadResult::Loaded) {
             showMessage(text(12), DialogService::Icon::Error);
             requestClose();
         }

@@ -46,14 +46,14 @@ bool outsideByte(std::int32_t value)
 
 } // namespace
 
-SkinChecker::SkinChecker(const SkinModel& model) : model(model), table(model.skin) {}
+SkinChecker::SkinChecker(const SkinModel& model) : model(model), table(model.edited()) {}
 
 std::vector<Finding> SkinChecker::run()
 {
     found.clear();
-    if (!model.skin.hasLineTable())
+    if (!model.edited().hasLineTable())
         return found;
-    for (int i = 1; i < model.skin.lineCount(); ++i)
+    for (int i = 1; i < model.edited().lineCount(); ++i)
         checkLine(i);
     checkShortLists();
     checkWallpaper();
@@ -103,7 +103,7 @@ void SkinChecker::checkLine(int index)
 void SkinChecker::checkItem(int index)
 {
     const SkinLineTable::Line& line = table.lines()[std::size_t(index)];
-    RecordScanner scanner(model.skin.lines()[std::size_t(index)]);
+    RecordScanner scanner(model.edited().lines()[std::size_t(index)]);
     std::int32_t values[4];
     const bool palette = line.id == paletteListId;
     const bool read = palette ? scanner.literal("4 ") && scanner.numbers(values, 4)
@@ -119,7 +119,7 @@ void SkinChecker::checkItem(int index)
 void SkinChecker::checkRecord(int index)
 {
     const SkinLineTable::Line& line = table.lines()[std::size_t(index)];
-    const std::string_view text(model.skin.lines()[std::size_t(index)]);
+    const std::string_view text(model.edited().lines()[std::size_t(index)]);
     RecordScanner values(text.substr(line.key.size()));
     const QString key = keyText(line.key);
     std::int32_t numbers[4];
@@ -196,11 +196,11 @@ void SkinChecker::checkColour(int index, FindingText text, const QString& name, 
 void SkinChecker::checkPicture(int index, const PictureLocation& where)
 {
     const ElementId id = table.lines()[std::size_t(index)].id;
-    if (where.file < 0 || where.file >= model.skin.dataFileCount()) {
+    if (where.file < 0 || where.file >= model.edited().dataFileCount()) {
         report(index, FindingCode::PictureRange, FindingText::PictureInMissingFile, {number(id), number(where.file)});
         return;
     }
-    const std::int64_t fileSize = model.skin.dataSize(where.file);
+    const std::int64_t fileSize = model.edited().dataSize(where.file);
     if (!PictureRecord::fitsIn(where, fileSize)) {
         report(index, FindingCode::PictureRange, FindingText::PictureOutsideData,
                {number(id), number(where.size), number(where.offset), number(where.file), number(fileSize)});
@@ -215,13 +215,13 @@ void SkinChecker::checkPicture(int index, const PictureLocation& where)
         report(index, FindingCode::PictureUndecodable, FindingText::PictureDoesNotDecode, {number(id)});
         return;
     }
-    if (model.defaultSkin.hasLineTable())
+    if (model.defaults().hasLineTable())
         compareWithDefault(index, id, size);
 }
 
 void SkinChecker::compareWithDefault(int index, ElementId id, QSize size)
 {
-    if (model.defaultSkin.findRecord(RecordKey(RecordType::Picture, id).view()) < 0) {
+    if (model.defaults().findRecord(RecordKey(RecordType::Picture, id).view()) < 0) {
         report(index, FindingCode::PictureUnknown, FindingText::PictureNotInDefault, {number(id)});
         return;
     }
@@ -239,7 +239,7 @@ QSize SkinChecker::decodedSize(const PictureLocation& where)
     const auto known = decoded.find(place);
     if (known != decoded.end())
         return known->second;
-    const auto bytes = model.skin.dataFile(where.file).subspan(std::size_t(where.offset), std::size_t(where.size));
+    const auto bytes = model.edited().dataFile(where.file).subspan(std::size_t(where.offset), std::size_t(where.size));
     const QImage image = imagedecoding::decode(bytes);
     const QSize size = image.isNull() ? QSize() : image.size();
     decoded.emplace(place, size);
@@ -253,7 +253,7 @@ std::optional<QSize> SkinChecker::defaultPictureSize(ElementId id)
         return known->second;
     std::vector<std::uint8_t> bytes;
     std::optional<QSize> size;
-    if (model.defaultSkin.getPicture(id, bytes) > 0) {
+    if (model.defaults().getPicture(id, bytes) > 0) {
         const QImage image = imagedecoding::decode(std::span<const std::uint8_t>(bytes));
         if (!image.isNull())
             size = image.size();
@@ -264,20 +264,20 @@ std::optional<QSize> SkinChecker::defaultPictureSize(ElementId id)
 
 void SkinChecker::checkWallpaper()
 {
-    const std::string name = model.skin.getWallpaperName();
+    const std::string name = model.edited().getWallpaperName();
     if (name.empty())
         return;
     std::error_code error;
     if (std::filesystem::is_regular_file(model.wallpaperPath(), error))
         return;
-    const int index = model.skin.findRecord(RecordKey(RecordType::PhonePath, wallpaperRecordId).view());
+    const int index = model.edited().findRecord(RecordKey(RecordType::PhonePath, wallpaperRecordId).view());
     report(index, FindingCode::WallpaperMissing, FindingText::WallpaperNotFound, {QString::fromStdString(name)});
 }
 
 void SkinChecker::checkUnusedData()
 {
-    const std::string base = SkinFileFormat::saveBaseName(model.skin.path());
-    for (int file = 0; file < model.skin.dataFileCount(); ++file) {
+    const std::string base = SkinFileFormat::saveBaseName(model.edited().path());
+    for (int file = 0; file < model.edited().dataFileCount(); ++file) {
         std::vector<std::pair<std::int64_t, std::int64_t>> ranges;
         for (const PictureLocation& where : covered) {
             if (where.file == file && where.size > 0)
@@ -290,7 +290,7 @@ void SkinChecker::checkUnusedData()
             used += std::max<std::int64_t>(0, end - std::max(begin, reached));
             reached = std::max(reached, end);
         }
-        const std::int64_t unused = std::int64_t(model.skin.dataSize(file)) - used;
+        const std::int64_t unused = std::int64_t(model.edited().dataSize(file)) - used;
         if (unused > 0) {
             const std::string name = fileNamePart(SkinFileFormat::dataFileName(base, file));
             reportSkin(FindingCode::UnusedData, FindingText::DataNotCovered,

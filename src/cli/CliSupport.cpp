@@ -54,34 +54,37 @@ SkinArguments splitDefaultOption(const Arguments& args)
 
 namespace {
 
-const char* loadFailure(int code)
+const char* loadFailure(LoadResult result)
 {
-    switch (code) {
-    case 1: return "cannot open the skin file";
-    case 2: return "not a skin file (its first line is not \"SKI1\")";
-    case 3: return "a picture data file of the skin cannot be opened";
+    switch (result) {
+    case LoadResult::CannotOpen: return "cannot open the skin file";
+    case LoadResult::NotASkin: return "not a skin file (its first line is not \"SKI1\")";
+    case LoadResult::DataFileMissing: return "a picture data file of the skin cannot be opened";
     default: return "cannot load the skin";
     }
+}
+
+int reportLoad(LoadResult result, const std::string& path)
+{
+    if (result != LoadResult::Loaded)
+        return failWith(exitcode::cannotLoad, path + ": " + loadFailure(result));
+    return exitcode::done;
 }
 
 } // namespace
 
 int loadSkin(SkinDocument& document, const std::string& path)
 {
-    const int result = document.load(path);
-    if (result != 0)
-        return failWith(exitcode::cannotLoad, path + ": " + loadFailure(result));
-    return exitcode::done;
+    return reportLoad(document.load(path), path);
 }
 
 int loadDefaultSkin(SkinModel& model, const std::string& path)
 {
-    if (model.loadDefaultSkin(path) != 0)
-        return exitcode::done;
-    if (!model.defaultSkin.hasLineTable())
-        return loadSkin(model.defaultSkin, path); // says which load failure it was
+    const LoadResult result = model.loadDefaultSkin(path);
+    if (result != LoadResult::TooShort)
+        return reportLoad(result, path);
     return failWith(exitcode::cannotLoad, path + ": not accepted as a default skin (" +
-                                              std::to_string(model.defaultSkin.lineCount()) + " lines, at least " +
+                                              std::to_string(model.defaults().lineCount()) + " lines, at least " +
                                               std::to_string(minimumDefaultSkinLines) + " needed)");
 }
 
@@ -91,22 +94,23 @@ int loadModel(SkinModel& model, const std::string& skinPath, const std::optional
         if (const int code = loadDefaultSkin(model, *defaultPath); code != exitcode::done)
             return code;
     }
-    return loadSkin(model.skin, skinPath);
+    return reportLoad(model.loadSkin(skinPath), skinPath);
 }
 
-int reportSave(int result, const std::string& path)
+int reportSave(SaveResult result, const std::string& path)
 {
-    if (result == 1)
+    if (result == SaveResult::SkinFileNotWritten)
         return failWith(exitcode::cannotSave, path + ": cannot write the skin file");
-    if (result != 0)
+    if (result != SaveResult::Saved)
         return failWith(exitcode::cannotSave, path + ": cannot write a picture data file");
     return exitcode::done;
 }
 
-int saveInPlace(SkinModel& model, bool withDefault)
+int saveInPlace(SkinModel& model)
 {
-    const std::string path = model.skin.path();
-    return reportSave(withDefault ? model.saveSkin(path) : model.skin.save(path), path);
+    // Without a default skin no wallpaper bytes were read, so only the skin's files are written.
+    const std::string path = model.edited().path();
+    return reportSave(model.saveSkin(path), path);
 }
 
 namespace {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/SkinResults.h"
+
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -46,10 +48,10 @@ int loadDefaultSkin(SkinModel& model, const std::string& path);
 // Loads the edited skin and, when given, the default skin of model the way the
 // editor does. Returns an exit code as loadSkin.
 int loadModel(SkinModel& model, const std::string& skinPath, const std::optional<std::string>& defaultPath);
-// exitcode::done for a save result of 0, else the save failure on stderr and exitcode::cannotSave.
-int reportSave(int result, const std::string& path);
-// Saves the document in place, through the model when it has a default skin.
-int saveInPlace(SkinModel& model, bool withDefault);
+// exitcode::done for a skin saved, else the save failure on stderr and exitcode::cannotSave.
+int reportSave(SaveResult result, const std::string& path);
+// Saves the edited skin in place (its wallpaper file too, when the model read its bytes).
+int saveInPlace(SkinModel& model);
 
 // Runs body (a load, change and save of the skin that a save of skinPath
 // writes) while holding that skin's lock, so that no other program saves it

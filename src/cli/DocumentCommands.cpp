@@ -4,6 +4,7 @@
 #include "document/SkinModel.h"
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -31,21 +32,21 @@ public:
     int get(const std::string& kind, const std::vector<std::int32_t>& n) const
     {
         if (kind == "colour" && n.size() == 1)
-            printColour(withDefault ? model.getColour(n[0]) : model.skin.getColour(n[0]));
+            printColour(withDefault ? model.getColour(n[0]) : model.edited().getColour(n[0]));
         else if (kind == "palette" && n.size() == 1)
-            printColour(withDefault ? model.getPaletteColour(n[0]) : model.skin.getPaletteColour(n[0]));
+            printColour(withDefault ? model.getPaletteColour(n[0]) : model.edited().getPaletteColour(n[0]));
         else if (kind == "rect" && n.size() == 1)
-            printRect(withDefault ? model.getRect(n[0]) : model.skin.getRect(n[0]));
+            printRect(withDefault ? model.getRect(n[0]) : model.edited().getRect(n[0]));
         else if (kind == "listrect" && n.size() == 2)
-            printRect(withDefault ? model.getListRect(n[0], n[1]) : model.skin.getListRect(n[0], n[1]));
+            printRect(withDefault ? model.getListRect(n[0], n[1]) : model.edited().getListRect(n[0], n[1]));
         else if (kind == "number" && n.size() == 1)
-            printNumber(withDefault ? model.getNumber(n[0]) : model.skin.getNumber(n[0]));
+            printNumber(withDefault ? model.getNumber(n[0]) : model.edited().getNumber(n[0]));
         else if (kind == "flag" && n.size() == 1)
-            printNumber(withDefault ? model.getFlag(n[0]) : model.skin.getFlag(n[0]));
+            printNumber(withDefault ? model.getFlag(n[0]) : model.edited().getFlag(n[0]));
         else if (kind == "listcount" && n.size() == 1)
-            printNumber(withDefault ? model.getListCount(n[0]) : model.skin.getListCount(n[0]));
+            printNumber(withDefault ? model.getListCount(n[0]) : model.edited().getListCount(n[0]));
         else if (kind == "wallpaper" && n.empty())
-            std::printf("%s\n", (withDefault ? model.wallpaperPath() : model.skin.getWallpaperName()).c_str());
+            std::printf("%s\n", (withDefault ? model.wallpaperPath() : model.edited().getWallpaperName()).c_str());
         else
             return exitcode::usage;
         return exitcode::done;
@@ -56,34 +57,26 @@ private:
     bool withDefault;
 };
 
-// Writes through the model (lists copied from the default skin) or into the edited skin alone.
-// Result: the setter's result; 1 for the setters that report nothing; -1 for bad arguments.
-int applySetter(SkinModel& model, bool withDefault, const std::string& kind, const std::vector<std::int32_t>& n)
+// Writes into the edited skin; with a default skin loaded, the first edit of
+// a list item copies the list from it. Result: whether the setter wrote;
+// nothing for bad arguments.
+std::optional<bool> applySetter(SkinModel& model, const std::string& kind, const std::vector<std::int32_t>& n)
 {
-    SkinDocument& skin = model.skin;
-    if (kind == "colour" && n.size() == 5) {
-        const std::uint32_t colour = makeColour(n[1], n[2], n[3]);
-        return withDefault ? model.setColour(n[0], colour, n[4]) : skin.setColour(n[0], colour, n[4]);
-    }
-    if (kind == "palette" && n.size() == 5) {
-        const std::uint32_t colour = makeColour(n[1], n[2], n[3]);
-        return withDefault ? model.setPaletteColour(n[0], colour, n[4]) : skin.setPaletteColour(n[0], colour, n[4]);
-    }
-    if (kind == "rect" && n.size() == 5) {
-        const SkinRect rect{n[1], n[2], n[3], n[4]};
-        return withDefault ? model.setRect(n[0], rect) : skin.setRect(n[0], rect);
-    }
-    if (kind == "listrect" && n.size() == 6) {
-        const SkinRect rect{n[2], n[3], n[4], n[5]};
-        return withDefault ? model.setListRect(rect, n[0], n[1]) : skin.setListRect(rect, n[0], n[1]);
-    }
+    if (kind == "colour" && n.size() == 5)
+        return model.setColour(n[0], makeColour(n[1], n[2], n[3]), n[4]);
+    if (kind == "palette" && n.size() == 5)
+        return model.setPaletteColour(n[0], makeColour(n[1], n[2], n[3]), n[4]);
+    if (kind == "rect" && n.size() == 5)
+        return model.setRect(n[0], {n[1], n[2], n[3], n[4]});
+    if (kind == "listrect" && n.size() == 6)
+        return model.setListRect({n[2], n[3], n[4], n[5]}, n[0], n[1]);
     if (kind == "number" && n.size() == 2)
-        return withDefault ? model.setNumber(n[0], n[1]) : skin.setNumber(n[0], n[1]);
+        return model.setNumber(n[0], n[1]);
     if (kind == "flag" && n.size() == 2 && (n[1] == 0 || n[1] == 1)) {
-        withDefault ? model.setFlag(n[0], n[1]) : skin.setFlag(n[0], n[1]);
-        return 1;
+        model.setFlag(n[0], n[1]);
+        return true;
     }
-    return -1;
+    return std::nullopt;
 }
 
 // How many numbers follow KIND on the command line.
@@ -107,19 +100,20 @@ int setAndSave(const Arguments& rest, const std::optional<std::string>& defaultS
     if (const int code = loadModel(model, rest[0], defaultSkin); code != exitcode::done)
         return code;
     if (kind == "wallpaper") {
+        // With a default skin the wallpaper's bytes go along, as in the editor.
         if (withDefault)
             model.setWallpaper(rest[2]);
         else
-            model.skin.setWallpaperName(rest[2]);
+            model.setWallpaperName(rest[2]);
     } else {
-        const int result = applySetter(model, withDefault, kind, numbers);
-        if (result < 0)
+        const std::optional<bool> written = applySetter(model, kind, numbers);
+        if (!written)
             return exitcode::usage;
-        if (result == 0)
+        if (!*written)
             return failWith(exitcode::refused, rest[0] + ": " + kind + " " + rest[2] +
                                                    ": no such record, list item or storable value to change; nothing saved");
     }
-    return saveInPlace(model, withDefault);
+    return saveInPlace(model);
 }
 
 } // namespace

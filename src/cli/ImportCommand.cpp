@@ -42,7 +42,7 @@ int importFolder(const std::string& skinPath, const std::string& folderPath,
     if (const int code = loadModel(model, skinPath, defaultPath); code != exitcode::done)
         return code;
     // Without a default skin, the skin's own pictures are the ones to match.
-    const SkinDocument& reference = defaultPath ? model.defaultSkin : model.skin;
+    const SkinDocument& reference = defaultPath ? model.defaults() : model.edited();
 
     const QString folder = fromLocalPath(folderPath);
     if (!QFileInfo(folder).isDir())
@@ -59,7 +59,7 @@ int importFolder(const std::string& skinPath, const std::string& folderPath,
     }
     std::fflush(stdout);
     if (stored > 0) {
-        if (const int code = saveInPlace(model, false); code != exitcode::done)
+        if (const int code = saveInPlace(model); code != exitcode::done)
             return code;
     }
     return stored == names.size() ? exitcode::done : exitcode::refused;

@@ -26,7 +26,7 @@ int pictureGet(const Arguments& args)
     if (const int code = loadModel(model, rest[0], parsed.defaultSkin); code != exitcode::done)
         return code;
     std::vector<std::uint8_t> bytes;
-    const int size = parsed.defaultSkin ? model.getPicture(*id, bytes) : model.skin.getPicture(*id, bytes);
+    const int size = parsed.defaultSkin ? model.getPicture(*id, bytes) : model.edited().getPicture(*id, bytes);
     if (size < 0)
         return failWith(exitcode::refused, rest[0] + ": no picture " + idText(*id));
     if (!writeOutputFile(rest[2], bytes))
@@ -42,11 +42,11 @@ int pictureSet(const Arguments& args)
         return exitcode::usage;
     return underSkinLock(args[0], [&] {
         SkinModel model;
-        if (const int code = loadSkin(model.skin, args[0]); code != exitcode::done)
+        if (const int code = loadModel(model, args[0], std::nullopt); code != exitcode::done)
             return code;
-        if (model.setPictureFromFile(*id, args[2]) == 0)
+        if (!model.setPictureFromFile(*id, args[2]))
             return failWith(exitcode::refused, args[2] + ": cannot read the picture file; nothing saved");
-        return saveInPlace(model, false);
+        return saveInPlace(model);
     });
 }
 
@@ -58,12 +58,12 @@ int pictureRemove(const Arguments& args)
         return exitcode::usage;
     return underSkinLock(args[0], [&] {
         SkinModel model;
-        if (const int code = loadSkin(model.skin, args[0]); code != exitcode::done)
+        if (const int code = loadModel(model, args[0], std::nullopt); code != exitcode::done)
             return code;
-        if (model.skin.findRecord("5 " + idText(*id) + " ") < 0)
+        if (model.edited().findRecord("5 " + idText(*id) + " ") < 0)
             return failWith(exitcode::refused, args[0] + ": no picture " + idText(*id));
-        model.skin.removePicture(*id);
-        return saveInPlace(model, false);
+        model.removePicture(*id);
+        return saveInPlace(model);
     });
 }
 
@@ -76,11 +76,11 @@ int pictureLink(const Arguments& args)
         return exitcode::usage;
     return underSkinLock(args[0], [&] {
         SkinModel model;
-        if (const int code = loadSkin(model.skin, args[0]); code != exitcode::done)
+        if (const int code = loadModel(model, args[0], std::nullopt); code != exitcode::done)
             return code;
-        if (model.linkPicture(*first, *second) == 0)
+        if (!model.linkPicture(*first, *second))
             return failWith(exitcode::refused, args[0] + ": no picture " + idText(*first) + " to link");
-        return saveInPlace(model, false);
+        return saveInPlace(model);
     });
 }
 
@@ -131,7 +131,7 @@ int runExportCommand(const Arguments& args)
     if (const int code = loadModel(model, rest[0], parsed.defaultSkin); code != exitcode::done)
         return code;
     std::vector<ElementId> ids;
-    if (!exportIds(rest, parsed.defaultSkin ? model.defaultSkin : model.skin, ids))
+    if (!exportIds(rest, parsed.defaultSkin ? model.defaults() : model.edited(), ids))
         return exitcode::usage;
 
     const std::filesystem::path folder = rest[1];
@@ -141,7 +141,7 @@ int runExportCommand(const Arguments& args)
     int written = 0;
     for (ElementId id : ids) {
         std::vector<std::uint8_t> bytes;
-        const int size = parsed.defaultSkin ? model.getPicture(id, bytes) : model.skin.getPicture(id, bytes);
+        const int size = parsed.defaultSkin ? model.getPicture(id, bytes) : model.edited().getPicture(id, bytes);
         if (size < 0) {
             failWith(exitcode::refused, rest[0] + ": no picture " + idText(id));
             ++missing;

@@ -8,11 +8,11 @@
 #include "document/RecordValues.h"
 #include "document/SkinFileFormat.h"
 
-#include <limits>
+#include <algorithm>
+#include <variant>
 
 namespace {
 
-constexpr std::int64_t largestDataFile = std::numeric_limits<std::int32_t>::max();
 constexpr std::string_view paletteReadKey = "0 41 ";
 constexpr std::string_view paletteWriteKey = "0 41 98";
 // Item lines of a list carry no id; a setter only replaces a line that is
@@ -30,27 +30,49 @@ int SkinDocument::findRecord(std::string_view key) const
     return findFirstLine(lineTable, key);
 }
 
+void SkinDocument::setLine(int index, std::string text)
+{
+    std::string& line = lineTable[std::size_t(index)];
+    if (recording)
+        recording->addLines(index, {line}, {text});
+    line = std::move(text);
+}
+
+void SkinDocument::insertLine(int index, std::string text)
+{
+    if (recording)
+        recording->addLines(index, {}, {text});
+    lineTable.insert(lineTable.begin() + index, std::move(text));
+}
+
+void SkinDocument::eraseLine(int index)
+{
+    if (recording)
+        recording->addLines(index, {lineTable[std::size_t(index)]}, {});
+    lineTable.erase(lineTable.begin() + index);
+}
+
 void SkinDocument::replaceLine(int index, std::string_view text)
 {
     if (index < 0 || index >= lineCount())
         return;
-    lineTable[std::size_t(index)].assign(text);
+    setLine(index, std::string(text));
 }
 
-int SkinDocument::appendLine(std::string_view text)
+bool SkinDocument::appendLine(std::string_view text)
 {
     if (!loaded)
-        return -1;
-    lineTable.emplace_back(text);
-    return 0;
+        return false;
+    insertLine(lineCount(), std::string(text));
+    return true;
 }
 
-int SkinDocument::removeLine(int index)
+bool SkinDocument::removeLine(int index)
 {
     if (!loaded || index < 0 || index >= lineCount())
-        return -1;
-    lineTable.erase(lineTable.begin() + index);
-    return 0;
+        return false;
+    eraseLine(index);
+    return true;
 }
 
 bool SkinDocument::hasRecord(RecordType type, ElementId id) const
@@ -75,38 +97,43 @@ int SkinDocument::removeRecord(RecordType type, ElementId id)
     return before - lineCount();
 }
 
-const std::string* SkinDocument::recordLine(std::string_view key) const
+template <class Value, class Read>
+Value SkinDocument::readRecord(RecordType type, ElementId id, Value missing, Read read) const
 {
-    const int index = findRecord(key);
-    return index < 0 ? nullptr : &lineTable[std::size_t(index)];
+    const RecordKey key(type, id);
+    const int index = findRecord(key.view());
+    if (index < 0)
+        return missing;
+    RecordScanner values = RecordValues::after(lineTable[std::size_t(index)], key.view());
+    return read(values);
 }
 
 void SkinDocument::upsert(std::string_view key, std::string line)
 {
     const int index = findRecord(key);
     if (index >= 0)
-        lineTable[std::size_t(index)] = std::move(line);
-    else
-        appendLine(line);
+        setLine(index, std::move(line));
+    else if (loaded)
+        insertLine(lineCount(), std::move(line));
 }
 
 // --- files ------------------------------------------------------------------
 
-int SkinDocument::load(const std::string& path)
+LoadResult SkinDocument::load(const std::string& path)
 {
     clear();
     const SkinStorage storage(path);
     std::vector<std::uint8_t> text;
     if (const int result = storage.readSkinFile(text); result != 0)
-        return result;
+        return result == 2 ? LoadResult::NotASkin : LoadResult::CannotOpen;
     return loadParts(text, [&storage](std::int64_t file, std::vector<std::uint8_t>& bytes,
                                       std::optional<FileIdentity>& identity) {
         return storage.readDataFile(file, bytes, identity);
     }, path);
 }
 
-int SkinDocument::loadFromBuffers(std::span<const std::uint8_t> skinText,
-                                  std::span<const std::vector<std::uint8_t>> buffers, const std::string& path)
+LoadResult SkinDocument::loadFromBuffers(std::span<const std::uint8_t> skinText,
+                                         std::span<const std::vector<std::uint8_t>> buffers, const std::string& path)
 {
     return loadParts(skinText, [buffers](std::int64_t file, std::vector<std::uint8_t>& bytes,
                                          std::optional<FileIdentity>& identity) {
@@ -118,11 +145,12 @@ int SkinDocument::loadFromBuffers(std::span<const std::uint8_t> skinText,
     }, path);
 }
 
-int SkinDocument::loadParts(std::span<const std::uint8_t> text, const DataFileSource& readDataFile, const std::string& path)
+LoadResult SkinDocument::loadParts(std::span<const std::uint8_t> text, const DataFileSource& readDataFile,
+                                   const std::string& path)
 {
     clear();
     if (!SkinFileFormat::hasSkinMagic(text))
-        return 2;
+        return LoadResult::NotASkin;
     SkinFileFormat::SkinLines table = SkinFileFormat::splitLines(text);
 
     // Data files are read one after the other, so a record naming a huge file
@@ -133,17 +161,16 @@ int SkinDocument::loadParts(std::span<const std::uint8_t> text, const DataFileSo
         std::vector<std::uint8_t> bytes;
         std::optional<FileIdentity> identity;
         if (!readDataFile(file, bytes, identity))
-            return 3;
+            return LoadResult::DataFileMissing;
         files.push_back(std::move(bytes));
         states.push_back({false, identity});
     }
 
     lineTable = std::move(table.lines);
-    dataFiles = std::move(files);
-    dataStates = std::move(states);
+    store.assign(std::move(files), std::move(states));
     documentPath = path;
     loaded = true;
-    return 0;
+    return LoadResult::Loaded;
 }
 
 SkinFileContents SkinDocument::saveToBuffers() const
@@ -159,82 +186,60 @@ SkinFileContents SkinDocument::saveToBuffers() const
     // would not load again; another empty one is not part of the skin.
     const std::int64_t needed = SkinFileFormat::neededDataFiles(lineTable);
     for (int file = 0; file < dataFileCount(); ++file) {
-        if (!dataFiles[std::size_t(file)].empty() || file < needed)
-            contents.dataFiles.emplace_back(file, dataFiles[std::size_t(file)]);
+        if (!store.file(file).empty() || file < needed)
+            contents.dataFiles.emplace_back(file, store.file(file));
     }
     return contents;
 }
 
-int SkinDocument::save(const std::string& path)
+SaveResult SkinDocument::save(const std::string& path)
 {
     // An empty document is not a skin: writing it would replace a good file
     // with one that cannot be opened again.
     if (!loaded)
-        return 1;
+        return SaveResult::SkinFileNotWritten;
     const std::string skinPath = SkinFileFormat::savedSkinPath(path);
-    if (const int result = SkinStorage::write(skinPath, saveToBuffers(), dataStates); result != 0)
-        return result;
-
-    if (skinPath != documentPath) {
-        // Take what was written back from the new place; if that cannot be
-        // read, keep what is in memory rather than losing it.
-        SkinDocument reread;
-        if (reread.load(skinPath) == 0)
-            *this = std::move(reread);
-        documentPath = skinPath;
-    }
-    return 0;
+    if (const int result = SkinStorage::write(skinPath, saveToBuffers(), store.states()); result != 0)
+        return result == 1 ? SaveResult::SkinFileNotWritten : SaveResult::DataFileNotWritten;
+    // What was written is what is held: the document stays as it is (its
+    // recorded changes stay valid) and takes the saved file's name; saved
+    // elsewhere, it holds no empty data file that the save did not write.
+    if (skinPath != documentPath)
+        store.dropEmptyFilesFrom(SkinFileFormat::neededDataFiles(lineTable));
+    documentPath = skinPath;
+    return SaveResult::Saved;
 }
 
 void SkinDocument::clear()
 {
     std::vector<std::string>().swap(lineTable);
-    std::vector<std::vector<std::uint8_t>>().swap(dataFiles);
-    std::vector<DataFileState>().swap(dataStates);
+    store.clear();
     documentPath.clear();
     loaded = false;
 }
 
-int SkinDocument::createNew(const std::string& name)
+void SkinDocument::createNew(const std::string& name)
 {
     clear();
-    dataFiles.emplace_back();
-    dataStates.emplace_back();
+    store.startEmpty();
     documentPath = name;
     lineTable.emplace_back("SKI1\n");
     loaded = true;
-    return 1;
-}
-
-std::uint32_t SkinDocument::dataSize(int file) const
-{
-    return static_cast<std::uint32_t>(dataFile(file).size());
-}
-
-std::span<const std::uint8_t> SkinDocument::dataFile(int file) const
-{
-    if (file < 0 || file >= dataFileCount())
-        return {};
-    return dataFiles[std::size_t(file)];
 }
 
 // --- typed properties ---------------------------------------------------------
 
 SkinColour SkinDocument::getColour(ElementId id) const
 {
-    const RecordKey key(RecordType::Colour, id);
-    const std::string* line = recordLine(key.view());
-    if (!line)
-        return {};
-    RecordScanner values = RecordValues::after(*line, key.view());
-    return RecordValues::readColour(values, true);
+    return readRecord(RecordType::Colour, id, SkinColour{},
+                      [](RecordScanner& values) { return RecordValues::readColour(values, true); });
 }
 
-int SkinDocument::setColour(ElementId id, std::uint32_t colour, std::int32_t transparency)
+bool SkinDocument::setColour(ElementId id, std::uint32_t colour, std::int32_t transparency)
 {
     const RecordKey key(RecordType::Colour, id);
     upsert(key.view(), RecordValues::colourLine(key.view(), colour, transparency));
-    return 1;
+    return true;
 }
 
 int SkinDocument::listItemLine(int header, std::string_view countKey, int index) const
@@ -260,32 +265,28 @@ SkinColour SkinDocument::getPaletteColour(int index) const
     return RecordValues::readColour(item, false);
 }
 
-int SkinDocument::setPaletteColour(int index, std::uint32_t colour, std::int32_t transparency)
+bool SkinDocument::setPaletteColour(int index, std::uint32_t colour, std::int32_t transparency)
 {
     const int line = listItemLine(findRecord(paletteWriteKey), paletteReadKey, index);
     if (line < 0 || !lineTable[std::size_t(line)].starts_with(paletteItemPrefix))
-        return 0;
-    replaceLine(line, RecordValues::colourLine(paletteItemPrefix, colour, transparency));
-    return 1;
+        return false;
+    setLine(line, RecordValues::colourLine(paletteItemPrefix, colour, transparency));
+    return true;
 }
 
 SkinRect SkinDocument::getRect(ElementId id) const
 {
-    const RecordKey key(RecordType::Rect, id);
-    const std::string* line = recordLine(key.view());
-    if (!line)
-        return {};
-    RecordScanner values = RecordValues::after(*line, key.view());
-    return RecordValues::readRect(values);
+    return readRecord(RecordType::Rect, id, SkinRect{},
+                      [](RecordScanner& values) { return RecordValues::readRect(values); });
 }
 
-int SkinDocument::setRect(ElementId id, const SkinRect& rect)
+bool SkinDocument::setRect(ElementId id, const SkinRect& rect)
 {
     if (!RecordValues::storable(rect))
-        return 0;
+        return false;
     const RecordKey key(RecordType::Rect, id);
     upsert(key.view(), RecordValues::rectLine(key.view(), rect));
-    return 1;
+    return true;
 }
 
 SkinRect SkinDocument::getListRect(ElementId id, int index) const
@@ -302,44 +303,42 @@ SkinRect SkinDocument::getListRect(ElementId id, int index) const
     return RecordValues::readRect(item);
 }
 
-int SkinDocument::setListRect(const SkinRect& rect, ElementId id, int index)
+bool SkinDocument::setListRect(const SkinRect& rect, ElementId id, int index)
 {
     if (index == 0)
         return setRect(id, rect);
     const RecordKey key(RecordType::ListHeader, id);
     const int line = listItemLine(findRecord(key.view()), key.view(), index);
     if (line < 0 || !lineTable[std::size_t(line)].starts_with(rectItemPrefix) || !RecordValues::storable(rect))
-        return 0;
-    replaceLine(line, RecordValues::rectLine(rectItemPrefix, rect));
-    return 1;
+        return false;
+    setLine(line, RecordValues::rectLine(rectItemPrefix, rect));
+    return true;
 }
 
 std::int32_t SkinDocument::getNumber(ElementId id) const
 {
-    const RecordKey key(RecordType::Number, id);
-    const std::string* line = recordLine(key.view());
-    if (!line)
-        return -1;
-    std::int32_t value = 0;
-    return RecordValues::after(*line, key.view()).number(value) ? value : 0;
+    return readRecord(RecordType::Number, id, std::int32_t(-1), [](RecordScanner& values) {
+        std::int32_t value = 0;
+        return values.number(value) ? value : 0;
+    });
 }
 
-int SkinDocument::setNumber(ElementId id, std::int32_t value)
+bool SkinDocument::setNumber(ElementId id, std::int32_t value)
 {
     const RecordKey key(RecordType::Number, id);
     upsert(key.view(), key.line({value}));
-    return 1;
+    return true;
 }
 
 int SkinDocument::getFlag(ElementId id) const
 {
-    const RecordKey key(RecordType::Flag, id);
-    const std::string* line = recordLine(key.view());
-    std::string_view word;
-    if (!line || !RecordValues::after(*line, key.view()).word(word))
-        return -1;
-    // Any word that orders before "true" counts as false.
-    return word.compare("true") < 0 ? 0 : 1;
+    return readRecord(RecordType::Flag, id, -1, [](RecordScanner& values) {
+        std::string_view word;
+        if (!values.word(word))
+            return -1;
+        // Any word that orders before "true" counts as false.
+        return word.compare("true") < 0 ? 0 : 1;
+    });
 }
 
 void SkinDocument::setFlag(ElementId id, int flag)
@@ -350,23 +349,21 @@ void SkinDocument::setFlag(ElementId id, int flag)
 
 std::int32_t SkinDocument::getListCount(ElementId id) const
 {
-    const RecordKey key(RecordType::ListHeader, id);
-    const std::string* line = recordLine(key.view());
-    std::int32_t count = -1;
-    if (!line || !RecordValues::after(*line, key.view()).number(count))
-        return -1;
-    return count;
+    return readRecord(RecordType::ListHeader, id, std::int32_t(-1), [](RecordScanner& values) {
+        std::int32_t count = -1;
+        return values.number(count) ? count : -1;
+    });
 }
 
 std::string SkinDocument::getWallpaperName() const
 {
-    const RecordKey key(RecordType::PhonePath, wallpaperRecordId);
-    const std::string* line = recordLine(key.view());
-    std::string_view word;
-    if (!line || !RecordValues::after(*line, key.view()).word(word))
-        return {};
-    const auto slash = word.rfind('/');
-    return std::string(slash == std::string_view::npos ? word : word.substr(slash + 1));
+    return readRecord(RecordType::PhonePath, wallpaperRecordId, std::string(), [](RecordScanner& values) {
+        std::string_view word;
+        if (!values.word(word))
+            return std::string();
+        const auto slash = word.rfind('/');
+        return std::string(slash == std::string_view::npos ? word : word.substr(slash + 1));
+    });
 }
 
 void SkinDocument::setWallpaperName(const std::string& fullPath)
@@ -379,12 +376,6 @@ void SkinDocument::setWallpaperName(const std::string& fullPath)
 
 // --- pictures -----------------------------------------------------------------
 
-bool SkinDocument::holdsRange(const PictureLocation& where) const
-{
-    return where.file >= 0 && where.file < dataFileCount()
-        && PictureRecord::fitsIn(where, std::int64_t(dataFiles[std::size_t(where.file)].size()));
-}
-
 int SkinDocument::findPicture(ElementId id, std::optional<PictureLocation>& where) const
 {
     where.reset();
@@ -394,7 +385,7 @@ int SkinDocument::findPicture(ElementId id, std::optional<PictureLocation>& wher
         return -1;
     const std::string& line = lineTable[std::size_t(index)];
     where = PictureRecord::fromValues(std::string_view(line).substr(key.view().size()));
-    if (where && !holdsRange(*where))
+    if (where && !store.holds(*where))
         where.reset();
     return index;
 }
@@ -407,47 +398,44 @@ int SkinDocument::getPicture(ElementId id, std::vector<std::uint8_t>& bytes) con
         bytes.clear();
         return -1;
     }
-    const auto& data = dataFiles[std::size_t(where->file)];
-    bytes.assign(data.begin() + where->offset, data.begin() + where->offset + where->size);
+    const auto held = store.bytes(*where);
+    bytes.assign(held.begin(), held.end());
     return where->size;
 }
 
-int SkinDocument::getPictureLocation(ElementId id, PictureLocation& where) const
+std::optional<PictureLocation> SkinDocument::getPictureLocation(ElementId id) const
 {
     std::optional<PictureLocation> found;
     findPicture(id, found);
-    if (!found)
-        return 0;
-    where = *found;
-    return 1;
+    return found;
 }
 
-int SkinDocument::setPicture(ElementId id, std::span<const std::uint8_t> bytes)
+bool SkinDocument::setPicture(ElementId id, std::span<const std::uint8_t> bytes)
 {
-    if (!loaded || bytes.size() > std::size_t(largestDataFile))
-        return -1;
+    if (!loaded || std::int64_t(bytes.size()) > PictureStore::largestFile)
+        return false;
     const std::int32_t newSize = static_cast<std::int32_t>(bytes.size());
     std::optional<PictureLocation> where;
     const int index = findPicture(id, where);
     if (!where) {
         // New pictures, and those whose record names no usable bytes, are
         // stored at the end of data file 0; no other record is touched.
-        const std::int64_t offset = appendPictureData(0, bytes);
-        if (offset < 0)
-            return -1;
-        const std::string line = PictureRecord {id, {std::int32_t(offset), newSize, 0}}.line();
+        const std::optional<std::int64_t> offset = store.append(0, bytes);
+        if (!offset)
+            return false;
+        std::string line = PictureRecord {id, {std::int32_t(*offset), newSize, 0}}.line();
         if (index < 0)
-            appendLine(line);
+            insertLine(lineCount(), std::move(line));
         else
-            replaceLine(index, line);
-        return 0;
+            setLine(index, std::move(line));
+        return true;
     }
     const PictureLocation old = *where;
-    const std::int64_t oldFileSize = std::int64_t(dataFiles[std::size_t(old.file)].size());
-    if (replacePictureData(old.file, old.offset, old.size, bytes) != 0)
-        return -1;
+    const std::int64_t oldFileSize = std::int64_t(store.fileSize(old.file));
+    if (!store.replace(old.file, old.offset, old.size, bytes))
+        return false;
     updatePictureRecords(index, old, oldFileSize, newSize);
-    return 0;
+    return true;
 }
 
 void SkinDocument::removePicture(ElementId id)
@@ -457,13 +445,13 @@ void SkinDocument::removePicture(ElementId id)
     if (index < 0)
         return;
     if (!where) {
-        removeLine(index);
+        eraseLine(index);
         return;
     }
     const PictureLocation old = *where;
-    const std::int64_t oldFileSize = std::int64_t(dataFiles[std::size_t(old.file)].size());
-    cutPictureData(old.file, old.offset, old.size);
-    updatePictureRecords(index, old, oldFileSize, std::nullopt);
+    const std::int64_t oldFileSize = std::int64_t(store.fileSize(old.file));
+    if (store.cut(old.file, old.offset, old.size))
+        updatePictureRecords(index, old, oldFileSize, std::nullopt);
 }
 
 void SkinDocument::updatePictureRecords(int ownIndex, const PictureLocation& old, std::int64_t oldFileSize,
@@ -485,7 +473,7 @@ void SkinDocument::updatePictureRecords(int ownIndex, const PictureLocation& old
         const bool samePicture = i == ownIndex || (old.size > 0 && record->where == old);
         PictureRecord changed = *record;
         if (samePicture && !newSize) {
-            lineTable.erase(lineTable.begin() + i);
+            eraseLine(i);
             if (i < ownIndex)
                 --ownIndex;
             else if (i == ownIndex)
@@ -497,20 +485,20 @@ void SkinDocument::updatePictureRecords(int ownIndex, const PictureLocation& old
         else if (record->where.offset >= oldEnd)
             changed.where.offset = static_cast<std::int32_t>(record->where.offset + shift);
         if (!(changed.where == record->where))
-            lineTable[std::size_t(i)] = changed.line();
+            setLine(i, changed.line());
         ++i;
     }
 }
 
-int SkinDocument::linkPicture(ElementId first, ElementId second)
+bool SkinDocument::linkPicture(ElementId first, ElementId second)
 {
     std::optional<PictureLocation> where;
     findPicture(first, where);
     if (!where)
-        return 0;
+        return false;
     const PictureRecord link {second, *where};
     upsert(RecordKey(RecordType::Picture, second).view(), link.line());
-    return 1;
+    return true;
 }
 
 std::vector<ElementId> SkinDocument::pictureIds() const
@@ -527,60 +515,64 @@ std::vector<ElementId> SkinDocument::pictureIds() const
     return ids;
 }
 
-std::int64_t SkinDocument::appendPictureData(int file, std::span<const std::uint8_t> bytes)
+// --- recorded changes -----------------------------------------------------------
+
+void SkinDocument::recordChangesInto(DocumentChange* change)
 {
-    if (dataFiles.empty()) {
-        dataFiles.emplace_back();
-        dataStates.emplace_back();
+    recording = change;
+    store.recordInto(change);
+}
+
+namespace {
+
+// Replaces lines [index, index + expected.size()) by replacement when they
+// hold expected; false (nothing changed) otherwise.
+bool swapLines(std::vector<std::string>& table, int index, const std::vector<std::string>& expected,
+               const std::vector<std::string>& replacement)
+{
+    if (index < 0 || std::size_t(index) + expected.size() > table.size()
+        || !std::equal(expected.begin(), expected.end(), table.begin() + index))
+        return false;
+    const auto at = table.erase(table.begin() + index, table.begin() + index + std::ptrdiff_t(expected.size()));
+    table.insert(at, replacement.begin(), replacement.end());
+    return true;
+}
+
+} // namespace
+
+bool SkinDocument::applyStep(const DocumentChange::Step& step, bool forward)
+{
+    if (const auto* lines = std::get_if<DocumentChange::LineStep>(&step)) {
+        return forward ? swapLines(lineTable, lines->index, lines->removed, lines->inserted)
+                       : swapLines(lineTable, lines->index, lines->inserted, lines->removed);
     }
-    if (file < 0 || file >= dataFileCount())
-        return -1;
-    auto& data = dataFiles[std::size_t(file)];
-    const std::int64_t offset = std::int64_t(data.size());
-    if (std::int64_t(bytes.size()) > largestDataFile - offset)
-        return -1;
-    touchDataFile(file);
-    // Built afresh: the new bytes may be a view of this very buffer.
-    std::vector<std::uint8_t> grown;
-    grown.reserve(data.size() + bytes.size());
-    grown.insert(grown.end(), data.begin(), data.end());
-    grown.insert(grown.end(), bytes.begin(), bytes.end());
-    data.swap(grown);
-    return offset;
+    const auto& bytes = std::get<DocumentChange::ByteStep>(step);
+    return forward ? store.redo(bytes) : store.undo(bytes);
 }
 
-int SkinDocument::replacePictureData(int file, std::int32_t offset, std::int32_t oldSize, std::span<const std::uint8_t> bytes)
+bool SkinDocument::undo(const DocumentChange& change)
 {
-    if (file < 0 || file >= dataFileCount())
-        return -1;
-    auto& data = dataFiles[std::size_t(file)];
-    const std::int64_t size = std::int64_t(data.size());
-    if (!PictureRecord::fitsIn({offset, oldSize, file}, size)
-        || size - oldSize + std::int64_t(bytes.size()) > largestDataFile)
-        return -1;
-    std::vector<std::uint8_t> rebuilt;
-    rebuilt.reserve(std::size_t(size - oldSize) + bytes.size());
-    rebuilt.insert(rebuilt.end(), data.begin(), data.begin() + offset);
-    rebuilt.insert(rebuilt.end(), bytes.begin(), bytes.end());
-    rebuilt.insert(rebuilt.end(), data.begin() + offset + oldSize, data.end());
-    data.swap(rebuilt);
-    touchDataFile(file);
-    return 0;
+    const auto& steps = change.allSteps();
+    for (std::size_t i = steps.size(); i-- > 0;) {
+        if (applyStep(steps[i], false))
+            continue;
+        // What was already put back is done again: the document stays whole.
+        for (std::size_t again = i + 1; again < steps.size(); ++again)
+            (void)applyStep(steps[again], true);
+        return false;
+    }
+    return true;
 }
 
-int SkinDocument::cutPictureData(int file, std::int32_t offset, std::int32_t size)
+bool SkinDocument::redo(const DocumentChange& change)
 {
-    if (file < 0 || file >= dataFileCount())
-        return -1;
-    auto& data = dataFiles[std::size_t(file)];
-    if (!PictureRecord::fitsIn({offset, size, file}, std::int64_t(data.size())))
-        return -1;
-    data.erase(data.begin() + offset, data.begin() + offset + size);
-    touchDataFile(file);
-    return 0;
-}
-
-void SkinDocument::touchDataFile(int file)
-{
-    dataStates[std::size_t(file)].changed = true;
+    const auto& steps = change.allSteps();
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        if (applyStep(steps[i], true))
+            continue;
+        for (std::size_t back = i; back-- > 0;)
+            (void)applyStep(steps[back], false);
+        return false;
+    }
+    return true;
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "document/DocumentChange.h"
+#include "document/PictureStore.h"
+#include "document/SkinResults.h"
 #include "document/SkinStorage.h"
 #include "document/SkinTypes.h"
 
@@ -11,11 +14,9 @@
 #include <string_view>
 #include <vector>
 
-// One skin in memory: its path, its line table (the single source of truth:
-// no index or map is kept beside it) and the buffers of its picture data files.
-//
-// Results follow the skin format's conventions: small integers, never
-// exceptions; missing records give sentinel values (see SkinTypes.h).
+// One skin in memory: its path, its line table (the single source of truth
+// for records: first match wins) and the bytes of its picture data files.
+// Missing records give sentinel values (see SkinTypes.h), never exceptions.
 class SkinDocument {
 public:
     SkinDocument() = default;
@@ -39,8 +40,10 @@ public:
     int findRecord(std::string_view key) const;
     // index must lie in 0..lineCount()-1; the caller supplies the line end.
     void replaceLine(int index, std::string_view text);
-    int appendLine(std::string_view text);   // 0; -1 without a line table
-    int removeLine(int index);               // 0; -1 without a line table
+    // False without a line table.
+    bool appendLine(std::string_view text);
+    // False without a line table or for an index outside it.
+    bool removeLine(int index);
     // True when a line holds a record of that type and id.
     bool hasRecord(RecordType type, ElementId id) const;
     // Takes the record out of the document, so that the default skin's shows:
@@ -51,42 +54,43 @@ public:
     int removeRecord(RecordType type, ElementId id);
 
     // --- files ----------------------------------------------------------
-    // 0 loaded; 1 the file cannot be opened; 2 not a skin (first line);
-    // 3 a picture data file cannot be opened. Every failure leaves the
-    // document empty. Files are opened read-only.
-    int load(const std::string& path);
+    // Every failure leaves the document empty. Files are opened read-only.
+    [[nodiscard]] LoadResult load(const std::string& path);
     // Writes the ".ski" file SkinFileFormat::savedSkinPath(path) and the data
     // files beside it: every data file a record names (also an empty one) and
     // every other one that holds bytes, except those whose bytes are already
-    // on disk unchanged. 0 saved; 1 the ".ski" file cannot be created; 2 a
-    // data file cannot be created. All or nothing: on failure every file on
-    // disk stays as it was.
-    int save(const std::string& path);
-    // load and save without files, through the same code: skinText is the
-    // ".ski" file, dataFiles[k] data file k (a data file the skin needs beyond
-    // them is missing); path becomes the document's path.
-    int loadFromBuffers(std::span<const std::uint8_t> skinText, std::span<const std::vector<std::uint8_t>> dataFiles,
-                        const std::string& path);
+    // on disk unchanged. All or nothing: on failure every file on disk stays
+    // as it was. After a save the document's path is the saved file's.
+    [[nodiscard]] SaveResult save(const std::string& path);
+    // load without files, through the same code: skinText is the ".ski" file,
+    // dataFiles[k] data file k (a data file the skin needs beyond them is
+    // missing); path becomes the document's path.
+    [[nodiscard]] LoadResult loadFromBuffers(std::span<const std::uint8_t> skinText,
+                                             std::span<const std::vector<std::uint8_t>> dataFiles,
+                                             const std::string& path);
     // What save writes (views of the document's buffers, valid until it changes).
     SkinFileContents saveToBuffers() const;
     void clear();
-    int createNew(const std::string& name);  // 1
+    // A skin of the magic line alone, with one empty data file.
+    void createNew(const std::string& name);
 
-    int dataFileCount() const { return static_cast<int>(dataFiles.size()); }
-    std::uint32_t dataSize(int file) const;                 // 0 for a file not held
-    std::span<const std::uint8_t> dataFile(int file) const; // empty for a file not held
+    int dataFileCount() const { return store.fileCount(); }
+    std::uint32_t dataSize(int file) const { return store.fileSize(file); }
+    std::span<const std::uint8_t> dataFile(int file) const { return store.file(file); }
 
     // --- typed properties -------------------------------------------------
+    // Setters give false when nothing could be written (a rectangle with no
+    // stored form, a list item the skin lacks); the others always write.
     SkinColour getColour(ElementId id) const;
-    int setColour(ElementId id, std::uint32_t colour, std::int32_t transparency);
+    bool setColour(ElementId id, std::uint32_t colour, std::int32_t transparency);
     SkinColour getPaletteColour(int index) const;
-    int setPaletteColour(int index, std::uint32_t colour, std::int32_t transparency);
+    [[nodiscard]] bool setPaletteColour(int index, std::uint32_t colour, std::int32_t transparency);
     SkinRect getRect(ElementId id) const;
-    int setRect(ElementId id, const SkinRect& rect);
+    [[nodiscard]] bool setRect(ElementId id, const SkinRect& rect);
     SkinRect getListRect(ElementId id, int index) const;
-    int setListRect(const SkinRect& rect, ElementId id, int index);
+    [[nodiscard]] bool setListRect(const SkinRect& rect, ElementId id, int index);
     std::int32_t getNumber(ElementId id) const;
-    int setNumber(ElementId id, std::int32_t value);
+    bool setNumber(ElementId id, std::int32_t value);
     int getFlag(ElementId id) const;
     void setFlag(ElementId id, int flag);
     std::int32_t getListCount(ElementId id) const;
@@ -97,24 +101,31 @@ public:
     // Size with a copy of the bytes; -1 without a line table, without a
     // record, or when the record does not name bytes inside a held data file.
     int getPicture(ElementId id, std::vector<std::uint8_t>& bytes) const;
-    // 1 with the record's location; 0 where getPicture gives -1.
-    int getPictureLocation(ElementId id, PictureLocation& where) const;
-    // 0; -1 without a line table, or when the data file would grow past
+    // The record's location, when it names bytes inside a held data file.
+    std::optional<PictureLocation> getPictureLocation(ElementId id) const;
+    // False without a line table, or when the data file would grow past
     // 2^31 - 1 bytes. A record that names no usable bytes gets new bytes at
     // the end of data file 0.
-    int setPicture(ElementId id, std::span<const std::uint8_t> bytes);
+    [[nodiscard]] bool setPicture(ElementId id, std::span<const std::uint8_t> bytes);
     void removePicture(ElementId id);
-    int linkPicture(ElementId first, ElementId second);   // 1; 0 when first has no usable record
+    // second shares first's bytes; false when first has no usable record.
+    bool linkPicture(ElementId first, ElementId second);
     // Ids of the picture records in line order (lines starting with "5").
     std::vector<ElementId> pictureIds() const;
 
-    // Raw data file operations. appendPictureData gives the offset of the new
-    // bytes; the others 0. All give -1 and change nothing for a file not held,
-    // a range outside the file, or a file that would outgrow 2^31 - 1 bytes
-    // (appendPictureData first creates data file 0 when none is held).
-    std::int64_t appendPictureData(int file, std::span<const std::uint8_t> bytes);
-    int replacePictureData(int file, std::int32_t offset, std::int32_t oldSize, std::span<const std::uint8_t> bytes);
-    int cutPictureData(int file, std::int32_t offset, std::int32_t size);
+    // The data files' bytes, for raw reads and changes (the records are not
+    // kept in step: that is setPicture's and removePicture's work).
+    const PictureStore& pictureData() const { return store; }
+    PictureStore& pictureData() { return store; }
+
+    // --- recorded changes ---------------------------------------------------
+    // Every change of lines and bytes from now on is also recorded into
+    // change (nullptr: nothing is recorded).
+    void recordChangesInto(DocumentChange* change);
+    // Puts back what change did, or does it again. False when the document
+    // does not hold what the change expects (nothing is changed then).
+    [[nodiscard]] bool undo(const DocumentChange& change);
+    [[nodiscard]] bool redo(const DocumentChange& change);
 
 private:
     // Reads data file number file into bytes (identity: which file held them,
@@ -122,20 +133,18 @@ private:
     using DataFileSource = std::function<bool(std::int64_t file, std::vector<std::uint8_t>& bytes,
                                               std::optional<FileIdentity>& identity)>;
     // The body of load and loadFromBuffers.
-    int loadParts(std::span<const std::uint8_t> text, const DataFileSource& readDataFile, const std::string& path);
-    // Marks a data file's bytes as changed since they were read or written.
-    void touchDataFile(int file);
+    LoadResult loadParts(std::span<const std::uint8_t> text, const DataFileSource& readDataFile, const std::string& path);
     // The line of item index (1 up to the count the header gives) of the list
     // whose header line is header; -1 for any other index or no header.
     // countKey is the header's key up to its count.
     int listItemLine(int header, std::string_view countKey, int index) const;
 
-    // The first line that starts with key, or nullptr.
-    const std::string* recordLine(std::string_view key) const;
+    // The record of that type and id read by read (given the scanner after
+    // its key), or missing without such a record.
+    template <class Value, class Read>
+    Value readRecord(RecordType type, ElementId id, Value missing, Read read) const;
     // Replaces the first line that starts with key by line, or appends line.
     void upsert(std::string_view key, std::string line);
-    // True when where names bytes inside a held data file.
-    bool holdsRange(const PictureLocation& where) const;
     // Index of the id's picture record (-1: none); where gets its values when
     // they can be read and name bytes inside a held data file.
     int findPicture(ElementId id, std::optional<PictureLocation>& where) const;
@@ -145,9 +154,16 @@ private:
     void updatePictureRecords(int ownIndex, const PictureLocation& old, std::int64_t oldFileSize,
                               std::optional<std::int32_t> newSize);
 
+    // One step of a recorded change, done (forward) or put back.
+    bool applyStep(const DocumentChange::Step& step, bool forward);
+    // The three ways lines change; each is recorded.
+    void setLine(int index, std::string text);
+    void insertLine(int index, std::string text);
+    void eraseLine(int index);
+
     bool loaded = false;
     std::string documentPath;
     std::vector<std::string> lineTable;
-    std::vector<std::vector<std::uint8_t>> dataFiles;
-    std::vector<DataFileState> dataStates; // parallel to dataFiles
+    PictureStore store;
+    DocumentChange* recording = nullptr;
 };

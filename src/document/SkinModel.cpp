@@ -12,32 +12,38 @@ namespace {
 constexpr std::string_view paletteHeaderKey = "0 41 98";
 }
 
-int SkinModel::openSkin(const std::string& path)
+LoadResult SkinModel::openSkin(const std::string& path)
 {
     // Loaded aside: a file that does not load leaves the edited skin as it was.
     SkinDocument opened;
-    if (opened.load(path) != 0)
-        return -1;
+    if (const LoadResult result = opened.load(path); result != LoadResult::Loaded)
+        return result;
     skin = std::move(opened);
     reloadWallpaper();
-    return 0;
+    return LoadResult::Loaded;
 }
 
-int SkinModel::loadDefaultSkin(const std::string& path)
+LoadResult SkinModel::loadSkin(const std::string& path)
 {
-    if (defaultSkin.load(path) != 0)
-        return 0;
+    dropWallpaper();
+    return skin.load(path);
+}
+
+LoadResult SkinModel::loadDefaultSkin(const std::string& path)
+{
+    if (const LoadResult result = defaultSkin.load(path); result != LoadResult::Loaded)
+        return result;
     if (defaultSkin.lineCount() < minimumDefaultSkinLines)
-        return 0;
+        return LoadResult::TooShort;
     defaultSkinFolder = folderPart(path);
-    return 1;
+    return LoadResult::Loaded;
 }
 
-int SkinModel::saveSkin(const std::string& path)
+SaveResult SkinModel::saveSkin(const std::string& path)
 {
-    const int result = skin.save(path);
+    const SaveResult result = skin.save(path);
     // Only a saved skin takes its wallpaper along, into the folder it now lies in.
-    if (result == 0)
+    if (result == SaveResult::Saved)
         writeWallpaperFile();
     return result;
 }
@@ -57,7 +63,7 @@ void SkinModel::copyListFromDefault(int header, std::int32_t itemCount)
     const auto& lines = defaultSkin.lines();
     const std::int64_t end = std::min<std::int64_t>(std::int64_t(lines.size()), std::int64_t(header) + itemCount + 1);
     for (std::int64_t i = header; i < end; ++i)
-        skin.appendLine(lines[std::size_t(i)]);
+        (void)skin.appendLine(lines[std::size_t(i)]);
 }
 
 std::string SkinModel::wallpaperPath() const
@@ -133,6 +139,13 @@ void SkinModel::setWallpaper(const std::string& fullPath)
     loadWallpaperFile(fullPath);
 }
 
+void SkinModel::restoreWallpaperState(WallpaperState state)
+{
+    wallpaperByteCount = state.size;
+    wallpaper = std::move(state.bytes);
+    wallpaperSource = std::move(state.source);
+}
+
 // --- typed properties: skin first, then the default skin ------------------------
 
 SkinColour SkinModel::getColour(ElementId id) const
@@ -141,7 +154,7 @@ SkinColour SkinModel::getColour(ElementId id) const
     return own.transparency < 0 ? defaultSkin.getColour(id) : own;
 }
 
-int SkinModel::setColour(ElementId id, std::uint32_t colour, std::int32_t transparency)
+bool SkinModel::setColour(ElementId id, std::uint32_t colour, std::int32_t transparency)
 {
     return skin.setColour(id, colour, transparency);
 }
@@ -152,7 +165,7 @@ SkinColour SkinModel::getPaletteColour(int index) const
     return own.transparency < 0 ? defaultSkin.getPaletteColour(index) : own;
 }
 
-int SkinModel::setPaletteColour(int index, std::uint32_t colour, std::int32_t transparency)
+bool SkinModel::setPaletteColour(int index, std::uint32_t colour, std::int32_t transparency)
 {
     return skin.setPaletteColour(index, colour, transparency);
 }
@@ -167,7 +180,7 @@ void SkinModel::restorePaletteColour(int index)
 {
     const SkinColour original = defaultSkin.getPaletteColour(index);
     if (original.transparency >= 0 && skin.getPaletteColour(index).transparency >= 0)
-        skin.setPaletteColour(index, original.colour, original.transparency);
+        (void)skin.setPaletteColour(index, original.colour, original.transparency);
 }
 
 SkinRect SkinModel::getRect(ElementId id) const
@@ -176,7 +189,7 @@ SkinRect SkinModel::getRect(ElementId id) const
     return own.left == own.right ? defaultSkin.getRect(id) : own;
 }
 
-int SkinModel::setRect(ElementId id, const SkinRect& rect)
+bool SkinModel::setRect(ElementId id, const SkinRect& rect)
 {
     return skin.setRect(id, rect);
 }
@@ -187,19 +200,19 @@ SkinRect SkinModel::getListRect(ElementId id, int index) const
     return own.left == own.right ? defaultSkin.getListRect(id, index) : own;
 }
 
-int SkinModel::setListRect(const SkinRect& rect, ElementId id, int index)
+bool SkinModel::setListRect(const SkinRect& rect, ElementId id, int index)
 {
-    if (const int result = skin.setListRect(rect, id, index); result != 0 || index == 0)
-        return result;
+    if (const bool written = skin.setListRect(rect, id, index); written || index == 0)
+        return written;
     const RecordKey key(RecordType::ListHeader, id);
     // A list the skin already holds is never copied a second time.
     if (skin.findRecord(key.view()) >= 0)
-        return 0;
+        return false;
     const int header = defaultSkin.findRecord(key.view());
     const std::int32_t count = defaultSkin.getListCount(id);
     // Nothing is copied for an index the list does not have.
     if (header < 0 || count < 0 || index < 1 || index > count)
-        return 0;
+        return false;
     // The first edit of any item copies the header and all its items.
     copyListFromDefault(header, count);
     return skin.setListRect(rect, id, index);
@@ -211,7 +224,7 @@ std::int32_t SkinModel::getNumber(ElementId id) const
     return own < 0 ? defaultSkin.getNumber(id) : own;
 }
 
-int SkinModel::setNumber(ElementId id, std::int32_t value)
+bool SkinModel::setNumber(ElementId id, std::int32_t value)
 {
     return skin.setNumber(id, value);
 }
@@ -241,16 +254,21 @@ int SkinModel::getPicture(ElementId id, std::vector<std::uint8_t>& bytes) const
     return size == -1 ? defaultSkin.getPicture(id, bytes) : size;
 }
 
-int SkinModel::setPictureFromFile(ElementId id, const std::string& path)
+bool SkinModel::setPicture(ElementId id, std::span<const std::uint8_t> bytes)
+{
+    return skin.setPicture(id, bytes);
+}
+
+bool SkinModel::setPictureFromFile(ElementId id, const std::string& path)
 {
     std::vector<std::uint8_t> bytes;
     if (readWholeFile(path, bytes) < 0)
-        return 0;
+        return false;
     // A skin that holds nothing (after a failed Open) cannot store it either.
-    return skin.setPicture(id, bytes) == 0 ? 1 : 0;
+    return skin.setPicture(id, bytes);
 }
 
-int SkinModel::linkPicture(ElementId first, ElementId second)
+bool SkinModel::linkPicture(ElementId first, ElementId second)
 {
     return skin.linkPicture(first, second);
 }

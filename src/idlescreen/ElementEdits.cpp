@@ -32,8 +32,9 @@ void writeElementColour(SkinModel& model, const ElementEntry& entry, std::size_t
                         std::int32_t typed)
 {
     if (entry.layout == PanelLayout::Background) {
+        // A skin without the palette's item has nothing to change.
         if (row == 0)
-            model.setPaletteColour(backgroundPaletteIndex, colour, 0);
+            (void)model.setPaletteColour(backgroundPaletteIndex, colour, 0);
         return;
     }
     const ValueRowIds& ids = entry.rows[row];
@@ -87,13 +88,14 @@ void writeAlignment(SkinModel& model, const ElementEntry& entry, int listEntry)
         model.setNumber(entry.alignment, alignmentOfEntry(listEntry));
 }
 
-void writeElementRect(SkinModel& model, const ElementEntry& entry, const SkinRect& rect)
+bool writeElementRect(SkinModel& model, const ElementEntry& entry, const SkinRect& rect)
 {
     if (entry.rect == noElement)
-        return;
-    model.setRect(entry.rect, rect);
+        return false;
+    const bool written = model.setRect(entry.rect, rect);
     if (entry.rectMirror != noElement)
-        model.setRect(entry.rectMirror, rect);
+        return model.setRect(entry.rectMirror, rect) && written;
+    return written;
 }
 
 SkinRect movedNotResized(const SkinRect& previous, const SkinRect& typed)
@@ -123,41 +125,39 @@ JoyPadRects recentredJoyPadRects(const JoyPadRects& stored, const SkinRect& plac
     return {placed, centred(stored.on, std::int64_t(placed.left) - dx, std::int64_t(placed.top) - dy)};
 }
 
-void writeJoyPadLabelRect(SkinModel& model, std::size_t label, bool joyPadShown, const SkinRect& placed)
+bool writeJoyPadLabelRect(SkinModel& model, std::size_t label, bool joyPadShown, const SkinRect& placed)
 {
     const JoyPadLabelIds& ids = joyPadLabels[label];
     const JoyPadRects rects =
         recentredJoyPadRects({model.getRect(ids.rectOff), model.getRect(ids.rectOn)}, placed, joyPadShown);
-    model.setRect(ids.rectOn, rects.on);
-    model.setRect(ids.rectOff, rects.off);
+    const bool onWritten = model.setRect(ids.rectOn, rects.on);
+    return model.setRect(ids.rectOff, rects.off) && onWritten;
 }
 
-void writeDroppedFrame(SkinModel& model, Frame frame, const ViewOptions& view, const SkinRect& rect)
+bool writeDroppedFrame(SkinModel& model, Frame frame, const ViewOptions& view, const SkinRect& rect)
 {
-    if (frame == clockFace.frame) {
-        model.setRect(clockFace.rect, rect);
-        return;
-    }
+    if (frame == clockFace.frame)
+        return model.setRect(clockFace.rect, rect);
     for (const Key key : {Key::Left, Key::Right, Key::Centre}) {
         if (keyIds(key).frame != frame)
             continue;
         const int state = view.keyState(key);
-        model.setRect(keyStateIds(key, state).rect, rect);
+        const bool written = model.setRect(keyStateIds(key, state).rect, rect);
         if (keyStateIsMirrored(key, state))
-            model.setRect(keyStateIds(key, state == 0 ? mirroredKeyState : 0).rect, rect);
-        return;
+            return model.setRect(keyStateIds(key, state == 0 ? mirroredKeyState : 0).rect, rect) && written;
+        return written;
     }
     for (std::size_t label = 0; label < joyPadLabels.size(); ++label)
         if (joyPadLabels[label].frame == frame)
-            writeJoyPadLabelRect(model, label, view.joyPadShown, rect);
+            return writeJoyPadLabelRect(model, label, view.joyPadShown, rect);
+    return false;
 }
 
-void writePlacedElementRect(SkinModel& model, const ElementEntry& entry, const SkinRect& placed)
+bool writePlacedElementRect(SkinModel& model, const ElementEntry& entry, const SkinRect& placed)
 {
     if (entry.layout == PanelLayout::JoyPadLabel)
-        writeJoyPadLabelRect(model, joyPadLabelIndex(entry.frame), entry.effect == ViewEffect::JoyPadOn, placed);
-    else
-        writeElementRect(model, entry, placed);
+        return writeJoyPadLabelRect(model, joyPadLabelIndex(entry.frame), entry.effect == ViewEffect::JoyPadOn, placed);
+    return writeElementRect(model, entry, placed);
 }
 
 void linkMirroredPicture(SkinModel& model, const ElementEntry& entry)
@@ -179,7 +179,7 @@ bool elementDiffersFromDefault(const SkinModel& model, const ElementEntry& entry
 {
     for (const ElementRecord& record : elementRecords(entry)) {
         const bool own = isPaletteItem(record) ? model.paletteColourDiffers(record.listItem)
-                                               : model.skin.hasRecord(record.type, record.id);
+                                               : model.ownsRecord(record.type, record.id);
         if (own)
             return true;
     }
@@ -192,6 +192,6 @@ void restoreElementDefault(SkinModel& model, const ElementEntry& entry)
         if (isPaletteItem(record))
             model.restorePaletteColour(record.listItem);
         else
-            model.skin.removeRecord(record.type, record.id);
+            model.removeRecord(record.type, record.id);
     }
 }

@@ -35,8 +35,9 @@ std::int32_t alignmentOfEntry(int listEntry);
 int alignmentEntry(std::int32_t alignment);
 void writeAlignment(SkinModel& model, const idlescreen::ElementEntry& entry, int listEntry);
 
-// The element's rectangle and its mirror.
-void writeElementRect(SkinModel& model, const idlescreen::ElementEntry& entry, const SkinRect& rect);
+// The element's rectangle and its mirror. The rectangle writers give false
+// when a rectangle could not be written (it has no stored form).
+bool writeElementRect(SkinModel& model, const idlescreen::ElementEntry& entry, const SkinRect& rect);
 
 // A picture or label keeps its size: of the typed rectangle, the edge that
 // differs from the previous one moves the whole rectangle (a new left or
@@ -52,16 +53,16 @@ struct JoyPadRects {
 };
 JoyPadRects recentredJoyPadRects(const JoyPadRects& stored, const SkinRect& placed, bool joyPadShown);
 // The same on the model for label 0..3: the "on" rectangle is written first.
-void writeJoyPadLabelRect(SkinModel& model, std::size_t label, bool joyPadShown, const SkinRect& placed);
+bool writeJoyPadLabelRect(SkinModel& model, std::size_t label, bool joyPadShown, const SkinRect& placed);
 
 // A rectangle placed by a position edit of a framed element: a JoyPad
 // label's pair around it (the set the element shows), else the element's
 // rectangle and its mirror.
-void writePlacedElementRect(SkinModel& model, const idlescreen::ElementEntry& entry, const SkinRect& placed);
+bool writePlacedElementRect(SkinModel& model, const idlescreen::ElementEntry& entry, const SkinRect& placed);
 
 // A dropped frame's rectangle, into the records of what the frame shows in
 // the view's state: a soft key's state 0 and 2 both, a JoyPad label's pair.
-void writeDroppedFrame(SkinModel& model, idlescreen::Frame frame, const ViewOptions& view, const SkinRect& rect);
+bool writeDroppedFrame(SkinModel& model, idlescreen::Frame frame, const ViewOptions& view, const SkinRect& rect);
 
 // After a new picture was stored for a soft key's state 0: state 2 shows the
 // same bytes.

@@ -198,8 +198,8 @@ QString ImagesPage::rowName(ElementId id)
 
 QString ImagesPage::datText(ElementId id) const
 {
-    PictureLocation where;
-    return model.skin.getPictureLocation(id, where) == 1 ? QString::number(where.file) : defaultDat;
+    const std::optional<PictureLocation> where = model.edited().getPictureLocation(id);
+    return where ? QString::number(where->file) : defaultDat;
 }
 
 void ImagesPage::showDat(int row)
@@ -218,7 +218,7 @@ void ImagesPage::showDat(int row)
 void ImagesPage::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    ids = model.defaultSkin.pictureIds();
+    ids = model.defaults().pictureIds();
     rebuildList();
 }
 
@@ -359,10 +359,10 @@ void ImagesPage::giveBackPictures()
         const ElementId id = ids[std::size_t(row)];
         // Decided by the skin itself: "Dat" may be out of date after a Replace.
         std::vector<std::uint8_t> own;
-        if (model.skin.getPicture(id, own) < 0)
+        if (model.edited().getPicture(id, own) < 0)
             continue;
         std::vector<std::uint8_t> original;
-        model.defaultSkin.getPicture(id, original);
+        model.defaults().getPicture(id, original);
         Picture decoded;
         decoded.loadFromBytes(original);
         const QSize originalSize(decoded.width(), decoded.height());
@@ -372,7 +372,7 @@ void ImagesPage::giveBackPictures()
             continue;
         }
         // Every record of the id: a second one would show once the first is gone.
-        model.skin.removeRecord(RecordType::Picture, id);
+        model.removeRecord(RecordType::Picture, id);
         givenBack = true;
         showPicture(row);
         showDat(row);

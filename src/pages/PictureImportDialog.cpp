@@ -44,7 +44,7 @@ void PictureImportDialog::importPictures()
     for (int row = 0; row < list->count(); ++row) {
         QListWidgetItem* item = list->item(row);
         const QString name = item->text();
-        const pictureimport::Outcome outcome = pictureimport::importFile(model, model.defaultSkin, folder, name);
+        const pictureimport::Outcome outcome = pictureimport::importFile(model, model.defaults(), folder, name);
         item->setText(outcomeText(name, outcome.verdict));
     }
     ok->setEnabled(false);

@@ -562,7 +562,7 @@ void PropertyPanel::chooseElementPicture(const ElementEntry& entry)
     Picture decoded;
     // Bytes that are no picture are not stored: the element would lose its size.
     // The bytes stored are the ones just judged: the file is read once.
-    if (!readPictureFile(path, bytes, decoded) || model.skin.setPicture(entry.picture, bytes) != 0) {
+    if (!readPictureFile(path, bytes, decoded) || !model.setPicture(entry.picture, bytes)) {
         showCannotRead();
         return;
     }

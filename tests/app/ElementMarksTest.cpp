@@ -3,6 +3,7 @@
 // the preview show once an element is given back to the default skin.
 
 #include "ElementPageFixture.h"
+#include "ModelAccess.h"
 #include "idlescreen/ElementTable.h"
 
 #include <QApplication>
@@ -104,7 +105,7 @@ private slots:
                               QStringLiteral("JoyPad labels/Down key/State 1")}));
 
         // The same colour as the default skin's is no difference.
-        f.chooseColour(1, f.model.defaultSkin.getPaletteColour(backgroundPaletteIndex).colour);
+        f.chooseColour(1, defaultSkin(f.model).getPaletteColour(backgroundPaletteIndex).colour);
         QVERIFY(!boldItems(page.tree()).contains(QStringLiteral("Background colour")));
     }
 
@@ -142,10 +143,10 @@ private slots:
         QCOMPARE(f.edit("value1")->text(), transparency);
         QCOMPARE(f.edit("x1")->text(), left);
         backToDefault(f, "Wallpaper");
-        QCOMPARE(f.model.skin.getWallpaperName(), std::string());
+        QCOMPARE(editedSkin(f.model).getWallpaperName(), std::string());
         QVERIFY(f.select(path("Background colour")));
         backToDefault(f, "Background colour");
-        QCOMPARE(f.colourButton(1)->colour(), f.model.defaultSkin.getPaletteColour(backgroundPaletteIndex).colour);
+        QCOMPARE(f.colourButton(1)->colour(), defaultSkin(f.model).getPaletteColour(backgroundPaletteIndex).colour);
 
         // The skin is the new skin again, and the page shows what a page over it shows.
         QCOMPARE(f.lines(), newSkin);
@@ -163,8 +164,8 @@ private slots:
     void backToDefaultOnTheLeftKeysStateZero()
     {
         ElementPageFixture f;
-        f.model.skin.appendLine("1 658 1 1 20 20\n");
-        f.model.skin.appendLine("1 658 2 2 30 30\n");
+        editedSkin(f.model).appendLine("1 658 1 1 20 20\n");
+        editedSkin(f.model).appendLine("1 658 2 2 30 30\n");
         ElementPage& page = f.create();
         QCOMPARE(boldItems(page.tree()), QStringList({QStringLiteral("Soft keys"), QStringLiteral("Soft keys/Left key"),
                                                       QStringLiteral("Soft keys/Left key/State 0")}));
@@ -172,36 +173,35 @@ private slots:
         f.dialogs.fileAnswers.push_back(f.gifFile(QStringLiteral("button.gif"), 30, 12));
         QTest::mouseClick(f.child<QPushButton>("picture"), Qt::LeftButton);
         f.type("value1", QStringLiteral("99"));
-        PictureLocation state0;
-        PictureLocation state2;
-        QCOMPARE(f.model.skin.getPictureLocation(630, state0), 1);
-        QCOMPARE(f.model.skin.getPictureLocation(652, state2), 1);
-        QCOMPARE(state0, state2);
+        const std::optional<PictureLocation> state0 = f.model.edited().getPictureLocation(630);
+        const std::optional<PictureLocation> state2 = f.model.edited().getPictureLocation(652);
+        QVERIFY(state0 && state2);
+        QCOMPARE(*state0, *state2);
         for (const ElementId id : {658, 651})
-            QVERIFY(f.model.skin.hasRecord(RecordType::Rect, id));
+            QVERIFY(editedSkin(f.model).hasRecord(RecordType::Rect, id));
         for (const ElementId id : {657, 650})
-            QCOMPARE(f.model.skin.getNumber(id), 99);
+            QCOMPARE(editedSkin(f.model).getNumber(id), 99);
 
         backToDefault(f, "Soft keys/Left key/State 0");
         for (const ElementId id : {630, 652})
-            QVERIFY(!f.model.skin.hasRecord(RecordType::Picture, id));
+            QVERIFY(!editedSkin(f.model).hasRecord(RecordType::Picture, id));
         for (const ElementId id : {658, 651})
-            QVERIFY(!f.model.skin.hasRecord(RecordType::Rect, id));
+            QVERIFY(!editedSkin(f.model).hasRecord(RecordType::Rect, id));
         for (const ElementId id : {657, 650})
-            QVERIFY(!f.model.skin.hasRecord(RecordType::Number, id));
-        QCOMPARE(f.model.skin.dataSize(0), 0u);
+            QVERIFY(!editedSkin(f.model).hasRecord(RecordType::Number, id));
+        QCOMPARE(editedSkin(f.model).dataSize(0), 0u);
         QVERIFY(boldItems(page.tree()).isEmpty());
 
         // The frame, the panel and the preview show the default skin's key, in state 0 and in state 2.
-        const SkinRect original = f.model.defaultSkin.getRect(658);
+        const SkinRect original = defaultSkin(f.model).getRect(658);
         QCOMPARE(page.scene().frame(Frame::LeftKey).rect(), original);
-        QCOMPARE(page.scene().frame(Frame::LeftKey).opacity, f.model.defaultSkin.getNumber(657));
+        QCOMPARE(page.scene().frame(Frame::LeftKey).opacity, defaultSkin(f.model).getNumber(657));
         QCOMPARE(f.edit("x1")->text(), QString::number(original.left));
-        QCOMPARE(f.edit("value1")->text(), QString::number(f.model.defaultSkin.getNumber(657)));
+        QCOMPARE(f.edit("value1")->text(), QString::number(defaultSkin(f.model).getNumber(657)));
         QCOMPARE(page.canvas().image(), freshCanvas("Soft keys/Left key/State 0"));
         QTest::mouseClick(f.child<QPushButton>("leftState"), Qt::LeftButton);
         QTest::mouseClick(f.child<QPushButton>("leftState"), Qt::LeftButton);
-        QCOMPARE(page.scene().frame(Frame::LeftKey).rect(), f.model.defaultSkin.getRect(651));
+        QCOMPARE(page.scene().frame(Frame::LeftKey).rect(), defaultSkin(f.model).getRect(651));
         QVERIFY(f.dialogs.messages.empty());
     }
 };

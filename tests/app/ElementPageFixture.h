@@ -4,6 +4,7 @@
 // in a throw-away working folder, every question answered by ScriptedDialogs.
 
 #include "GifBuilder.h"
+#include "ModelAccess.h"
 #include "ScriptedDialogs.h"
 #include "TestWorkspace.h"
 #include "document/LanguageTable.h"
@@ -43,7 +44,7 @@ class ElementPageFixture {
 public:
     explicit ElementPageFixture(const QString& languageFile = QStringLiteral(VELASKIN_DATA_DIR "/Lng/English.lng"))
     {
-        loaded = model.loadDefaultSkin(VELASKIN_DATA_DIR "/Default/Vela/Vela.ski") == 1 &&
+        loaded = model.loadDefaultSkin(VELASKIN_DATA_DIR "/Default/Vela/Vela.ski") == LoadResult::Loaded &&
                  texts.load(QFile::encodeName(languageFile).toStdString());
         model.newSkin("New skin");
     }
@@ -113,7 +114,7 @@ public:
         QTest::mouseClick(colourButton(row), Qt::LeftButton);
     }
 
-    std::vector<std::string> lines() const { return model.skin.lines(); }
+    std::vector<std::string> lines() const { return editedSkin(model).lines(); }
     const ViewOptions& view() const { return page->scene().view; }
 
     // A file in the working folder holding a one-colour GIF of that size.

@@ -127,7 +127,7 @@ void writeDistinctRecords(SkinModel& model)
     for (const auto& [id, alignment] : {std::pair{656, 32}, {671, 16}, {661, 16}, {668, 32}})
         model.setNumber(id, alignment);
     for (const ElementId id : {570, 571, 574, 655, 660, 659, 667})
-        model.setRect(id, {id % 50, id % 60, id % 50 + 40, id % 60 + 12});
+        QVERIFY(model.setRect(id, {id % 50, id % 60, id % 50 + 40, id % 60 + 12}));
     for (const auto& [id, set] : {std::pair{594, 1}, {578, 0}, {586, 1}, {645, 0}, {638, 1}})
         model.setFlag(id, set);
 }
@@ -397,8 +397,8 @@ private slots:
     void droppedFramesEndInTheSkin()
     {
         ElementPageFixture f;
-        f.model.setRect(562, {30, 40, 50, 50});
-        f.model.setRect(566, {0, 0, 31, 14});
+        QVERIFY(f.model.setRect(562, {30, 40, 50, 50}));
+        QVERIFY(f.model.setRect(566, {0, 0, 31, 14}));
         ElementPage& page = f.create();
 
         QVERIFY(f.select(path("Soft keys/Left key/State 0")));
@@ -466,7 +466,7 @@ private slots:
         };
 
         window.newSkin();
-        QVERIFY(window.skinModel().saveSkin(QFile::encodeName(workspace.path(QStringLiteral("new.ski"))).toStdString()) == 0);
+        QVERIFY(window.skinModel().saveSkin(QFile::encodeName(workspace.path(QStringLiteral("new.ski"))).toStdString()) == SaveResult::Saved);
         const QImage afterNew = window.elementPage()->canvas().image();
         QCOMPARE(afterNew, render(QStringLiteral("new.ski"), {}));
 

@@ -1,4 +1,5 @@
 #include "ScriptedDialogs.h"
+#include "ModelAccess.h"
 #include "TestWorkspace.h"
 #include "app/MainWindow.h"
 #include "app/SkinApp.h"
@@ -235,7 +236,7 @@ private slots:
         // Without a language the program ends before anything is opened.
         QVERIFY(!SkinApp::prepareWindow(*window, {QStringLiteral("velaskin"), QStringLiteral("skins/a.ski")}));
         QCOMPARE(dialogs->messages.size(), std::size_t(1)); // the language question only
-        QVERIFY(!window->skinModel().skin.hasLineTable());
+        QVERIFY(!editedSkin(window->skinModel()).hasLineTable());
 
         workspace->addShippedLanguages();
         workspace->addDefaultSkin();
@@ -251,7 +252,7 @@ private slots:
         QCOMPARE(dialogs->messages.back().text, QStringLiteral("Can't open the skin file."));
         QCOMPARE(window->windowTitle(), QStringLiteral("Vela Skin"));
         QCOMPARE(window->pageCount(), 0);
-        QVERIFY(!window->skinModel().skin.hasLineTable());
+        QVERIFY(!editedSkin(window->skinModel()).hasLineTable());
 
         window = std::make_unique<MainWindow>();
         const std::size_t messages = dialogs->messages.size();

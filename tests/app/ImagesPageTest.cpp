@@ -2,6 +2,7 @@
 // window, offscreen, with every question answered by ScriptedDialogs.
 
 #include "GifBuilder.h"
+#include "ModelAccess.h"
 #include "ScriptedDialogs.h"
 #include "TestWorkspace.h"
 #include "app/MainWindow.h"
@@ -165,12 +166,12 @@ private:
     void storeOwn(ElementId id, const QByteArray& bytes)
     {
         const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData());
-        QCOMPARE(model().skin.setPicture(id, std::span(data, std::size_t(bytes.size()))), 0);
+        QVERIFY(editedSkin(model()).setPicture(id, std::span(data, std::size_t(bytes.size()))));
     }
     QByteArray ownPicture(ElementId id)
     {
         std::vector<std::uint8_t> bytes;
-        return model().skin.getPicture(id, bytes) < 0 ? QByteArray() : asBytes(bytes);
+        return editedSkin(model()).getPicture(id, bytes) < 0 ? QByteArray() : asBytes(bytes);
     }
 
 private slots:
@@ -313,9 +314,9 @@ private slots:
         // Two records of 12345, as a skin written by another tool may hold: only the first is read.
         storeOwn(12345, stillGif(6, 2, 1));
         const QByteArray second = stillGif(6, 2, 0);
-        const std::int64_t at = model().skin.appendPictureData(
-            0, std::span(reinterpret_cast<const std::uint8_t*>(second.constData()), std::size_t(second.size())));
-        model().skin.appendLine("5 12345 " + std::to_string(at) + " " + std::to_string(second.size()) + " 0\n");
+        const std::int64_t at = editedSkin(model()).pictureData().append(
+            0, std::span(reinterpret_cast<const std::uint8_t*>(second.constData()), std::size_t(second.size()))).value_or(-1);
+        editedSkin(model()).appendLine("5 12345 " + std::to_string(at) + " " + std::to_string(second.size()) + " 0\n");
         showElementsTab();
         showImagesTab();
         QCOMPARE(column(1).mid(0, 3), QStringList({QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")}));
@@ -332,7 +333,7 @@ private slots:
         QVERIFY(ownPicture(7).isEmpty());
         QVERIFY(ownPicture(12345).isEmpty()); // both of its records, with their bytes
         QCOMPARE(ownPicture(630), otherSize);
-        QCOMPARE(model().skin.dataSize(0), std::uint32_t(otherSize.size()));
+        QCOMPARE(editedSkin(model()).dataSize(0), std::uint32_t(otherSize.size()));
         QCOMPARE(list()->item(row7, 1)->text(), QStringLiteral("Default"));
         QCOMPARE(list()->item(row630, 1)->text(), QStringLiteral("0"));
         // Picture 7's second row, skipped as given back already, no longer claims it.

@@ -1,4 +1,5 @@
 #include "ScriptedDialogs.h"
+#include "ModelAccess.h"
 #include "TestWorkspace.h"
 #include "app/AboutDialog.h"
 #include "app/AppSettings.h"
@@ -102,7 +103,7 @@ private slots:
         QCOMPARE(window->tabWidget()->count(), 0);
         QCOMPARE(window->languageFolderPath(), workspace->path(QStringLiteral("Lng/")));
         QCOMPARE(window->defaultSkinsFolderPath(), workspace->path(QStringLiteral("Default/")));
-        QCOMPARE(window->skinModel().defaultSkin.lineCount(), 1182);
+        QCOMPARE(defaultSkin(window->skinModel()).lineCount(), 1182);
 
         QToolBar* toolbar = window->toolBar();
         QVERIFY(toolbar);
@@ -237,7 +238,7 @@ private slots:
         trigger(*window, MainWindow::commandNew);
         QCOMPARE(window->windowTitle(), QStringLiteral("New skin"));
         QCOMPARE(window->pageCount(), 2);
-        QCOMPARE(window->skinModel().skin.lineCount(), 100); // magic line and palette
+        QCOMPARE(editedSkin(window->skinModel()).lineCount(), 100); // magic line and palette
 
         const QString path = workspace->path(QStringLiteral("mine.ski"));
         dialogs->fileAnswers.push_back(path);
@@ -287,7 +288,7 @@ private slots:
         QCOMPARE(dialogs->messageTexts(), QStringList({QStringLiteral("Can't open the skin file.")}));
         QCOMPARE(dialogs->messages[0].icon, DialogService::Icon::Error);
         QCOMPARE(window->windowTitle(), QStringLiteral("New skin"));
-        QCOMPARE(window->skinModel().skin.path(), std::string("New skin"));
+        QCOMPARE(editedSkin(window->skinModel()).path(), std::string("New skin"));
         QCOMPARE(window->skinModel().getNumber(500), 3);
         QVERIFY(page);
         QCOMPARE(window->elementPage(), page.data());
@@ -376,7 +377,7 @@ private slots:
         QCOMPARE(&window->elementPage()->skinModel(), &window->skinModel());
         QCOMPARE(&window->imagesPage()->languageTexts(), &window->languageTable());
         QCOMPARE(window->imagesPage()->mainWindow(), window.get());
-        QVERIFY(!window->skinModel().skin.hasLineTable());
+        QVERIFY(!editedSkin(window->skinModel()).hasLineTable());
     }
 
     void onlyTheCurrentTabsPageIsShown()

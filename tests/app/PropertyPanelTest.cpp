@@ -3,6 +3,7 @@
 // writes.
 
 #include "ElementPageFixture.h"
+#include "ModelAccess.h"
 #include "idlescreen/ElementTable.h"
 #include "preview/FrameContent.h"
 
@@ -87,14 +88,14 @@ private slots:
         QVERIFY(f.select(path("Operator name")));
         f.type("value1", QStringLiteral("77"));
         const std::uint32_t shownColour = f.colourButton(1)->colour();
-        QCOMPARE(f.model.skin.getColour(595), (SkinColour{shownColour | 77u << 24, 77}));
+        QCOMPARE(editedSkin(f.model).getColour(595), (SkinColour{shownColour | 77u << 24, 77}));
         f.chooseColour(1, chosen);
-        QCOMPARE(f.model.skin.getColour(595).transparency, 77);
-        QCOMPARE(f.model.skin.getColour(595).colour & 0xFFFFFF, chosen);
+        QCOMPARE(editedSkin(f.model).getColour(595).transparency, 77);
+        QCOMPARE(editedSkin(f.model).getColour(595).colour & 0xFFFFFF, chosen);
 
         const auto before = f.lines();
         f.type("value1", QStringLiteral("300")); // "3" and "30" are written, "300" is not
-        QCOMPARE(f.model.skin.getColour(595).transparency, 30);
+        QCOMPARE(editedSkin(f.model).getColour(595).transparency, 30);
         QCOMPARE(f.dialogs.messageTexts(), QStringList({QStringLiteral("Please enter an integer between 0 and 255.")}));
         QCOMPARE(f.dialogs.messages[0].icon, DialogService::Icon::Exclamation);
         QCOMPARE(f.page->focusWidget(), f.edit("value1"));
@@ -105,7 +106,7 @@ private slots:
         QCOMPARE(f.dialogs.messages.size(), std::size_t(3));
         QCOMPARE(f.lines(), at30);
         f.type("value1", QStringLiteral("25"));
-        QCOMPARE(f.model.skin.getColour(595), (SkinColour{0x00FFFFFF | 25u << 24, 25}));
+        QCOMPARE(editedSkin(f.model).getColour(595), (SkinColour{0x00FFFFFF | 25u << 24, 25}));
         QVERIFY(before.size() == f.lines().size());
         // An emptied edit holds no number yet: nothing written, no prompt.
         f.type("value1", QString());
@@ -138,12 +139,12 @@ private slots:
         f.type("value3", QStringLiteral("20"));
         QCOMPARE(f.model.getNumber(11), 30);
         QCOMPARE(f.model.getNumber(8), 20);
-        QCOMPARE(f.model.skin.getColour(12).transparency, -1); // no colour written
+        QCOMPARE(editedSkin(f.model).getColour(12).transparency, -1); // no colour written
         QCOMPARE(f.model.getColour(12), minute);
         f.chooseColour(2, chosen);
         f.chooseColour(3, 0x000000FF);
-        QCOMPARE(f.model.skin.getColour(12), (SkinColour{chosen, 0}));
-        QCOMPARE(f.model.skin.getColour(9), (SkinColour{0x000000FF, 0}));
+        QCOMPARE(editedSkin(f.model).getColour(12), (SkinColour{chosen, 0}));
+        QCOMPARE(editedSkin(f.model).getColour(9), (SkinColour{0x000000FF, 0}));
     }
 
     // A key picture's opacity: the left key's state 0 writes state 2's too,
@@ -154,12 +155,12 @@ private slots:
         ElementPage& page = f.create();
         QVERIFY(f.select(path("Soft keys/Left key/State 0")));
         f.type("value1", QStringLiteral("99"));
-        QCOMPARE(f.model.skin.getNumber(657), 99);
-        QCOMPARE(f.model.skin.getNumber(650), 99);
+        QCOMPARE(editedSkin(f.model).getNumber(657), 99);
+        QCOMPARE(editedSkin(f.model).getNumber(650), 99);
         QCOMPARE(page.scene().frame(Frame::LeftKey).opacity, 99);
         QVERIFY(f.select(path("Soft keys/Centre key/State 1")));
         f.type("value1", QStringLiteral("5"));
-        QCOMPARE(f.model.skin.getNumber(677), 5);
+        QCOMPARE(editedSkin(f.model).getNumber(677), 5);
         QCOMPARE(page.scene().frame(Frame::CentreKey).opacity, 5);
     }
 
@@ -168,40 +169,40 @@ private slots:
     void positions()
     {
         ElementPageFixture f;
-        f.model.setRect(681, {60, 150, 100, 170});
-        f.model.setRect(562, {0, 0, 20, 10});
-        f.model.setRect(566, {0, 0, 31, 14});
+        QVERIFY(f.model.setRect(681, {60, 150, 100, 170}));
+        QVERIFY(f.model.setRect(562, {0, 0, 20, 10}));
+        QVERIFY(f.model.setRect(566, {0, 0, 31, 14}));
         f.create();
         QVERIFY(f.select(path("Date")));
         const SkinRect date = f.model.getRect(571);
         f.type("x2", QStringLiteral("1"));
-        QCOMPARE(f.model.skin.getRect(571), (SkinRect{date.left, date.top, 1, date.bottom}));
+        QCOMPARE(editedSkin(f.model).getRect(571), (SkinRect{date.left, date.top, 1, date.bottom}));
 
         QVERIFY(f.select(path("Soft keys/Centre key/State 0")));
         f.type("x1", QStringLiteral("10"));
-        QCOMPARE(f.model.skin.getRect(681), (SkinRect{10, 150, 50, 170}));
+        QCOMPARE(editedSkin(f.model).getRect(681), (SkinRect{10, 150, 50, 170}));
         const auto edits = [&] {
             return QStringList{f.edit("x1")->text(), f.edit("y1")->text(), f.edit("x2")->text(), f.edit("y2")->text()};
         };
         QCOMPARE(edits(), QStringList({"10", "150", "50", "170"}));
         QCOMPARE(f.page->scene().frame(Frame::CentreKey).rect(), (SkinRect{10, 150, 50, 170}));
         f.type("y2", QStringLiteral("400"));
-        QCOMPARE(f.model.skin.getRect(681), (SkinRect{10, 200, 50, 220}));
+        QCOMPARE(editedSkin(f.model).getRect(681), (SkinRect{10, 200, 50, 220}));
         QCOMPARE(edits(), QStringList({"10", "200", "50", "220"}));
         QCOMPARE(f.page->frame(Frame::CentreKey).pos(),
                  QPoint(f.page->previewArea().originX + 10, f.page->previewArea().originY + 200));
 
         QVERIFY(f.select(path("Soft keys/Left key/State 0")));
         f.type("y1", QStringLiteral("7"));
-        QCOMPARE(f.model.skin.getRect(651), f.model.skin.getRect(658));
-        QCOMPARE(f.model.skin.getRect(658).top, 7);
+        QCOMPARE(editedSkin(f.model).getRect(651), editedSkin(f.model).getRect(658));
+        QCOMPARE(editedSkin(f.model).getRect(658).top, 7);
 
         // A JoyPad label is placed as it is dropped: its other rectangle follows.
         QVERIFY(f.select(path("JoyPad labels/Up key/State 0")));
         f.type("x1", QStringLiteral("40"));
         f.type("y1", QStringLiteral("50"));
-        QCOMPARE(f.model.skin.getRect(562), (SkinRect{40, 50, 60, 60}));
-        QCOMPARE(f.model.skin.getRect(566), (SkinRect{35, 48, 66, 62}));
+        QCOMPARE(editedSkin(f.model).getRect(562), (SkinRect{40, 50, 60, 60}));
+        QCOMPARE(editedSkin(f.model).getRect(566), (SkinRect{35, 48, 66, 62}));
     }
 
     // The outline level writes the number and the flag, and brings the
@@ -217,8 +218,8 @@ private slots:
         QVERIFY(!f.shown(PropertyPanel::value3Edit));
         auto* spin = f.child<QSpinBox>("outlineLevel");
         QTest::keyClick(spin, Qt::Key_Up);
-        QCOMPARE(f.model.skin.getNumber(592), 1);
-        QCOMPARE(f.model.skin.getFlag(591), 1);
+        QCOMPARE(editedSkin(f.model).getNumber(592), 1);
+        QCOMPARE(editedSkin(f.model).getFlag(591), 1);
         QVERIFY(f.shown(PropertyPanel::colour2Button));
         QVERIFY(f.shown(PropertyPanel::value2Edit));
         QVERIFY(!f.shown(PropertyPanel::colour3Button));
@@ -227,15 +228,15 @@ private slots:
         QVERIFY(f.shown(PropertyPanel::colour3Button));
         QTest::keyClick(spin, Qt::Key_Down);
         QTest::keyClick(spin, Qt::Key_Down);
-        QCOMPARE(f.model.skin.getNumber(592), 0);
-        QCOMPARE(f.model.skin.getFlag(591), 0);
+        QCOMPARE(editedSkin(f.model).getNumber(592), 0);
+        QCOMPARE(editedSkin(f.model).getFlag(591), 0);
         QVERIFY(!f.shown(PropertyPanel::colour2Button));
         QVERIFY(!f.shown(PropertyPanel::colour3Button));
 
         auto* underline = f.child<QCheckBox>("underline");
         const bool was = underline->isChecked();
         QTest::mouseClick(underline, Qt::LeftButton, {}, QPoint(6, underline->height() / 2));
-        QCOMPARE(f.model.skin.getFlag(594), was ? 0 : 1);
+        QCOMPARE(editedSkin(f.model).getFlag(594), was ? 0 : 1);
     }
 
     void alignmentOfALabelsPlace()
@@ -247,13 +248,13 @@ private slots:
         auto* list = f.child<QComboBox>("alignment");
         QCOMPARE(list->currentIndex(), 0);
         QTest::keyClick(list, Qt::Key_Down);
-        QCOMPARE(f.model.skin.getNumber(661), 32);
+        QCOMPARE(editedSkin(f.model).getNumber(661), 32);
         QTest::keyClick(list, Qt::Key_Down);
-        QCOMPARE(f.model.skin.getNumber(661), 16);
+        QCOMPARE(editedSkin(f.model).getNumber(661), 16);
         QTest::keyClick(list, Qt::Key_Up);
         QTest::keyClick(list, Qt::Key_Up);
-        QCOMPARE(f.model.skin.getNumber(661), 0);
-        QCOMPARE(f.model.skin.getNumber(668), -1); // the right key's place is another record
+        QCOMPARE(editedSkin(f.model).getNumber(661), 0);
+        QCOMPARE(editedSkin(f.model).getNumber(668), -1); // the right key's place is another record
     }
 
     // A new picture for the left key's state 0 is state 2's too; both
@@ -280,14 +281,13 @@ private slots:
         f.dialogs.fileAnswers.push_back(f.gifFile(QStringLiteral("button.gif"), 30, 12));
         QTest::mouseClick(f.child<QPushButton>("picture"), Qt::LeftButton);
         const SkinRect sized{before.left, before.top, before.left + 30, before.top + 12};
-        QCOMPARE(f.model.skin.getRect(658), sized);
-        QCOMPARE(f.model.skin.getRect(651), sized);
-        PictureLocation state0;
-        PictureLocation state2;
-        QCOMPARE(f.model.skin.getPictureLocation(630, state0), 1);
-        QCOMPARE(f.model.skin.getPictureLocation(652, state2), 1);
-        QCOMPARE(state0, state2);
-        QCOMPARE(state0.size, int(QFileInfo(f.workspace.path(QStringLiteral("button.gif"))).size()));
+        QCOMPARE(editedSkin(f.model).getRect(658), sized);
+        QCOMPARE(editedSkin(f.model).getRect(651), sized);
+        const std::optional<PictureLocation> state0 = f.model.edited().getPictureLocation(630);
+        const std::optional<PictureLocation> state2 = f.model.edited().getPictureLocation(652);
+        QVERIFY(state0 && state2);
+        QCOMPARE(*state0, *state2);
+        QCOMPARE(state0->size, int(QFileInfo(f.workspace.path(QStringLiteral("button.gif"))).size()));
         QCOMPARE(page.frame(Frame::LeftKey).size(), QSize(30, 12));
         QCOMPARE(page.scene().frame(Frame::LeftKey).opacity, f.model.getNumber(657));
 
@@ -295,13 +295,13 @@ private slots:
         QVERIFY(f.select(path("Wallpaper")));
         f.dialogs.fileAnswers.push_back(f.gifFile(QStringLiteral("sea.gif"), 176, 220));
         QTest::mouseClick(f.child<QPushButton>("picture"), Qt::LeftButton);
-        QCOMPARE(f.model.skin.getWallpaperName(), std::string("sea.gif"));
+        QCOMPARE(editedSkin(f.model).getWallpaperName(), std::string("sea.gif"));
         QCOMPARE(page.scene().wallpaper.width(), 176);
         QCOMPARE(f.dialogs.questions.back().details,
                  QStringList({QStringLiteral("jpg files (*.jpg)"), QStringLiteral("gif files (*.gif)"), QStringLiteral("jpg")}));
         f.dialogs.fileAnswers.push_back(f.workspace.path(QStringLiteral("notes.gif")));
         QTest::mouseClick(f.child<QPushButton>("picture"), Qt::LeftButton);
-        QCOMPARE(f.model.skin.getWallpaperName(), std::string("sea.gif"));
+        QCOMPARE(editedSkin(f.model).getWallpaperName(), std::string("sea.gif"));
         QCOMPARE(page.scene().wallpaper.width(), 176);
         QCOMPARE(f.dialogs.messages.size(), std::size_t(3));
     }
@@ -320,8 +320,8 @@ private slots:
         f.type("x1", QStringLiteral("3"));
         QCOMPARE(f.view().leftKeyState, 0);
         const SkinRect expected{3, state0.top, 3 + state0.right - state0.left, state0.bottom};
-        QCOMPARE(f.model.skin.getRect(658), expected);
-        QCOMPARE(f.model.skin.getRect(651), expected);
+        QCOMPARE(editedSkin(f.model).getRect(658), expected);
+        QCOMPARE(editedSkin(f.model).getRect(651), expected);
         QCOMPARE(f.model.getRect(654), state1);
         QCOMPARE(page.scene().frame(Frame::LeftKey).rect(), expected);
 
@@ -330,7 +330,7 @@ private slots:
         QVERIFY(!f.view().joyPadShown);
         f.type("x1", QStringLiteral("6"));
         QVERIFY(f.view().joyPadShown);
-        QCOMPARE(f.model.skin.getRect(567).left, 6);
+        QCOMPARE(editedSkin(f.model).getRect(567).left, 6);
     }
 
     // Whatever the user does in an element's panel, only that element's own
@@ -372,7 +372,7 @@ private slots:
             std::set<Record> own;
             for (const ElementRecord& record : elementRecords(entry))
                 own.insert({record.type, record.id, record.listItem});
-            const std::set<Record> changed = changedRecords(before, f.lines(), f.model.skin);
+            const std::set<Record> changed = changedRecords(before, f.lines(), f.model.edited());
             QVERIFY2(!changed.empty(), kind.constData());
             for (const Record& record : changed)
                 QVERIFY2(own.count(record) == 1,

@@ -58,12 +58,12 @@ protected:
     static void SetUpTestSuite()
     {
         model = std::make_unique<SkinModel>();
-        accepted = model->loadDefaultSkin(skinFolder + "Vela.ski");
+        accepted = model->loadDefaultSkin(skinFolder + "Vela.ski") == LoadResult::Loaded;
     }
     static void TearDownTestSuite() { model.reset(); }
-    void SetUp() override { ASSERT_EQ(accepted, 1) << "the editor refuses the shipped default skin"; }
+    void SetUp() override { ASSERT_TRUE(accepted) << "the editor refuses the shipped default skin"; }
 
-    static const SkinDocument& skin() { return model->defaultSkin; }
+    static const SkinDocument& skin() { return model->defaults(); }
 
     // Line indexes that are items of a list block, with the header they belong to.
     static std::map<int, ElementId> listItems()
@@ -89,7 +89,7 @@ protected:
     }
 
     static inline std::unique_ptr<SkinModel> model;
-    static inline int accepted = 0;
+    static inline bool accepted = false;
 };
 
 } // namespace
@@ -255,8 +255,9 @@ TEST_F(DefaultSkin, PicturesLieEndToEndInTheDataFiles)
     std::vector<int> expectedOffset(2, 0);
     int inFileOne = 0;
     for (ElementId id : ids) {
-        PictureLocation where;
-        ASSERT_EQ(skin().getPictureLocation(id, where), 1) << "picture " << id;
+        const std::optional<PictureLocation> found = skin().getPictureLocation(id);
+        ASSERT_TRUE(found) << "picture " << id;
+        const PictureLocation where = *found;
         ASSERT_TRUE(where.file == 0 || where.file == 1) << "picture " << id;
         ASSERT_GT(where.size, 0) << "picture " << id;
         EXPECT_LE(static_cast<std::int64_t>(where.offset) + where.size, skin().dataSize(where.file)) << "picture " << id;
@@ -274,13 +275,8 @@ TEST_F(DefaultSkin, PicturesLieEndToEndInTheDataFiles)
     EXPECT_EQ(static_cast<std::uint32_t>(expectedOffset[0]), skin().dataSize(0)) << "bytes after the last picture";
     EXPECT_EQ(static_cast<std::uint32_t>(expectedOffset[1]), skin().dataSize(1)) << "bytes after the last picture";
     EXPECT_GE(inFileOne, 1);
-    PictureLocation a, b;
-    skin().getPictureLocation(630, a);
-    skin().getPictureLocation(652, b);
-    EXPECT_EQ(a, b);
-    skin().getPictureLocation(634, a);
-    skin().getPictureLocation(664, b);
-    EXPECT_EQ(a, b);
+    EXPECT_EQ(skin().getPictureLocation(630), skin().getPictureLocation(652));
+    EXPECT_EQ(skin().getPictureLocation(634), skin().getPictureLocation(664));
 }
 
 TEST_F(DefaultSkin, EveryPictureIsADecodableGif89a)

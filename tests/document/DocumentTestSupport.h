@@ -44,7 +44,7 @@ inline SkinDocument documentWith(std::initializer_list<std::string> lines, std::
     for (const std::string& line : lines)
         document.appendLine(line + "\n");
     if (dataBytes > 0)
-        document.appendPictureData(0, bytesOf(dataBytes));
+        (void)document.pictureData().append(0, bytesOf(dataBytes));
     return document;
 }
 

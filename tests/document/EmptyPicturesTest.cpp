@@ -26,7 +26,7 @@ std::string pictureText(const SkinDocument& document, ElementId id)
 TEST(EmptyPictures, FillingOneMovesThePictureAfterItButNotThatPicturesRecord)
 {
     SkinDocument document = withEmptyPictures();
-    document.setPicture(5, bytesOf(10, 200));
+    EXPECT_TRUE(document.setPicture(5, bytesOf(10, 200)));
     EXPECT_EQ(recordsOf(document), (std::vector<std::string> {"5 1 0 100 0", "5 5 100 10 0", "5 2 110 50 0", "5 6 0 0 0"}));
     EXPECT_EQ(pictureText(document, 5), "10:200");
     EXPECT_EQ(pictureText(document, 2), "50:100");
@@ -46,9 +46,9 @@ TEST(EmptyPictures, RemovingOneKeepsThePictureThatSharesItsOffset)
 TEST(EmptyPictures, ChangingThePictureAfterItLeavesTheEmptyOneInPlace)
 {
     SkinDocument document = withEmptyPictures();
-    document.setPicture(2, bytesOf(20, 9));
+    EXPECT_TRUE(document.setPicture(2, bytesOf(20, 9)));
     EXPECT_EQ(recordsOf(document), (std::vector<std::string> {"5 1 0 100 0", "5 5 100 0 0", "5 2 100 20 0", "5 6 0 0 0"}));
-    document.setPicture(1, bytesOf(30, 1));
+    EXPECT_TRUE(document.setPicture(1, bytesOf(30, 1)));
     EXPECT_EQ(recordsOf(document), (std::vector<std::string> {"5 1 0 30 0", "5 5 30 0 0", "5 2 30 20 0", "5 6 0 0 0"}));
     document.removePicture(2);
     EXPECT_EQ(recordsOf(document), (std::vector<std::string> {"5 1 0 30 0", "5 5 30 0 0", "5 6 0 0 0"}));
@@ -62,7 +62,7 @@ TEST(EmptyPictures, ChangingThePictureAfterItLeavesTheEmptyOneInPlace)
 TEST(EmptyPictures, TwoEmptyPicturesAtOneOffsetAreDistinct)
 {
     SkinDocument document = documentWith({"5 1 4 0 0", "5 2 4 0 0", "5 3 4 2 0"}, 6);
-    document.setPicture(1, bytesOf(3, 7));
+    EXPECT_TRUE(document.setPicture(1, bytesOf(3, 7)));
     EXPECT_EQ(recordsOf(document), (std::vector<std::string> {"5 1 4 3 0", "5 2 7 0 0", "5 3 7 2 0"}));
     document.removePicture(2);
     EXPECT_EQ(recordsOf(document), (std::vector<std::string> {"5 1 4 3 0", "5 3 7 2 0"}));
@@ -75,9 +75,9 @@ TEST(EmptyPictures, EmptyPictureAtTheEndOfTheFileIsValid)
     std::vector<std::uint8_t> bytes {1, 2};
     EXPECT_EQ(document.getPicture(2, bytes), 0);
     EXPECT_TRUE(bytes.empty());
-    document.setPicture(2, bytesOf(4, 5));
+    EXPECT_TRUE(document.setPicture(2, bytesOf(4, 5)));
     EXPECT_EQ(recordsOf(document), (std::vector<std::string> {"5 1 0 10 0", "5 2 10 4 0"}));
-    document.setPicture(1, {});
+    EXPECT_TRUE(document.setPicture(1, {}));
     EXPECT_EQ(recordsOf(document), (std::vector<std::string> {"5 1 0 0 0", "5 2 0 4 0"}));
     EXPECT_EQ(pictureText(document, 2), "4:5");
 }

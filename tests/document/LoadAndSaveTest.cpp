@@ -12,7 +12,7 @@ using namespace testing_support;
 
 namespace {
 
-int loadText(TempFolder& folder, const std::string& text, SkinDocument& document)
+LoadResult loadText(TempFolder& folder, const std::string& text, SkinDocument& document)
 {
     writeFile(folder.path("s.ski"), text);
     return document.load(folder.path("s.ski"));
@@ -24,13 +24,13 @@ TEST(LoadAndSave, FirstLineMustNotOrderBeforeTheMagic)
 {
     TempFolder folder;
     SkinDocument document;
-    EXPECT_EQ(loadText(folder, "SKI1\r\n2 1 1\r\n", document), 0);
+    EXPECT_EQ(loadText(folder, "SKI1\r\n2 1 1\r\n", document), LoadResult::Loaded);
     EXPECT_EQ(document.lines()[0], "SKI1\r\n");
-    EXPECT_EQ(loadText(folder, "SKI1", document), 0);
+    EXPECT_EQ(loadText(folder, "SKI1", document), LoadResult::Loaded);
     EXPECT_EQ(document.lines(), std::vector<std::string> {"SKI1\n"});
-    EXPECT_EQ(loadText(folder, "SKI2 or later\n", document), 0);
+    EXPECT_EQ(loadText(folder, "SKI2 or later\n", document), LoadResult::Loaded);
     for (const std::string& bad : std::vector<std::string> {"", "SKI0\n", "ABC\n", "SKI\n", "SKI", std::string("SK\0I1\n", 6)}) {
-        EXPECT_EQ(loadText(folder, bad, document), 2) << bad;
+        EXPECT_EQ(loadText(folder, bad, document), LoadResult::NotASkin) << bad;
         EXPECT_FALSE(document.hasLineTable());
         EXPECT_EQ(document.path(), "");
     }
@@ -40,9 +40,9 @@ TEST(LoadAndSave, MissingOrUnusableSkinFileGivesOne)
 {
     TempFolder folder;
     SkinDocument document = documentWith({"2 1 1"});
-    EXPECT_EQ(document.load(folder.path("missing.ski")), 1);
+    EXPECT_EQ(document.load(folder.path("missing.ski")), LoadResult::CannotOpen);
     EXPECT_FALSE(document.hasLineTable());
-    EXPECT_EQ(document.load(folder.root().string()), 1);
+    EXPECT_EQ(document.load(folder.root().string()), LoadResult::CannotOpen);
 }
 
 TEST(LoadAndSave, LongLinesAreSplitAndSavedBackUnchanged)
@@ -51,12 +51,12 @@ TEST(LoadAndSave, LongLinesAreSplitAndSavedBackUnchanged)
     const std::string longLine = "2 1 " + std::string(296, '7') + "\n";
     const std::string text = "SKI1\n" + longLine + "2 2 2\n";
     SkinDocument document;
-    ASSERT_EQ(loadText(folder, text, document), 0);
+    ASSERT_EQ(loadText(folder, text, document), LoadResult::Loaded);
     ASSERT_EQ(document.lineCount(), 4);
     EXPECT_EQ(document.lines()[1].size(), std::size_t(maximumLineLength));
     EXPECT_EQ(document.lines()[2].size(), longLine.size() - maximumLineLength);
     EXPECT_EQ(document.getNumber(2), 2);
-    ASSERT_EQ(document.save(folder.path("s.ski")), 0);
+    ASSERT_EQ(document.save(folder.path("s.ski")), SaveResult::Saved);
     EXPECT_EQ(readFile(folder.path("s.ski")), text);
 }
 
@@ -64,15 +64,15 @@ TEST(LoadAndSave, LastLineWithoutLineFeedGetsOne)
 {
     TempFolder folder;
     SkinDocument document;
-    ASSERT_EQ(loadText(folder, "SKI1\n2 1 5", document), 0);
+    ASSERT_EQ(loadText(folder, "SKI1\n2 1 5", document), LoadResult::Loaded);
     EXPECT_EQ(document.getNumber(1), 5);
     document.setNumber(2, 6);
-    ASSERT_EQ(document.save(folder.path("s.ski")), 0);
+    ASSERT_EQ(document.save(folder.path("s.ski")), SaveResult::Saved);
     EXPECT_EQ(readFile(folder.path("s.ski")), "SKI1\n2 1 5\n2 2 6\n");
 
     // A last piece of the full length gets its line feed as a line of its own.
     const std::string full = "SKI1\n" + std::string(maximumLineLength, 'x');
-    ASSERT_EQ(loadText(folder, full, document), 0);
+    ASSERT_EQ(loadText(folder, full, document), LoadResult::Loaded);
     EXPECT_EQ(document.lineCount(), 3);
     EXPECT_EQ(document.lines()[2], "\n");
 }
@@ -82,11 +82,11 @@ TEST(LoadAndSave, CarriageReturnsAreKeptByteForByte)
     TempFolder folder;
     const std::string text = "SKI1\r\n2 5 8\r\n3 1 true\r\n";
     SkinDocument document;
-    ASSERT_EQ(loadText(folder, text, document), 0);
+    ASSERT_EQ(loadText(folder, text, document), LoadResult::Loaded);
     EXPECT_EQ(document.findRecord("2 5 "), 1);
     EXPECT_EQ(document.getNumber(5), 8);
     EXPECT_EQ(document.getFlag(1), 1);
-    ASSERT_EQ(document.save(folder.path("s.ski")), 0);
+    ASSERT_EQ(document.save(folder.path("s.ski")), SaveResult::Saved);
     EXPECT_EQ(readFile(folder.path("s.ski")), text);
 }
 
@@ -98,10 +98,10 @@ TEST(LoadAndSave, DataFilesNeededUpToTheLargestFileNumber)
     writeFile(folder.path("k.dat"), "abc");
     writeFile(folder.path("k1.dat"), "xy");
     SkinDocument document;
-    EXPECT_EQ(document.load(folder.path("k.ski")), 3);
+    EXPECT_EQ(document.load(folder.path("k.ski")), LoadResult::DataFileMissing);
     EXPECT_FALSE(document.hasLineTable());
     writeFile(folder.path("k2.dat"), "");
-    ASSERT_EQ(document.load(folder.path("k.ski")), 0);
+    ASSERT_EQ(document.load(folder.path("k.ski")), LoadResult::Loaded);
     EXPECT_EQ(document.dataFileCount(), 3);
     EXPECT_EQ(document.dataSize(2), 0u);
     std::vector<std::uint8_t> bytes;
@@ -117,7 +117,7 @@ TEST(LoadAndSave, HugeFileNumbersFailQuickly)
     const auto start = std::chrono::steady_clock::now();
     for (const char* record : {"5 1 0 1 2147483647", "5 1 0 1 9223372036854775807", "5 1 0 1 99999999999999999999999"}) {
         writeFile(folder.path("k.ski"), "SKI1\n" + std::string(record) + "\n");
-        EXPECT_EQ(document.load(folder.path("k.ski")), 3) << record;
+        EXPECT_EQ(document.load(folder.path("k.ski")), LoadResult::DataFileMissing) << record;
     }
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 }
@@ -129,7 +129,7 @@ TEST(LoadAndSave, SavingANewSkinWritesOnlyTheSkinFile)
     document.createNew("New skin");
     EXPECT_EQ(document.path(), "New skin");
     EXPECT_EQ(document.dataFileCount(), 1);
-    ASSERT_EQ(document.save(folder.path("n.ski")), 0);
+    ASSERT_EQ(document.save(folder.path("n.ski")), SaveResult::Saved);
     EXPECT_EQ(folder.names(), std::vector<std::string> {"n.ski"});
     EXPECT_EQ(readFile(folder.path("n.ski")), "SKI1\n");
     // Save As reloaded the document from where it was written.
@@ -142,10 +142,10 @@ TEST(LoadAndSave, SaveToTheSamePathDoesNotReload)
     TempFolder folder;
     SkinDocument document;
     document.createNew("x");
-    ASSERT_EQ(document.save(folder.path("n.ski")), 0);
-    document.appendPictureData(0, bytesOf(0));
+    ASSERT_EQ(document.save(folder.path("n.ski")), SaveResult::Saved);
+    (void)document.pictureData().append(0, bytesOf(0));
     ASSERT_EQ(document.dataFileCount(), 1);
-    ASSERT_EQ(document.save(folder.path("n.ski")), 0);
+    ASSERT_EQ(document.save(folder.path("n.ski")), SaveResult::Saved);
     EXPECT_EQ(document.dataFileCount(), 1); // a reload would have dropped the empty data file
 }
 
@@ -167,14 +167,14 @@ TEST(LoadAndSave, SaveAsWithoutSkiExtensionWritesTheSkinFileOfThatNameAndKeepsTh
     TempFolder folder;
     std::filesystem::create_directory(folder.root() / "a.b");
     SkinDocument document = documentWith({"2 1 1", "5 2 0 4 0"}, 4);
-    ASSERT_EQ(document.save(folder.path("a.b/wall")), 0);
+    ASSERT_EQ(document.save(folder.path("a.b/wall")), SaveResult::Saved);
     EXPECT_EQ(readFile(folder.path("a.b/wall.ski")), "SKI1\n2 1 1\n5 2 0 4 0\n");
     EXPECT_EQ(readFile(folder.path("a.b/wall.dat")), std::string("\0\1\2\3", 4));
     EXPECT_TRUE(document.hasLineTable());
     EXPECT_EQ(document.path(), folder.path("a.b/wall.ski"));
     EXPECT_EQ(document.getNumber(1), 1);
 
-    ASSERT_EQ(document.save(folder.path("notes.txt")), 0);
+    ASSERT_EQ(document.save(folder.path("notes.txt")), SaveResult::Saved);
     EXPECT_EQ(document.path(), folder.path("notes.ski"));
     EXPECT_EQ(readFile(folder.path("notes.ski")), readFile(folder.path("a.b/wall.ski")));
     EXPECT_FALSE(std::filesystem::exists(folder.path("notes.txt")));
@@ -186,10 +186,10 @@ TEST(LoadAndSave, UpperCaseExtensionIsSavedInPlace)
     writeFile(folder.path("Vela.SKI"), "SKI1\n5 1 0 2 0\n");
     writeFile(folder.path("Vela.dat"), "ab");
     SkinDocument document;
-    ASSERT_EQ(document.load(folder.path("Vela.SKI")), 0);
+    ASSERT_EQ(document.load(folder.path("Vela.SKI")), LoadResult::Loaded);
     document.setNumber(8, 3);
-    document.setPicture(1, bytesOf(3));
-    ASSERT_EQ(document.save(document.path()), 0);
+    EXPECT_TRUE(document.setPicture(1, bytesOf(3)));
+    ASSERT_EQ(document.save(document.path()), SaveResult::Saved);
     EXPECT_EQ(readFile(folder.path("Vela.SKI")), "SKI1\n5 1 0 3 0\n2 8 3\n");
     EXPECT_EQ(readFileBytes(folder.path("Vela.dat")), bytesOf(3));
     EXPECT_EQ(folder.names(), (std::vector<std::string> {"Vela.SKI", "Vela.dat"}));
@@ -204,8 +204,8 @@ TEST(LoadAndSave, FailedReloadAfterSaveAsKeepsTheDocument)
     writeFile(folder.path("k.ski"), "SKI1\n5 1 0 2 0\n5 2 0 0 1\n");
     writeFile(folder.path("k.dat"), "ab");
     writeFile(folder.path("k1.dat"), "");
-    ASSERT_EQ(document.load(folder.path("k.ski")), 0);
-    ASSERT_EQ(document.save(folder.path("other.ski")), 0);
+    ASSERT_EQ(document.load(folder.path("k.ski")), LoadResult::Loaded);
+    ASSERT_EQ(document.save(folder.path("other.ski")), SaveResult::Saved);
     EXPECT_TRUE(document.hasLineTable());
     EXPECT_EQ(document.lineCount(), 3);
     EXPECT_EQ(document.dataFileCount(), 2);
@@ -218,26 +218,26 @@ TEST(LoadAndSave, EmptyDataFilesAreWrittenWhenARecordNeedsThem)
     // A new skin whose only picture is empty still needs its data file 0.
     SkinDocument fresh;
     fresh.createNew("New skin");
-    fresh.setPicture(630, {});
-    ASSERT_EQ(fresh.save(folder.path("n.ski")), 0);
+    EXPECT_TRUE(fresh.setPicture(630, {}));
+    ASSERT_EQ(fresh.save(folder.path("n.ski")), SaveResult::Saved);
     EXPECT_EQ(readFile(folder.path("n.dat")), "");
     SkinDocument again;
-    ASSERT_EQ(again.load(folder.path("n.ski")), 0);
+    ASSERT_EQ(again.load(folder.path("n.ski")), LoadResult::Loaded);
 
     // Data file 0 has become empty but file 1 is named: file 0 is written empty.
     writeFile(folder.path("k.ski"), "SKI1\n5 1 0 2 0\n5 2 0 1 1\n");
     writeFile(folder.path("k.dat"), "ab");
     writeFile(folder.path("k1.dat"), "z");
     SkinDocument document;
-    ASSERT_EQ(document.load(folder.path("k.ski")), 0);
+    ASSERT_EQ(document.load(folder.path("k.ski")), LoadResult::Loaded);
     document.removePicture(1);
-    ASSERT_EQ(document.save(folder.path("k.ski")), 0);
+    ASSERT_EQ(document.save(folder.path("k.ski")), SaveResult::Saved);
     EXPECT_EQ(readFile(folder.path("k.dat")), "");
     EXPECT_EQ(readFile(folder.path("k.ski")), "SKI1\n5 2 0 1 1\n");
 
     // No record names data file 1 any more: its empty buffer is not written, the old file stays.
     document.removePicture(2);
-    ASSERT_EQ(document.save(folder.path("k.ski")), 0);
+    ASSERT_EQ(document.save(folder.path("k.ski")), SaveResult::Saved);
     EXPECT_EQ(readFile(folder.path("k1.dat")), "z");
     EXPECT_EQ(readFile(folder.path("k.ski")), "SKI1\n");
 }
@@ -250,20 +250,20 @@ TEST(LoadAndSave, OnlyDataFilesWhoseBytesChangedAreWrittenAgain)
     writeFile(folder.path("k1.dat"), "z");
     const auto identity = [&folder](const char* name) { return identityOf(folder.path(name)); };
     SkinDocument document;
-    ASSERT_EQ(document.load(folder.path("k.ski")), 0);
+    ASSERT_EQ(document.load(folder.path("k.ski")), LoadResult::Loaded);
     const auto firstData = identity("k.dat");
-    document.setPicture(2, bytesOf(2));
-    ASSERT_EQ(document.save(document.path()), 0);
+    EXPECT_TRUE(document.setPicture(2, bytesOf(2)));
+    ASSERT_EQ(document.save(document.path()), SaveResult::Saved);
     EXPECT_EQ(identity("k.dat"), firstData);
     const auto secondData = identity("k1.dat");
     document.setNumber(8, 1);
-    ASSERT_EQ(document.save(document.path()), 0);
+    ASSERT_EQ(document.save(document.path()), SaveResult::Saved);
     EXPECT_EQ(identity("k1.dat"), secondData);
 
     // Another program replaced a data file since: it is written again.
     writeFile(folder.path("other"), "xy");
     std::filesystem::rename(folder.path("other"), folder.path("k.dat"));
-    ASSERT_EQ(document.save(document.path()), 0);
+    ASSERT_EQ(document.save(document.path()), SaveResult::Saved);
     EXPECT_EQ(readFile(folder.path("k.dat")), "ab");
     EXPECT_EQ(identity("k1.dat"), secondData);
 }
@@ -276,10 +276,10 @@ TEST(LoadAndSave, FirstLineIsJudgedBeforeTheWholeFileIsRead)
     writeFile(path, "ABC\n");
     std::filesystem::resize_file(path, std::uintmax_t(3) << 30);
     SkinDocument document;
-    EXPECT_EQ(document.load(path), 2);
+    EXPECT_EQ(document.load(path), LoadResult::NotASkin);
     writeFile(path, "SKI1\n");
     std::filesystem::resize_file(path, std::uintmax_t(3) << 30);
-    EXPECT_EQ(document.load(path), 1);
+    EXPECT_EQ(document.load(path), LoadResult::CannotOpen);
 }
 
 TEST(LoadAndSave, ReadOnlyFilesLoadAndRefuseToBeReplaced)
@@ -299,15 +299,15 @@ TEST(LoadAndSave, ReadOnlyFilesLoadAndRefuseToBeReplaced)
     ASSERT_EQ(::chmod(folder.root().c_str(), 0777), 0);
     EXPECT_TRUE(runWithoutPrivileges([&folder] {
         SkinDocument document;
-        ASSERT_EQ(document.load(folder.path("k.ski")), 0);
+        ASSERT_EQ(document.load(folder.path("k.ski")), LoadResult::Loaded);
         document.setNumber(8, 1);
-        EXPECT_EQ(document.save(document.path()), 1);
-        ASSERT_EQ(document.load(folder.path("r.ski")), 0);
-        document.setPicture(1, bytesOf(1));
-        EXPECT_EQ(document.save(document.path()), 2);
-        ASSERT_EQ(document.load(folder.path("mount/m.ski")), 0);
+        EXPECT_EQ(document.save(document.path()), SaveResult::SkinFileNotWritten);
+        ASSERT_EQ(document.load(folder.path("r.ski")), LoadResult::Loaded);
+        EXPECT_TRUE(document.setPicture(1, bytesOf(1)));
+        EXPECT_EQ(document.save(document.path()), SaveResult::DataFileNotWritten);
+        ASSERT_EQ(document.load(folder.path("mount/m.ski")), LoadResult::Loaded);
         document.setNumber(8, 1);
-        EXPECT_EQ(document.save(document.path()), 1);
+        EXPECT_EQ(document.save(document.path()), SaveResult::SkinFileNotWritten);
     }));
     EXPECT_EQ(readFile(folder.path("k.ski")), "SKI1\n5 1 0 2 0\n");
     EXPECT_EQ(readFile(folder.path("r.ski")), "SKI1\n5 1 0 2 0\n");
@@ -321,12 +321,12 @@ TEST(LoadAndSave, PicturesSurviveARoundTrip)
     TempFolder folder;
     SkinDocument document;
     document.createNew("New skin");
-    document.setPicture(630, bytesOf(40, 1));
-    document.setPicture(631, bytesOf(7, 100));
+    EXPECT_TRUE(document.setPicture(630, bytesOf(40, 1)));
+    EXPECT_TRUE(document.setPicture(631, bytesOf(7, 100)));
     document.linkPicture(630, 652);
-    ASSERT_EQ(document.save(folder.path("p.ski")), 0);
+    ASSERT_EQ(document.save(folder.path("p.ski")), SaveResult::Saved);
     SkinDocument again;
-    ASSERT_EQ(again.load(folder.path("p.ski")), 0);
+    ASSERT_EQ(again.load(folder.path("p.ski")), LoadResult::Loaded);
     std::vector<std::uint8_t> bytes;
     EXPECT_EQ(again.getPicture(652, bytes), 40);
     EXPECT_EQ(bytes, bytesOf(40, 1));

@@ -1,4 +1,5 @@
 #include "DocumentTestSupport.h"
+#include "ModelAccess.h"
 #include "document/SkinModel.h"
 
 #include <gtest/gtest.h>
@@ -10,8 +11,8 @@ namespace {
 // A model whose default skin holds lines and whose edited skin holds skinLines.
 void fill(SkinModel& model, std::initializer_list<std::string> defaultLines, std::initializer_list<std::string> skinLines)
 {
-    model.defaultSkin = documentWith(defaultLines);
-    model.skin = documentWith(skinLines);
+    model.adoptDefaultSkin(documentWith(defaultLines));
+    model.adoptSkin(documentWith(skinLines));
 }
 
 } // namespace
@@ -32,7 +33,7 @@ TEST(ModelFallback, MissingRecordsComeFromTheDefaultSkin)
     EXPECT_EQ(model.setPaletteColour(1, 0, 0), 0);
     model.setNumber(8, 3);
     EXPECT_EQ(model.getNumber(8), 3);
-    EXPECT_EQ(model.defaultSkin.getNumber(8), 12);
+    EXPECT_EQ(defaultSkin(model).getNumber(8), 12);
 }
 
 TEST(ModelFallback, SentinelValuesInTheSkinAlsoFallBack)
@@ -52,14 +53,14 @@ TEST(ModelFallback, FirstListEditCopiesTheWholeList)
     SkinModel model;
     fill(model, {"0 300 2", "1 0 0 9 9", "1 10 10 19 19"}, {"2 1 1"});
     EXPECT_EQ(model.setListRect({5, 5, 15, 15}, 300, 2), 1);
-    EXPECT_EQ(recordsOf(model.skin), (std::vector<std::string> {"2 1 1", "0 300 2", "1 0 0 9 9", "1 5 5 14 14"}));
+    EXPECT_EQ(recordsOf(model.edited()), (std::vector<std::string> {"2 1 1", "0 300 2", "1 0 0 9 9", "1 5 5 14 14"}));
     // Later edits change the copy in place.
     EXPECT_EQ(model.setListRect({1, 1, 2, 2}, 300, 1), 1);
-    EXPECT_EQ(model.skin.lineCount(), 5);
+    EXPECT_EQ(editedSkin(model).lineCount(), 5);
     EXPECT_EQ(model.getListRect(300, 1), (SkinRect {1, 1, 2, 2}));
     // An item outside the table does not copy the list a second time.
     EXPECT_EQ(model.setListRect({1, 1, 2, 2}, 300, 9), 0);
-    EXPECT_EQ(model.skin.lineCount(), 5);
+    EXPECT_EQ(editedSkin(model).lineCount(), 5);
     EXPECT_EQ(model.setListRect({1, 1, 2, 2}, 301, 1), 0);
 }
 
@@ -68,7 +69,7 @@ TEST(ModelFallback, ListHeaderCountingPastTheDefaultSkinCopiesOnlyItsLines)
     SkinModel model;
     fill(model, {"0 300 2147483647", "1 0 0 9 9"}, {});
     EXPECT_EQ(model.setListRect({5, 5, 15, 15}, 300, 1), 1);
-    EXPECT_EQ(recordsOf(model.skin), (std::vector<std::string> {"0 300 2147483647", "1 5 5 14 14"}));
+    EXPECT_EQ(recordsOf(model.edited()), (std::vector<std::string> {"0 300 2147483647", "1 5 5 14 14"}));
     EXPECT_EQ(model.setListRect({5, 5, 15, 15}, 300, 5), 0);
 }
 
@@ -78,22 +79,22 @@ TEST(ModelFallback, NewSkinTakesThePaletteOfTheDefaultSkin)
     TempFolder folder;
     writeFile(folder.path("Def.ski"), defaultSkinText(minimumDefaultSkinLines));
     writeFile(folder.path("wall.gif"), "GIF89a-wallpaper");
-    ASSERT_EQ(model.loadDefaultSkin(folder.path("Def.ski")), 1);
+    ASSERT_EQ(model.loadDefaultSkin(folder.path("Def.ski")), LoadResult::Loaded);
     EXPECT_EQ(model.defaultFolder(), folder.root().string() + "/");
 
     model.newSkin("New skin");
-    EXPECT_EQ(model.skin.path(), "New skin");
-    EXPECT_EQ(model.skin.lineCount(), 100);
-    EXPECT_EQ(model.skin.lines()[1], "0 41 98\n");
-    EXPECT_EQ(model.skin.lines()[99], "4 98 98 98 0\n");
-    EXPECT_EQ(model.skin.dataFileCount(), 1);
+    EXPECT_EQ(editedSkin(model).path(), "New skin");
+    EXPECT_EQ(editedSkin(model).lineCount(), 100);
+    EXPECT_EQ(editedSkin(model).lines()[1], "0 41 98\n");
+    EXPECT_EQ(editedSkin(model).lines()[99], "4 98 98 98 0\n");
+    EXPECT_EQ(editedSkin(model).dataFileCount(), 1);
     EXPECT_EQ(model.wallpaperPath(), folder.path("wall.gif"));
     EXPECT_EQ(std::string(model.wallpaperBytes().begin(), model.wallpaperBytes().end()), "GIF89a-wallpaper");
 
     SkinModel withoutPalette;
-    withoutPalette.defaultSkin = documentWith({"2 1 1"});
+    withoutPalette.adoptDefaultSkin(documentWith({"2 1 1"}));
     withoutPalette.newSkin("New skin");
-    EXPECT_EQ(withoutPalette.skin.lineCount(), 1);
+    EXPECT_EQ(editedSkin(withoutPalette).lineCount(), 1);
     EXPECT_EQ(withoutPalette.wallpaperSize(), -1);
 }
 
@@ -102,10 +103,10 @@ TEST(ModelFallback, ShortDefaultSkinIsRefusedButStaysLoaded)
     TempFolder folder;
     writeFile(folder.path("Short.ski"), defaultSkinText(minimumDefaultSkinLines - 1));
     SkinModel model;
-    EXPECT_EQ(model.loadDefaultSkin(folder.path("Short.ski")), 0);
-    EXPECT_EQ(model.defaultSkin.lineCount(), minimumDefaultSkinLines - 1);
+    EXPECT_EQ(model.loadDefaultSkin(folder.path("Short.ski")), LoadResult::TooShort);
+    EXPECT_EQ(defaultSkin(model).lineCount(), minimumDefaultSkinLines - 1);
     EXPECT_EQ(model.defaultFolder(), "");
-    EXPECT_EQ(model.loadDefaultSkin(folder.path("Missing.ski")), 0);
+    EXPECT_EQ(model.loadDefaultSkin(folder.path("Missing.ski")), LoadResult::CannotOpen);
 }
 
 namespace {
@@ -131,26 +132,26 @@ TEST(ModelFallback, WallpaperIsReadBesideTheSkinThenFromTheWorkingFolder)
     CurrentFolder here(work.root());
 
     SkinModel model;
-    ASSERT_EQ(model.loadDefaultSkin(work.path("Def.ski")), 1);
-    ASSERT_EQ(model.openSkin(skins.path("a.ski")), 0);
+    ASSERT_EQ(model.loadDefaultSkin(work.path("Def.ski")), LoadResult::Loaded);
+    ASSERT_EQ(model.openSkin(skins.path("a.ski")), LoadResult::Loaded);
     EXPECT_EQ(model.wallpaperPath(), skins.path("own.gif"));
     EXPECT_EQ(wallpaperText(model), "own beside the skin");
 
     // A file that does not load changes nothing: skin, path and wallpaper stay.
-    EXPECT_EQ(model.openSkin(skins.path("bad.ski")), -1);
-    EXPECT_EQ(model.openSkin(skins.path("missing.ski")), -1);
-    EXPECT_EQ(model.skin.path(), skins.path("a.ski"));
-    EXPECT_EQ(model.skin.getWallpaperName(), "own.gif");
+    EXPECT_EQ(model.openSkin(skins.path("bad.ski")), LoadResult::NotASkin);
+    EXPECT_EQ(model.openSkin(skins.path("missing.ski")), LoadResult::CannotOpen);
+    EXPECT_EQ(editedSkin(model).path(), skins.path("a.ski"));
+    EXPECT_EQ(editedSkin(model).getWallpaperName(), "own.gif");
     EXPECT_EQ(wallpaperText(model), "own beside the skin");
 
     // Skins of older versions kept their wallpaper in the working folder.
     std::filesystem::remove(skins.path("own.gif"));
-    ASSERT_EQ(model.openSkin(skins.path("a.ski")), 0);
+    ASSERT_EQ(model.openSkin(skins.path("a.ski")), LoadResult::Loaded);
     EXPECT_EQ(model.wallpaperPath(), "own.gif");
     EXPECT_EQ(wallpaperText(model), "working folder's own");
 
     // A wallpaper found nowhere: the previous skin's is not shown in its place.
-    ASSERT_EQ(model.openSkin(skins.path("b.ski")), 0);
+    ASSERT_EQ(model.openSkin(skins.path("b.ski")), LoadResult::Loaded);
     EXPECT_EQ(model.wallpaperSize(), -1);
     EXPECT_TRUE(model.wallpaperBytes().empty());
     EXPECT_FALSE(model.loadWallpaperFile(""));
@@ -176,44 +177,44 @@ TEST(ModelFallback, SaveWritesOnlyTheSkinsOwnWallpaperBesideTheSavedFile)
     CurrentFolder here(work.root());
 
     SkinModel model;
-    ASSERT_EQ(model.loadDefaultSkin(work.path("Def.ski")), 1);
+    ASSERT_EQ(model.loadDefaultSkin(work.path("Def.ski")), LoadResult::Loaded);
 
     // A new skin shows the default wallpaper but has none of its own to write.
     model.newSkin("New skin");
-    EXPECT_EQ(model.saveSkin(out.path("plain.ski")), 0);
+    EXPECT_EQ(model.saveSkin(out.path("plain.ski")), SaveResult::Saved);
     EXPECT_EQ(out.names(), (std::vector<std::string> {"lost.ski", "plain.ski", "self.dat", "self.ski"}));
 
     // A chosen wallpaper goes beside the saved skin, not into the working folder.
     model.setWallpaper(pictures.path("sea.gif"));
-    EXPECT_EQ(model.skin.getWallpaperName(), "sea.gif");
+    EXPECT_EQ(editedSkin(model).getWallpaperName(), "sea.gif");
     EXPECT_EQ(model.wallpaperSize(), 9);
-    EXPECT_EQ(model.saveSkin(out.path("mine.ski")), 0);
+    EXPECT_EQ(model.saveSkin(out.path("mine.ski")), SaveResult::Saved);
     EXPECT_EQ(readFile(out.path("sea.gif")), "sea bytes");
     EXPECT_TRUE(readFile(out.path("mine.ski")).ends_with("\n6 1015 /a/mobile/picture/sea.gif\n"));
     EXPECT_FALSE(std::filesystem::exists(work.path("sea.gif")));
 
     // A name without bytes read for it writes nothing under that name.
-    model.skin.setWallpaperName("other.gif");
-    EXPECT_EQ(model.saveSkin(out.path("mine.ski")), 0);
+    editedSkin(model).setWallpaperName("other.gif");
+    EXPECT_EQ(model.saveSkin(out.path("mine.ski")), SaveResult::Saved);
     EXPECT_FALSE(std::filesystem::exists(out.path("other.gif")));
 
     // An unreadable wallpaper after a readable one: nothing is written in its name.
-    ASSERT_EQ(model.openSkin(out.path("lost.ski")), 0);
-    EXPECT_EQ(model.saveSkin(out.path("lost2.ski")), 0);
+    ASSERT_EQ(model.openSkin(out.path("lost.ski")), LoadResult::Loaded);
+    EXPECT_EQ(model.saveSkin(out.path("lost2.ski")), SaveResult::Saved);
     EXPECT_FALSE(std::filesystem::exists(out.path("lost.gif")));
 
     // A wallpaper record naming the skin's own data file never overwrites it.
-    ASSERT_EQ(model.openSkin(out.path("self.ski")), 0);
+    ASSERT_EQ(model.openSkin(out.path("self.ski")), LoadResult::Loaded);
     EXPECT_EQ(model.wallpaperSize(), 4);
-    model.skin.setPicture(600, std::vector<std::uint8_t> {'n', 'e', 'w', '!'});
-    EXPECT_EQ(model.saveSkin(out.path("self.ski")), 0);
+    EXPECT_TRUE(editedSkin(model).setPicture(600, std::vector<std::uint8_t> {'n', 'e', 'w', '!'}));
+    EXPECT_EQ(model.saveSkin(out.path("self.ski")), SaveResult::Saved);
     EXPECT_EQ(readFile(out.path("self.dat")), "new!");
 
     // A failed save writes no wallpaper either.
     writeFile(pictures.path("sun.gif"), "sun bytes");
     model.setWallpaper(pictures.path("sun.gif"));
     std::filesystem::create_directory(out.path("blocked.ski"));
-    EXPECT_NE(model.saveSkin(out.path("blocked.ski")), 0);
+    EXPECT_NE(model.saveSkin(out.path("blocked.ski")), SaveResult::Saved);
     EXPECT_FALSE(std::filesystem::exists(out.path("sun.gif")));
 }
 
@@ -222,9 +223,9 @@ TEST(ModelFallback, SaveSkinReportsAFailedSave)
     TempFolder folder;
     SkinModel model;
     model.newSkin("New skin");
-    EXPECT_EQ(model.saveSkin(folder.path("no/such/folder/x.ski")), 1);
+    EXPECT_EQ(model.saveSkin(folder.path("no/such/folder/x.ski")), SaveResult::SkinFileNotWritten);
     SkinModel empty;
-    EXPECT_EQ(empty.saveSkin(folder.path("x.ski")), 1);
+    EXPECT_EQ(empty.saveSkin(folder.path("x.ski")), SaveResult::SkinFileNotWritten);
     EXPECT_FALSE(std::filesystem::exists(folder.path("x.ski")));
 }
 
@@ -235,7 +236,7 @@ TEST(ModelFallback, SetPictureFromFileStoresTheFileOrReportsZero)
     SkinModel model;
     model.newSkin("New skin");
     EXPECT_EQ(model.setPictureFromFile(630, folder.path("p.gif")), 1);
-    EXPECT_EQ(model.skin.lines().back(), "5 630 0 6 0\n");
+    EXPECT_EQ(editedSkin(model).lines().back(), "5 630 0 6 0\n");
     EXPECT_EQ(model.setPictureFromFile(631, folder.path("missing.gif")), 0);
     EXPECT_EQ(model.setPictureFromFile(631, folder.root().string()), 0);
     SkinModel empty;

@@ -25,11 +25,9 @@ TEST(PictureStorage, GetPictureCopiesTheRecordsBytes)
     std::vector<std::uint8_t> bytes;
     EXPECT_EQ(document.getPicture(2, bytes), 50);
     EXPECT_EQ(bytes, slice(bytesOf(300), 100, 50));
-    PictureLocation where;
-    EXPECT_EQ(document.getPictureLocation(3, where), 1);
-    EXPECT_EQ(where, (PictureLocation {150, 150, 0}));
+    EXPECT_EQ(document.getPictureLocation(3), (PictureLocation {150, 150, 0}));
     EXPECT_EQ(document.getPicture(9, bytes), -1);
-    EXPECT_EQ(document.getPictureLocation(9, where), 0);
+    EXPECT_EQ(document.getPictureLocation(9), std::nullopt);
     EXPECT_EQ(document.pictureIds(), (std::vector<ElementId> {1, 2, 3, 4}));
 }
 
@@ -37,7 +35,7 @@ TEST(PictureStorage, LargerPictureMovesTheOnesAfterIt)
 {
     SkinDocument document = fourPictures();
     const auto newBytes = bytesOf(120, 7);
-    EXPECT_EQ(document.setPicture(1, newBytes), 0);
+    EXPECT_TRUE(document.setPicture(1, newBytes));
     EXPECT_EQ(document.dataSize(0), 320u);
     EXPECT_EQ(recordsOf(document), (std::vector<std::string> {"5 1 0 120 0", "5 2 120 50 0", "5 3 170 150 0", "5 4 0 120 0"}));
     std::vector<std::uint8_t> bytes;
@@ -69,12 +67,12 @@ TEST(PictureStorage, RemovingALinkedIdRemovesEveryIdOfThePicture)
 TEST(PictureStorage, NewPictureIsAppendedToDataFileZero)
 {
     SkinDocument document = fourPictures();
-    EXPECT_EQ(document.setPicture(9, bytesOf(10, 9)), 0);
+    EXPECT_TRUE(document.setPicture(9, bytesOf(10, 9)));
     EXPECT_EQ(recordsOf(document).back(), "5 9 300 10 0");
     EXPECT_EQ(document.dataSize(0), 310u);
 
     SkinDocument empty;
-    EXPECT_EQ(empty.setPicture(9, bytesOf(10)), -1);
+    EXPECT_FALSE(empty.setPicture(9, bytesOf(10)));
     EXPECT_EQ(empty.dataFileCount(), 0);
 }
 
@@ -87,7 +85,7 @@ TEST(PictureStorage, LinkingTwiceReplacesTheLink)
     EXPECT_EQ(document.lineCount(), 6);
     EXPECT_EQ(document.linkPicture(8, 7), 0);
     // Both ids now change together.
-    document.setPicture(7, bytesOf(5));
+    EXPECT_TRUE(document.setPicture(7, bytesOf(5)));
     EXPECT_EQ(recordsOf(document)[2], "5 3 150 5 0");
 }
 
@@ -98,15 +96,15 @@ TEST(PictureStorage, PicturesOfOtherDataFilesNeverMove)
     writeFile(folder.path("k.dat"), "abcd");
     writeFile(folder.path("k1.dat"), "wxyz");
     SkinDocument document;
-    ASSERT_EQ(document.load(folder.path("k.ski")), 0);
-    document.setPicture(1, bytesOf(10));
+    ASSERT_EQ(document.load(folder.path("k.ski")), LoadResult::Loaded);
+    EXPECT_TRUE(document.setPicture(1, bytesOf(10)));
     document.removePicture(2);
     EXPECT_EQ(recordsOf(document), (std::vector<std::string> {"5 1 0 10 0", "5 3 0 2 1", "5 4 2 2 1"}));
     std::vector<std::uint8_t> bytes;
     document.getPicture(4, bytes);
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "yz");
     // A picture of file 1 is replaced in place in file 1.
-    document.setPicture(3, bytesOf(1, 'Q'));
+    EXPECT_TRUE(document.setPicture(3, bytesOf(1, 'Q')));
     EXPECT_EQ(recordsOf(document), (std::vector<std::string> {"5 1 0 10 0", "5 3 0 1 1", "5 4 1 2 1"}));
     document.getPicture(4, bytes);
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "yz");
@@ -116,8 +114,8 @@ TEST(PictureStorage, BytesTakenFromTheDocumentItselfCanBeStored)
 {
     SkinDocument document = fourPictures();
     const auto expected = slice(bytesOf(300), 150, 150);
-    document.setPicture(1, document.dataFile(0).subspan(150, 150));
-    document.setPicture(9, document.dataFile(0).subspan(0, 150));
+    EXPECT_TRUE(document.setPicture(1, document.dataFile(0).subspan(150, 150)));
+    EXPECT_TRUE(document.setPicture(9, document.dataFile(0).subspan(0, 150)));
     std::vector<std::uint8_t> bytes;
     document.getPicture(1, bytes);
     EXPECT_EQ(bytes, expected);
@@ -128,19 +126,19 @@ TEST(PictureStorage, BytesTakenFromTheDocumentItselfCanBeStored)
 TEST(PictureStorage, RawDataOperationsRefuseRangesOutsideTheFile)
 {
     SkinDocument document = documentWith({}, 10);
-    EXPECT_EQ(document.replacePictureData(0, 8, 5, bytesOf(1)), -1);
-    EXPECT_EQ(document.replacePictureData(1, 0, 0, bytesOf(1)), -1);
-    EXPECT_EQ(document.replacePictureData(0, -1, 1, bytesOf(1)), -1);
-    EXPECT_EQ(document.cutPictureData(0, 5, 6), -1);
-    EXPECT_EQ(document.cutPictureData(0, 2147483647, 2147483647), -1);
-    EXPECT_EQ(document.appendPictureData(3, bytesOf(1)), -1);
+    EXPECT_FALSE(document.pictureData().replace(0, 8, 5, bytesOf(1)));
+    EXPECT_FALSE(document.pictureData().replace(1, 0, 0, bytesOf(1)));
+    EXPECT_FALSE(document.pictureData().replace(0, -1, 1, bytesOf(1)));
+    EXPECT_FALSE(document.pictureData().cut(0, 5, 6));
+    EXPECT_FALSE(document.pictureData().cut(0, 2147483647, 2147483647));
+    EXPECT_EQ(document.pictureData().append(3, bytesOf(1)), std::nullopt);
     EXPECT_EQ(document.dataSize(0), 10u);
-    EXPECT_EQ(document.cutPictureData(0, 5, 5), 0);
-    EXPECT_EQ(document.replacePictureData(0, 0, 5, bytesOf(2)), 0);
+    EXPECT_TRUE(document.pictureData().cut(0, 5, 5));
+    EXPECT_TRUE(document.pictureData().replace(0, 0, 5, bytesOf(2)));
     EXPECT_EQ(document.dataSize(0), 2u);
     SkinDocument none;
-    EXPECT_EQ(none.cutPictureData(0, 0, 0), -1);
-    EXPECT_EQ(none.appendPictureData(0, bytesOf(3)), 0);
+    EXPECT_FALSE(none.pictureData().cut(0, 0, 0));
+    EXPECT_EQ(none.pictureData().append(0, bytesOf(3)), 0);
     EXPECT_EQ(none.dataFileCount(), 1);
 }
 

@@ -53,8 +53,8 @@ TEST(RecordLookup, IndexesOutsideTheTableChangeNothing)
     SkinDocument document = documentWith({"2 1 1"});
     document.replaceLine(2, "2 9 9\n");
     document.replaceLine(-1, "2 9 9\n");
-    EXPECT_EQ(document.removeLine(2), -1);
-    EXPECT_EQ(document.removeLine(-1), -1);
+    EXPECT_FALSE(document.removeLine(2));
+    EXPECT_FALSE(document.removeLine(-1));
     EXPECT_EQ(recordsOf(document), (std::vector<std::string> {"2 1 1"}));
 }
 
@@ -63,8 +63,8 @@ TEST(RecordLookup, DocumentWithoutLineTableAcceptsNoLines)
     SkinDocument document;
     EXPECT_FALSE(document.hasLineTable());
     EXPECT_EQ(document.findRecord(""), -1);
-    EXPECT_EQ(document.appendLine("2 1 1\n"), -1);
-    EXPECT_EQ(document.removeLine(0), -1);
+    EXPECT_FALSE(document.appendLine("2 1 1\n"));
+    EXPECT_FALSE(document.removeLine(0));
     // Setters report what they always report but store nothing.
     EXPECT_EQ(document.setNumber(1, 1), 1);
     EXPECT_EQ(document.setListRect({0, 0, 5, 5}, 1, 1), 0);

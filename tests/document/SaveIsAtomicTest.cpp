@@ -23,9 +23,9 @@ struct SavedSkin {
         writeFile(folder.path("k.ski"), oldSkin);
         writeFile(folder.path("k.dat"), "ab");
         writeFile(folder.path("k1.dat"), "z");
-        EXPECT_EQ(document.load(folder.path("k.ski")), 0);
-        document.setPicture(1, bytesOf(5));
-        document.setPicture(2, bytesOf(3));
+        EXPECT_EQ(document.load(folder.path("k.ski")), LoadResult::Loaded);
+        EXPECT_TRUE(document.setPicture(1, bytesOf(5)));
+        EXPECT_TRUE(document.setPicture(2, bytesOf(3)));
     }
 
     std::string skin() const { return folder.path("k.ski"); }
@@ -54,10 +54,12 @@ TEST(SaveIsAtomic, RenameFailingHalfWayPutsEveryFileBack)
         int failingRename;
         int error;
         bool linksFail; // backups are copies then
-        int result;
+        SaveResult result;
     };
-    for (const Case& c : {Case {1, EACCES, false, 1}, Case {2, EACCES, false, 2}, Case {3, EBUSY, false, 2},
-                          Case {2, EIO, true, 2}, Case {3, EXDEV, true, 2}}) {
+    constexpr SaveResult skinFile = SaveResult::SkinFileNotWritten;
+    constexpr SaveResult dataFile = SaveResult::DataFileNotWritten;
+    for (const Case& c : {Case {1, EACCES, false, skinFile}, Case {2, EACCES, false, dataFile},
+                          Case {3, EBUSY, false, dataFile}, Case {2, EIO, true, dataFile}, Case {3, EXDEV, true, dataFile}}) {
         SCOPED_TRACE(c.failingRename);
         SavedSkin saved;
         ScriptedSeam seam;
@@ -71,7 +73,7 @@ TEST(SaveIsAtomic, RenameFailingHalfWayPutsEveryFileBack)
         saved.expectOld();
         // The document is still the edited one, and saves once the file system lets it.
         EXPECT_EQ(saved.document.dataSize(0), 5u);
-        EXPECT_EQ(saved.document.save(saved.skin()), 0);
+        EXPECT_EQ(saved.document.save(saved.skin()), SaveResult::Saved);
         saved.expectNew();
     }
 }
@@ -86,18 +88,18 @@ TEST(SaveIsAtomic, SaveCutShortBetweenRenamesIsFinishedByTheNextLoadOrSave)
             seam.stopAfter = stop;
             {
                 const FileSeamScope scope(seam);
-                EXPECT_NE(saved.document.save(saved.skin()), 0);
+                EXPECT_NE(saved.document.save(saved.skin()), SaveResult::Saved);
             }
             EXPECT_TRUE(std::filesystem::exists(saved.folder.path(".k.ski.commit")));
             SkinDocument next;
             if (nextIsLoad) {
-                ASSERT_EQ(next.load(saved.skin()), 0);
+                ASSERT_EQ(next.load(saved.skin()), LoadResult::Loaded);
                 std::vector<std::uint8_t> bytes;
                 EXPECT_EQ(next.getPicture(2, bytes), 3);
                 EXPECT_EQ(bytes, bytesOf(3));
             } else {
                 // A save of a newer document (here: of the same edit) finishes it first.
-                EXPECT_EQ(saved.document.save(saved.skin()), 0);
+                EXPECT_EQ(saved.document.save(saved.skin()), SaveResult::Saved);
             }
             saved.expectNew();
         }
@@ -114,10 +116,10 @@ TEST(SaveIsAtomic, SaveThroughALinkCutShortIsFinishedByTheNextLoad)
     seam.stopAfter = 2;
     {
         const FileSeamScope scope(seam);
-        EXPECT_NE(saved.document.save(saved.skin()), 0);
+        EXPECT_NE(saved.document.save(saved.skin()), SaveResult::Saved);
     }
     SkinDocument next;
-    ASSERT_EQ(next.load(saved.skin()), 0);
+    ASSERT_EQ(next.load(saved.skin()), LoadResult::Loaded);
     EXPECT_EQ(readFileBytes(real.path("data")), bytesOf(3));
     EXPECT_TRUE(std::filesystem::is_symlink(saved.folder.path("k1.dat")));
     EXPECT_EQ(real.names(), std::vector<std::string> {"data"});
@@ -132,11 +134,11 @@ TEST(SaveIsAtomic, UndoCutShortIsCompletedByTheNextLoad)
     seam.failingRenames = {2, 3};
     {
         const FileSeamScope scope(seam);
-        EXPECT_EQ(saved.document.save(saved.skin()), 2);
+        EXPECT_EQ(saved.document.save(saved.skin()), SaveResult::DataFileNotWritten);
     }
     EXPECT_EQ(readFile(saved.folder.path("k.ski")), newSkin); // the mixed state a crash would leave
     SkinDocument next;
-    ASSERT_EQ(next.load(saved.skin()), 0);
+    ASSERT_EQ(next.load(saved.skin()), LoadResult::Loaded);
     EXPECT_EQ(next.dataSize(0), 2u);
     saved.expectOld();
 }
@@ -155,7 +157,7 @@ TEST(SaveIsAtomic, LoadRemovesWhatEndedProcessesLeftAndNothingElse)
     for (const auto& name : kept)
         writeFile(saved.folder.path(name), "kept");
     SkinDocument next;
-    ASSERT_EQ(next.load(saved.skin()), 0);
+    ASSERT_EQ(next.load(saved.skin()), LoadResult::Loaded);
     std::vector<std::string> expected = skinFiles;
     expected.insert(expected.end(), kept.begin(), kept.end());
     std::sort(expected.begin(), expected.end());
@@ -178,7 +180,7 @@ TEST(SaveIsAtomic, JournalNamingOtherFilesIsNotActedOn)
                                     "velaskin commit 1\ncommit\n5000\n", "velaskin commit 1\nredo\n0\nend\n"}) {
         writeFile(saved.folder.path(".k.ski.commit"), text);
         SkinDocument next;
-        ASSERT_EQ(next.load(saved.skin()), 0);
+        ASSERT_EQ(next.load(saved.skin()), LoadResult::Loaded);
         EXPECT_EQ(readFile(victim), "precious");
         EXPECT_EQ(readFile(temp), "evil");
         saved.expectOld();
@@ -190,7 +192,7 @@ TEST(SaveIsAtomic, DataFileThatCannotBeWrittenLeavesEveryFileAsItWas)
     SavedSkin saved;
     std::filesystem::remove(saved.folder.path("k1.dat"));
     std::filesystem::create_directory(saved.folder.path("k1.dat"));
-    EXPECT_EQ(saved.document.save(saved.skin()), 2);
+    EXPECT_EQ(saved.document.save(saved.skin()), SaveResult::DataFileNotWritten);
     EXPECT_EQ(readFile(saved.folder.path("k.ski")), oldSkin);
     EXPECT_EQ(readFile(saved.folder.path("k.dat")), "ab");
     EXPECT_EQ(saved.folder.names(), skinFiles);
@@ -200,8 +202,8 @@ TEST(SaveIsAtomic, SkinFileThatCannotBeWrittenGivesOne)
 {
     SavedSkin saved;
     std::filesystem::create_directory(saved.folder.path("other.ski"));
-    EXPECT_EQ(saved.document.save(saved.folder.path("other.ski")), 1);
-    EXPECT_EQ(saved.document.save(saved.folder.path("missing/k.ski")), 1);
+    EXPECT_EQ(saved.document.save(saved.folder.path("other.ski")), SaveResult::SkinFileNotWritten);
+    EXPECT_EQ(saved.document.save(saved.folder.path("missing/k.ski")), SaveResult::SkinFileNotWritten);
     std::filesystem::remove(saved.folder.path("other.ski"));
     saved.expectOld();
     EXPECT_EQ(saved.document.path(), saved.skin());
@@ -218,7 +220,7 @@ TEST(SaveIsAtomic, SavesThroughLinksKeepingTheLinksAndThePermissions)
     }
     ASSERT_EQ(::chmod(real.path("k1.dat").c_str(), 0640), 0);
     ASSERT_EQ(::chmod(saved.folder.path("k.dat").c_str(), 0604), 0);
-    ASSERT_EQ(saved.document.save(saved.skin()), 0);
+    ASSERT_EQ(saved.document.save(saved.skin()), SaveResult::Saved);
     saved.expectNew();
     EXPECT_TRUE(std::filesystem::is_symlink(saved.folder.path("k.ski")));
     EXPECT_TRUE(std::filesystem::is_symlink(saved.folder.path("k1.dat")));
@@ -234,6 +236,6 @@ TEST(SaveIsAtomic, EmptyDocumentIsNeverWritten)
 {
     SavedSkin saved;
     SkinDocument empty;
-    EXPECT_EQ(empty.save(saved.skin()), 1);
+    EXPECT_EQ(empty.save(saved.skin()), SaveResult::SkinFileNotWritten);
     saved.expectOld();
 }

@@ -87,9 +87,9 @@ TEST(SkinLock, NestsInsideTheSameProcess)
         const SkinLock outer(folder.path("k.ski"));
         ASSERT_FALSE(outer.busy());
         // Loading and saving take the lock again: they nest in the outer one.
-        ASSERT_EQ(document.load(folder.path("k.ski")), 0);
+        ASSERT_EQ(document.load(folder.path("k.ski")), LoadResult::Loaded);
         document.setNumber(8, 2);
-        ASSERT_EQ(document.save(folder.path("k.ski")), 0);
+        ASSERT_EQ(document.save(folder.path("k.ski")), SaveResult::Saved);
         EXPECT_TRUE(std::filesystem::exists(folder.path(".k.ski.lock")));
     }
     EXPECT_EQ(folder.names(), std::vector<std::string> {"k.ski"});
@@ -147,11 +147,11 @@ TEST(SkinLock, TwoProcessesSavingInALoopNeverMixTheirFiles)
                     if (outerLock)
                         lock.emplace(skin);
                     SkinDocument document;
-                    if (document.load(skin) != 0 || !consistent(document))
+                    if (document.load(skin) != LoadResult::Loaded || !consistent(document))
                         ++mixed;
-                    document.setPicture(1, picture(process, process == 'a' ? 40 : 90));
-                    document.setPicture(3, picture(process == 'a' ? 'x' : 'y', process == 'a' ? 10 : 20));
-                    if (document.save(skin) != 0)
+                    EXPECT_TRUE(document.setPicture(1, picture(process, process == 'a' ? 40 : 90)));
+                    EXPECT_TRUE(document.setPicture(3, picture(process == 'a' ? 'x' : 'y', process == 'a' ? 10 : 20)));
+                    if (document.save(skin) != SaveResult::Saved)
                         ++mixed;
                 }
                 ::_exit(mixed == 0 ? 0 : 1);
@@ -164,7 +164,7 @@ TEST(SkinLock, TwoProcessesSavingInALoopNeverMixTheirFiles)
             EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
         }
         SkinDocument document;
-        ASSERT_EQ(document.load(skin), 0);
+        ASSERT_EQ(document.load(skin), LoadResult::Loaded);
         EXPECT_TRUE(consistent(document));
         EXPECT_EQ(folder.names(), (std::vector<std::string> {"k.dat", "k.ski", "k1.dat"}));
     }

@@ -24,7 +24,7 @@ TEST(TypedProperties, RectIsStoredInclusiveAndReadExclusive)
     SkinDocument document = documentWith({"1 6 10 20 29 39"});
     const SkinRect rect = document.getRect(6);
     EXPECT_EQ(rect, (SkinRect {10, 20, 30, 40}));
-    document.setRect(6, rect);
+    EXPECT_TRUE(document.setRect(6, rect));
     EXPECT_EQ(document.lines()[1], "1 6 10 20 29 39\n");
 }
 

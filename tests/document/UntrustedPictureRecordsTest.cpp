@@ -23,16 +23,15 @@ TEST(UntrustedPictureRecords, AreNeverRead)
 {
     const SkinDocument document = withBadRecords();
     std::vector<std::uint8_t> bytes;
-    PictureLocation where;
     for (ElementId id = 2; id <= 9; ++id) {
         EXPECT_EQ(document.getPicture(id, bytes), -1) << "id " << id;
-        EXPECT_EQ(document.getPictureLocation(id, where), 0) << "id " << id;
+        EXPECT_EQ(document.getPictureLocation(id), std::nullopt) << "id " << id;
     }
     EXPECT_EQ(document.getPicture(1, bytes), 20);
 
     SkinModel model;
-    model.skin = withBadRecords();
-    model.defaultSkin = documentWith({"5 5 0 3 0"}, 3);
+    model.adoptSkin(withBadRecords());
+    model.adoptDefaultSkin(documentWith({"5 5 0 3 0"}, 3));
     EXPECT_EQ(model.getPicture(5, bytes), 3);
     EXPECT_EQ(bytes, bytesOf(3));
     EXPECT_EQ(model.getPicture(1, bytes), 20);
@@ -44,7 +43,7 @@ TEST(UntrustedPictureRecords, SettingStoresNewBytesAndRewritesOnlyThatRecord)
     for (ElementId id = 2; id <= 9; ++id) {
         SkinDocument document = withBadRecords();
         auto expected = recordsOf(document);
-        EXPECT_EQ(document.setPicture(id, bytesOf(4, 50)), 0);
+        EXPECT_TRUE(document.setPicture(id, bytesOf(4, 50)));
         expected[std::size_t(id - 1)] = "5 " + std::to_string(id) + " 100 4 0";
         EXPECT_EQ(recordsOf(document), expected) << "id " << id;
         EXPECT_EQ(document.dataSize(0), 104u);
@@ -78,7 +77,7 @@ TEST(UntrustedPictureRecords, ChangesOfAGoodPictureLeaveThemUntouched)
 {
     SkinDocument grown = withBadRecords();
     auto expected = recordsOf(grown);
-    grown.setPicture(1, bytesOf(40));
+    EXPECT_TRUE(grown.setPicture(1, bytesOf(40)));
     expected[0] = "5 1 10 40 0";
     EXPECT_EQ(recordsOf(grown), expected);
 
@@ -94,7 +93,7 @@ TEST(UntrustedPictureRecords, OverlappingRecordsAreNotMoved)
 {
     // Id 2 starts inside id 1: it is no picture after id 1 and keeps its place.
     SkinDocument document = documentWith({"5 1 0 10 0", "5 2 5 10 0", "5 3 10 5 0"}, 20);
-    document.setPicture(1, bytesOf(2));
+    EXPECT_TRUE(document.setPicture(1, bytesOf(2)));
     EXPECT_EQ(recordsOf(document), (std::vector<std::string> {"5 1 0 2 0", "5 2 5 10 0", "5 3 2 5 0"}));
     // Id 2 now runs past the end of the file and is no longer read.
     std::vector<std::uint8_t> bytes;

@@ -2,6 +2,7 @@
 // the skin's records, on a model without any widget.
 
 #include "PreviewTestSupport.h"
+#include "ModelAccess.h"
 #include "document/RecordKey.h"
 #include "idlescreen/ElementEdits.h"
 #include "pages/FramePlacement.h"
@@ -129,7 +130,7 @@ TEST(ElementEdits, DroppedFrameWritesTheRecordsOfItsState)
         std::vector<std::string> expected{"SKI1\n"};
         for (const ElementId id : c.written)
             expected.push_back("1 " + std::to_string(id) + " 5 6 24 15\n");
-        EXPECT_EQ(skin.model.skin.lines(), expected);
+        EXPECT_EQ(editedSkin(skin.model).lines(), expected);
     }
 }
 
@@ -154,10 +155,10 @@ TEST(ElementEdits, JoyPadLabelsKeepTheirTwoRectanglesCentred)
     // Label 4 while shown: the "on" rectangle 569 is written first, then 565.
     TestSkin other;
     other.rect(565, {0, 0, 20, 10}).rect(569, {0, 0, 31, 14});
-    const auto before = other.model.skin.lines().size();
+    const auto before = editedSkin(other.model).lines().size();
     view.joyPadShown = true;
     writeDroppedFrame(other.model, Frame::JoyPad4, view, {40, 50, 71, 64});
-    EXPECT_EQ(other.model.skin.lines().size(), before);
+    EXPECT_EQ(editedSkin(other.model).lines().size(), before);
     EXPECT_EQ(other.model.getRect(569), (SkinRect{40, 50, 71, 64}));
     EXPECT_EQ(other.model.getRect(565), (SkinRect{45, 52, 65, 62}));
 }
@@ -208,7 +209,7 @@ TEST(ElementEdits, ValuesLandInTheKindsRecords)
 {
     TestSkin skin;
     skin.background(qRgb(0, 0, 0));
-    const auto lines = [&] { return skin.model.skin.lines(); };
+    const auto lines = [&] { return editedSkin(skin.model).lines(); };
 
     // The background is the palette's item 1, opaque; no colour record.
     const auto before = lines().size();
@@ -282,16 +283,12 @@ TEST(ElementEdits, NewPictureOfStateZeroIsAlsoStateTwos)
     ASSERT_GT(skin.model.getPicture(630, state0), 0);
     ASSERT_GT(skin.model.getPicture(652, state2), 0);
     EXPECT_EQ(state0, state2);
-    PictureLocation first;
-    PictureLocation second;
-    skin.model.skin.getPictureLocation(630, first);
-    skin.model.skin.getPictureLocation(652, second);
-    EXPECT_EQ(first, second);
+    EXPECT_EQ(skin.model.edited().getPictureLocation(630), skin.model.edited().getPictureLocation(652));
 
     // State 1 has no mirror: nothing is linked.
-    const auto lines = skin.model.skin.lines();
+    const auto lines = editedSkin(skin.model).lines();
     linkMirroredPicture(skin.model, *elementEntry(ElementKind::LeftKey1));
-    EXPECT_EQ(skin.model.skin.lines(), lines);
+    EXPECT_EQ(editedSkin(skin.model).lines(), lines);
 }
 
 namespace {
@@ -301,10 +298,10 @@ void writeRecord(SkinDocument& document, const ElementRecord& record, int seed)
 {
     switch (record.type) {
     case RecordType::ListHeader:
-        document.setPaletteColour(record.listItem, makeColour(seed, seed, seed), 0);
+        EXPECT_TRUE(document.setPaletteColour(record.listItem, makeColour(seed, seed, seed), 0));
         break;
     case RecordType::Rect:
-        document.setRect(record.id, {seed, seed, seed + 10, seed + 5});
+        EXPECT_TRUE(document.setRect(record.id, {seed, seed, seed + 10, seed + 5}));
         break;
     case RecordType::Number:
         document.setNumber(record.id, seed);
@@ -316,7 +313,7 @@ void writeRecord(SkinDocument& document, const ElementRecord& record, int seed)
         document.setColour(record.id, makeColour(seed, 0, 0), seed);
         break;
     case RecordType::Picture:
-        document.setPicture(record.id, solidGif(seed % 20 + 1, 3, qRgb(seed, 0, 0)));
+        EXPECT_TRUE(document.setPicture(record.id, solidGif(seed % 20 + 1, 3, qRgb(seed, 0, 0))));
         break;
     case RecordType::PhonePath:
         document.setWallpaperName("/phone/wall" + std::to_string(seed) + ".gif");
@@ -341,7 +338,7 @@ std::string readRecord(const SkinModel& model, const ElementRecord& record)
     case RecordType::Flag: return std::to_string(model.getFlag(record.id));
     case RecordType::Colour: return std::to_string(model.getColour(record.id).transparency);
     case RecordType::Picture: return std::to_string(model.getPicture(record.id, bytes)) + ":" + std::string(bytes.begin(), bytes.end());
-    case RecordType::PhonePath: return model.skin.getWallpaperName() + model.defaultSkin.getWallpaperName();
+    case RecordType::PhonePath: return editedSkin(model).getWallpaperName() + defaultSkin(model).getWallpaperName();
     }
     return {};
 }
@@ -355,14 +352,14 @@ TEST(ElementEdits, BackToDefaultShowsTheDefaultSkinsValuesAgain)
 {
     const auto ownPicture = [](const SkinModel& model, ElementId id) {
         std::vector<std::uint8_t> bytes;
-        model.skin.getPicture(id, bytes);
+        editedSkin(model).getPicture(id, bytes);
         return bytes;
     };
     for (const ElementEntry& entry : elementTable) {
         SCOPED_TRACE(int(entry.kind));
         TestSkin skin;
-        SkinDocument& edited = skin.model.skin;
-        SkinDocument& defaults = skin.model.defaultSkin;
+        SkinDocument& edited = editedSkin(skin.model);
+        SkinDocument& defaults = defaultSkin(skin.model);
         defaults.appendLine("0 41 98\n");
         for (int i = 1; i <= paletteItemCount; ++i)
             defaults.appendLine("4 0 0 0 0\n");

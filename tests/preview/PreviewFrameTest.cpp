@@ -3,6 +3,7 @@
 // velaskin-cli render.
 
 #include "PreviewTestSupport.h"
+#include "ModelAccess.h"
 #include "TempFolder.h"
 #include "document/LanguageTable.h"
 #include "preview/IdleScene.h"
@@ -89,7 +90,7 @@ TEST_F(PreviewFrameTest, DragIsClampedToTheScreen)
 {
     TestSkin skin;
     skin.rect(658, {50, 100, 70, 110});
-    const auto linesBefore = skin.model.skin.lines();
+    const auto linesBefore = editedSkin(skin.model).lines();
     PreviewFrame& shown = keyFrame(20, 10, 50, 100);
     EXPECT_EQ(shown.geometry(), QRect(60, 110, 20, 10));
     QSignalSpy moved(&shown, &PreviewFrame::moved);
@@ -107,7 +108,7 @@ TEST_F(PreviewFrameTest, DragIsClampedToTheScreen)
     EXPECT_EQ(moved.count(), 2);
     ASSERT_EQ(dropped.count(), 1); // also with the pointer outside the frame
     EXPECT_EQ(dropped.at(0).at(0).toInt(), 1242);
-    EXPECT_EQ(skin.model.skin.lines(), linesBefore);
+    EXPECT_EQ(editedSkin(skin.model).lines(), linesBefore);
 
     // Without a press: no drag and no drop.
     QTest::mouseMove(&shown, QPoint(-50, -50));
@@ -217,7 +218,7 @@ TEST_F(PreviewFrameTest, PageSideSceneAndRenderCommandGiveTheSameScreen)
     } restore;
     QDir::setCurrent(QString::fromStdString(skinFolder.string()));
     SkinModel model;
-    ASSERT_EQ(model.openSkin("Vela.ski"), 0);
+    ASSERT_EQ(model.openSkin("Vela.ski"), LoadResult::Loaded);
     LanguageTable english;
     ASSERT_TRUE(english.load(VELASKIN_DATA_DIR "/Lng/English.lng"));
 

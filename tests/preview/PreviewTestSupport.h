@@ -3,6 +3,7 @@
 // Pixels and skins for the preview's tests.
 
 #include "GifBuilder.h"
+#include "ModelAccess.h"
 #include "document/SkinModel.h"
 
 #include <QImage>
@@ -96,45 +97,45 @@ class TestSkin {
 public:
     TestSkin()
     {
-        model.skin.createNew("test");
-        model.defaultSkin.createNew("default");
+        editedSkin(model).createNew("test");
+        defaultSkin(model).createNew("default");
     }
 
     TestSkin& line(const std::string& text)
     {
-        model.skin.appendLine(text + "\n");
+        editedSkin(model).appendLine(text + "\n");
         return *this;
     }
     TestSkin& rect(ElementId id, SkinRect r)
     {
-        model.skin.setRect(id, r);
+        (void)editedSkin(model).setRect(id, r);
         return *this;
     }
     TestSkin& colour(ElementId id, QRgb colour, int transparency = 0)
     {
-        model.skin.setColour(id, valueOf(colour), transparency);
+        editedSkin(model).setColour(id, valueOf(colour), transparency);
         return *this;
     }
     TestSkin& number(ElementId id, int value)
     {
-        model.skin.setNumber(id, value);
+        editedSkin(model).setNumber(id, value);
         return *this;
     }
     // Only the default skin can give a number below -1: the model takes a
     // negative number of the edited skin as missing.
     TestSkin& defaultNumber(ElementId id, int value)
     {
-        model.defaultSkin.setNumber(id, value);
+        defaultSkin(model).setNumber(id, value);
         return *this;
     }
     TestSkin& flag(ElementId id, bool value)
     {
-        model.skin.setFlag(id, value ? 1 : 0);
+        editedSkin(model).setFlag(id, value ? 1 : 0);
         return *this;
     }
     TestSkin& picture(ElementId id, const std::vector<std::uint8_t>& bytes)
     {
-        model.skin.setPicture(id, bytes);
+        (void)editedSkin(model).setPicture(id, bytes);
         return *this;
     }
     // The palette list (items "4 r g b t") with item 1, the background, in
