@@ -1,5 +1,7 @@
 #include "SkinWriter.h"
 
+#include "document/SkinTypes.h"
+
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
@@ -70,10 +72,10 @@ void SkinWriter::rectList(int id, const std::vector<Box>& items)
 
 void SkinWriter::palette(const std::vector<Rgb>& items)
 {
-    if (items.size() != 98)
-        throw std::invalid_argument("the palette block holds 98 colours");
-    claim(0, 41);
-    lines.push_back("0 41 98\n");
+    if (items.size() != std::size_t(paletteItemCount))
+        throw std::invalid_argument("the palette block holds " + std::to_string(paletteItemCount) + " colours");
+    claim(0, paletteListId);
+    lines.push_back("0 " + std::to_string(paletteListId) + " " + std::to_string(paletteItemCount) + "\n");
     for (const Rgb& c : items) {
         lines.push_back("4 " + std::to_string(c.r) + " " + std::to_string(c.g) + " " + std::to_string(c.b) + " 0\n");
         listItemKeys.push_back({4, c.r});
@@ -108,10 +110,10 @@ void SkinWriter::sharePicture(int existingId, int newId)
 
 void SkinWriter::wallpaper(const std::string& fileName, std::vector<std::uint8_t> bytes)
 {
-    claim(6, 1015);
+    claim(6, wallpaperRecordId);
     wallpaperName = fileName;
     wallpaperBytes = std::move(bytes);
-    lines.push_back("6 1015 /a/mobile/picture/" + fileName + "\n");
+    lines.push_back("6 " + std::to_string(wallpaperRecordId) + " /a/mobile/picture/" + fileName + "\n");
 }
 
 void SkinWriter::checkListItems() const

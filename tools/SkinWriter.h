@@ -33,7 +33,7 @@ public:
     void flag(int id, bool value);
     void colour(int id, Rgb colour, int transparency = 0);
     void rectList(int id, const std::vector<Box>& items);
-    // The palette block "0 41 98"; item 1 is the idle screen's background.
+    // The palette block of 98 colours; item 1 is the idle screen's background.
     void palette(const std::vector<Rgb>& items);
     // Appends the bytes to data file `file` and records where they lie.
     void picture(int id, const std::vector<std::uint8_t>& bytes, int file = 0);

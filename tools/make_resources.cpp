@@ -8,13 +8,13 @@
 //
 // The output depends only on this code: same bytes on every run and machine.
 
+#include "GeneratorMain.h"
 #include "GifWriter.h"
 #include "Palette.h"
 #include "PngWriter.h"
 #include "Raster.h"
 #include "StatusGlyphs.h"
 
-#include <exception>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -242,14 +242,7 @@ void save(const std::filesystem::path& folder, const std::string& name, const st
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::cerr << "usage: make_resources <resources folder>\n";
-        return 2;
-    }
-    try {
-        const std::filesystem::path folder = argv[1];
-        std::filesystem::create_directories(folder);
-
+    return runGenerator(argc, argv, "make_resources", "resources", [](const std::filesystem::path& folder) {
         const IconInks icon = iconInks();
         save(folder, "velaskin-32.gif", GifWriter::still(drawIcon(icon, 32), icon.palette, 0));
         save(folder, "velaskin-16.gif", GifWriter::still(drawIcon(icon, 16), icon.palette, 0));
@@ -266,9 +259,5 @@ int main(int argc, char** argv)
         Palette stripPalette;
         const Raster strip = statusStrip(stripPalette);
         save(folder, "statusbar.gif", GifWriter::still(strip, stripPalette));
-    } catch (const std::exception& error) {
-        std::cerr << "make_resources: " << error.what() << "\n";
-        return 1;
-    }
-    return 0;
+    });
 }

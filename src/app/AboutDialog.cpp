@@ -1,6 +1,7 @@
 #include "app/AboutDialog.h"
 
 #include "app/ProgramIcon.h"
+#include "app/ProgramVersion.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -19,6 +20,11 @@ QLabel* centredLine(const QString& text, const QRect& place, QWidget* parent)
 }
 
 } // namespace
+
+QString AboutDialog::versionLine()
+{
+    return QStringLiteral("VelaSkin Version ") + QLatin1String(programVersion);
+}
 
 AboutDialog::AboutDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)

@@ -9,5 +9,6 @@ class AboutDialog : public QDialog {
 public:
     explicit AboutDialog(QWidget* parent = nullptr);
 
-    static QString versionLine() { return QStringLiteral("VelaSkin Version 0.1.8"); }
+    // "VelaSkin Version " and the project's version.
+    static QString versionLine();
 };

@@ -5,6 +5,7 @@
 #include "app/AppSettings.h"
 #include "app/ListSelectDialog.h"
 #include "app/MainWindow.h"
+#include "app/ProgramVersion.h"
 #include "pages/ElementPage.h"
 #include "pages/ImagesPage.h"
 
@@ -15,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolBar>
@@ -568,7 +570,10 @@ private slots:
         AboutDialog box;
         const auto* version = box.findChild<QLabel*>(QStringLiteral("version"));
         QVERIFY(version);
-        QCOMPARE(version->text(), QStringLiteral("VelaSkin Version 0.1.8"));
+        // The version comes from the project's version, filled in by the configuration.
+        const QString projectVersion = QLatin1String(programVersion);
+        QVERIFY(QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+$")).match(projectVersion).hasMatch());
+        QCOMPARE(version->text(), QStringLiteral("VelaSkin Version ") + projectVersion);
         QVERIFY(version->alignment() & Qt::AlignHCenter);
         QVERIFY(!box.findChild<QLabel*>(QStringLiteral("icon"))->pixmap().isNull());
         box.show();
