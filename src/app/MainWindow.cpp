@@ -7,6 +7,7 @@
 #include "app/StartupLog.h"
 #include "check/SkinChecker.h"
 #include "document/FileIo.h"
+#include "document/LanguageTexts.h"
 #include "document/SkinFileFormat.h"
 #include "document/SkinLock.h"
 #include "pages/ElementPage.h"
@@ -37,18 +38,6 @@ namespace {
 constexpr QSize clientSize(725, 400);
 constexpr QRect tabPlace(10, 11, 704, 377);
 constexpr QSize toolbarImageSize(18, 21);
-
-// Interface texts of the shell beyond the menu.
-constexpr int localeText = 0;            // the language's name for Qt's own texts ("de")
-constexpr int cannotOpenText = 10;
-constexpr int allFilesText = 106;        // file dialogs: the filter of every file
-constexpr int replaceOtherFileText = 107; // Save As writes another file than the one named
-constexpr int cannotSaveText = 108;
-constexpr int checkSkinText = 400;       // File menu
-constexpr int checkTitleText = 401;
-constexpr int nothingFoundText = 402;
-constexpr int findingOnLineText = 403;   // "Line %1: %2"
-constexpr int findingOnSkinText = 404;   // a finding about the skin as a whole: "%1"
 
 void showMessage(const QString& text, DialogService::Icon icon)
 {
@@ -196,7 +185,7 @@ bool MainWindow::initialise()
     qCInfo(startupLog).noquote() << "default skin" << defaultSkinPath(skinName)
                                  << (skinLoaded ? "loaded" : "cannot be loaded");
     if (!skinLoaded) {
-        showMessage(text(12), DialogService::Icon::Error);
+        showMessage(text(langtext::shell::cannotLoadDefaultSkin), DialogService::Icon::Error);
         if (!selectDefaultSkin())
             requestClose();
     }
@@ -209,19 +198,27 @@ bool MainWindow::loadLanguage(const QString& fileName)
 {
     const bool loaded = language.load(localPath(languageFolder + fileName));
     // Qt's dialogs follow: an empty table (nothing loaded) means English.
-    const QString locale = text(localeText).trimmed();
+    const QString locale = text(langtext::qtLocale).trimmed();
     qtTexts.use(locale == QLatin1String(LanguageTable::missingText) ? QString() : locale);
     return loaded;
 }
 
 bool MainWindow::applyMenuTexts()
 {
-    fileMenu->setTitle(text(100));
-    optionsMenu->setTitle(text(200));
+    fileMenu->setTitle(text(langtext::menu::file));
+    optionsMenu->setTitle(text(langtext::menu::options));
     const std::pair<Command, int> texts[] = {
-        {commandNew, 101},      {commandOpen, 102},        {commandSave, 103},       {commandSaveAs, 104},
-        {commandExit, 105},     {commandLanguage, 201},    {commandDefaultSkin, 203}, {commandFocusRect, 204},
-        {commandRefresh, 206},  {commandAbout, 300},       {commandCheckSkin, checkSkinText},
+        {commandNew, langtext::menu::newSkin},
+        {commandOpen, langtext::menu::open},
+        {commandSave, langtext::menu::save},
+        {commandSaveAs, langtext::menu::saveAs},
+        {commandExit, langtext::menu::exit},
+        {commandLanguage, langtext::menu::language},
+        {commandDefaultSkin, langtext::menu::defaultSkin},
+        {commandFocusRect, langtext::menu::focusRect},
+        {commandRefresh, langtext::menu::refresh},
+        {commandAbout, langtext::menu::about},
+        {commandCheckSkin, langtext::menu::checkSkin},
     };
     for (const auto& [command, number] : texts)
         actions.at(command)->setText(text(number));
@@ -280,8 +277,8 @@ void MainWindow::rebuildPages()
     auto images = std::make_unique<ImagesPage>(model, language, this);
     elementPageWidget = element.get();
     imagesPageWidget = images.get();
-    tabs->addTab(element.release(), text(1000));
-    tabs->addTab(images.release(), text(3000));
+    tabs->addTab(element.release(), text(langtext::shell::elementsTab));
+    tabs->addTab(images.release(), text(langtext::shell::imagesTab));
     tabs->setCurrentIndex(0);
     pages = 2;
 }
@@ -299,7 +296,7 @@ FileQuestion MainWindow::skinFileQuestion() const
     QString folder = fromLocalPath(folderPart(model.edited().path()));
     if (folder.isEmpty() || !QDir(folder).exists())
         folder = QDir::currentPath();
-    return {folder, text(allFilesText)};
+    return {folder, text(langtext::shell::allFiles)};
 }
 
 void MainWindow::openSkin()
@@ -313,7 +310,7 @@ bool MainWindow::openSkinFile(const QString& path)
 {
     // A file that does not load leaves the skin, its pages and the title as they were.
     if (model.openSkin(localPath(path)) != LoadResult::Loaded) {
-        showMessage(text(cannotOpenText), DialogService::Icon::Error);
+        showMessage(text(langtext::shell::cannotOpenSkin), DialogService::Icon::Error);
         return false;
     }
     setWindowTitle(path);
@@ -349,7 +346,7 @@ bool MainWindow::mayReplaceUnnamedFile(const QString& chosen)
     if (written == chosen || !QFileInfo::exists(written))
         return true;
     const DialogService::Answer answer =
-        DialogService::current().showMessage(text(replaceOtherFileText) + QLatin1Char('\n') + written,
+        DialogService::current().showMessage(text(langtext::shell::replaceOtherFile) + QLatin1Char('\n') + written,
                                              DialogService::programCaption(), DialogService::Icon::Question,
                                              DialogService::Buttons::YesNo);
     return answer == DialogService::Answer::Yes;
@@ -361,7 +358,7 @@ bool MainWindow::writeSkin(const QString& path)
     const SkinLock lock(localPath(path));
     if (!lock.busy() && model.saveSkin(localPath(path)) == SaveResult::Saved)
         return true;
-    showMessage(text(cannotSaveText) + QLatin1Char(' ') + path, DialogService::Icon::Error);
+    showMessage(text(langtext::shell::cannotSaveSkin) + QLatin1Char(' ') + path, DialogService::Icon::Error);
     return false;
 }
 
@@ -382,13 +379,13 @@ void MainWindow::checkSkin()
 {
     const std::vector<Finding> findings = SkinChecker(model).run();
     if (findings.empty()) {
-        showMessage(text(nothingFoundText), DialogService::Icon::Information);
+        showMessage(text(langtext::check::nothingFound), DialogService::Icon::Information);
         return;
     }
     QStringList lines;
     for (const Finding& finding : findings)
         lines << findingLine(finding);
-    DialogService::current().showList(text(checkTitleText), lines);
+    DialogService::current().showList(text(langtext::check::title), lines);
 }
 
 QString MainWindow::findingLine(const Finding& finding) const
@@ -399,8 +396,8 @@ QString MainWindow::findingLine(const Finding& finding) const
         sentence = findingtexts::english(finding.text);
     const QString described = finding.describe(sentence);
     if (finding.line == 0)
-        return findingtexts::fill(text(findingOnSkinText), {described});
-    return findingtexts::fill(text(findingOnLineText), {QString::number(finding.line), described});
+        return findingtexts::fill(text(langtext::check::findingOnSkin), {described});
+    return findingtexts::fill(text(langtext::check::findingOnLine), {QString::number(finding.line), described});
 }
 
 void MainWindow::about()
@@ -425,7 +422,7 @@ void MainWindow::applyLanguageChange()
 
 bool MainWindow::selectLanguage()
 {
-    QString title = text(202);
+    QString title = text(langtext::shell::selectLanguage);
     if (title == QLatin1String(LanguageTable::missingText))
         title = QStringLiteral("Select Language");
     const QString previous = AppSettings::languageFile();
@@ -453,18 +450,19 @@ bool MainWindow::selectLanguage()
 bool MainWindow::selectDefaultSkin()
 {
     const QString previous = AppSettings::defaultSkinName();
-    const QString chosen = DialogService::current().selectFromFolder(text(205), defaultSkinsFolder,
-                                                                     DialogService::ListMode::Folders, previous);
+    const QString chosen = DialogService::current().selectFromFolder(
+        text(langtext::shell::selectDefaultSkin), defaultSkinsFolder, DialogService::ListMode::Folders, previous);
     if (chosen.isEmpty())
         return false;
 
     if (model.loadDefaultSkin(localPath(defaultSkinPath(chosen))) == LoadResult::Loaded) {
         AppSettings::setDefaultSkinName(chosen);
     } else {
-        showMessage(text(12) + QLatin1Char(' ') + chosen + QStringLiteral("\n loading ") + previous,
+        showMessage(text(langtext::shell::cannotLoadDefaultSkin) + QLatin1Char(' ') + chosen
+                        + QStringLiteral("\n loading ") + previous,
                     DialogService::Icon::Exclamation);
         if (model.loadDefaultSkin(localPath(defaultSkinPath(previous))) != LoadResult::Loaded) {
-            showMessage(text(12), DialogService::Icon::Error);
+            showMessage(text(langtext::shell::cannotLoadDefaultSkin), DialogService::Icon::Error);
             requestClose();
         }
     }

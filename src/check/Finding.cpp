@@ -1,5 +1,7 @@
 #include "check/Finding.h"
 
+#include "document/LanguageTexts.h"
+
 #include <array>
 
 namespace {
@@ -13,30 +15,46 @@ struct TextEntry {
 // The English wording of every sentence and its language text number. The
 // shipped English language file holds the same texts under these numbers.
 constexpr std::array<TextEntry, findingtexts::count> textTable = {{
-    {FindingText::UnreadableKey, 405, "The record's element id cannot be read, so no lookup ever finds this record."},
-    {FindingText::UnreadableValues, 406, "The values of record \"%1\" cannot be read, so it reads as missing."},
-    {FindingText::UnreadableNumber, 407, "The value of number record \"%1\" is not a number; it reads as 0."},
-    {FindingText::UnreadableFlag, 408, "Flag record \"%1\" is neither true nor false."},
-    {FindingText::UnreadableCount, 409,
+    {FindingText::UnreadableKey, langtext::check::unreadableKey,
+     "The record's element id cannot be read, so no lookup ever finds this record."},
+    {FindingText::UnreadableValues, langtext::check::unreadableValues,
+     "The values of record \"%1\" cannot be read, so it reads as missing."},
+    {FindingText::UnreadableNumber, langtext::check::unreadableNumber,
+     "The value of number record \"%1\" is not a number; it reads as 0."},
+    {FindingText::UnreadableFlag, langtext::check::unreadableFlag, "Flag record \"%1\" is neither true nor false."},
+    {FindingText::UnreadableCount, langtext::check::unreadableCount,
      "The count of list \"%1\" cannot be read or is negative, so the list reads as missing."},
-    {FindingText::UnreadableItem, 410, "Item %1 of list %2 cannot be read, so it reads as missing."},
-    {FindingText::NotARecord, 411, "This line is not a record: a record starts with its type 0 to 6 and a space."},
-    {FindingText::LineTooLong, 412, "The line is longer than %1 characters; its rest reads as a line of its own."},
-    {FindingText::AlreadySet, 413, "Record \"%1\" is already set on line %2; this line is never read."},
-    {FindingText::ListRunsPastEnd, 414, "List \"%1\" counts %2 items, but the skin ends %3 line(s) after it."},
-    {FindingText::PictureOutsideData, 415,
+    {FindingText::UnreadableItem, langtext::check::unreadableItem,
+     "Item %1 of list %2 cannot be read, so it reads as missing."},
+    {FindingText::NotARecord, langtext::check::notARecord,
+     "This line is not a record: a record starts with its type 0 to 6 and a space."},
+    {FindingText::LineTooLong, langtext::check::lineTooLong,
+     "The line is longer than %1 characters; its rest reads as a line of its own."},
+    {FindingText::AlreadySet, langtext::check::alreadySet,
+     "Record \"%1\" is already set on line %2; this line is never read."},
+    {FindingText::ListRunsPastEnd, langtext::check::listRunsPastEnd,
+     "List \"%1\" counts %2 items, but the skin ends %3 line(s) after it."},
+    {FindingText::PictureOutsideData, langtext::check::pictureOutsideData,
      "Picture %1 lies outside its data: %2 bytes from offset %3 of data file %4, which holds %5 bytes."},
-    {FindingText::PictureInMissingFile, 416, "Picture %1 names data file %2, which the skin does not have."},
-    {FindingText::PictureDoesNotDecode, 417, "Picture %1 does not decode as a picture."},
-    {FindingText::PictureOtherSize, 418, "Picture %1 is %2 x %3 pixels; the default skin's picture is %4 x %5."},
-    {FindingText::PictureNotInDefault, 419, "The default skin has no picture %1."},
-    {FindingText::RectInverted, 420, "Rectangle %1 (%2 %3 %4 %5) is inverted: it holds no pixel."},
-    {FindingText::RectOffScreen, 421, "Rectangle %1 (%2 %3 %4 %5) reaches outside the %6 x %7 screen."},
-    {FindingText::ColourOutOfRange, 422, "Colour %1 (%2 %3 %4 %5) has a value outside 0..255."},
-    {FindingText::PaletteItemOutOfRange, 423, "Palette item %1 (%2 %3 %4 %5) has a value outside 0..255."},
-    {FindingText::WallpaperNotFound, 424,
+    {FindingText::PictureInMissingFile, langtext::check::pictureInMissingFile,
+     "Picture %1 names data file %2, which the skin does not have."},
+    {FindingText::PictureDoesNotDecode, langtext::check::pictureDoesNotDecode,
+     "Picture %1 does not decode as a picture."},
+    {FindingText::PictureOtherSize, langtext::check::pictureOtherSize,
+     "Picture %1 is %2 x %3 pixels; the default skin's picture is %4 x %5."},
+    {FindingText::PictureNotInDefault, langtext::check::pictureNotInDefault, "The default skin has no picture %1."},
+    {FindingText::RectInverted, langtext::check::rectInverted,
+     "Rectangle %1 (%2 %3 %4 %5) is inverted: it holds no pixel."},
+    {FindingText::RectOffScreen, langtext::check::rectOffScreen,
+     "Rectangle %1 (%2 %3 %4 %5) reaches outside the %6 x %7 screen."},
+    {FindingText::ColourOutOfRange, langtext::check::colourOutOfRange,
+     "Colour %1 (%2 %3 %4 %5) has a value outside 0..255."},
+    {FindingText::PaletteItemOutOfRange, langtext::check::paletteItemOutOfRange,
+     "Palette item %1 (%2 %3 %4 %5) has a value outside 0..255."},
+    {FindingText::WallpaperNotFound, langtext::check::wallpaperNotFound,
      "The wallpaper file %1 is found neither beside the skin nor in the working folder."},
-    {FindingText::DataNotCovered, 425, "%1 bytes of data file %2 (%3) belong to no picture."},
+    {FindingText::DataNotCovered, langtext::check::dataNotCovered,
+     "%1 bytes of data file %2 (%3) belong to no picture."},
 }};
 
 constexpr bool tableFollowsTheEnum()

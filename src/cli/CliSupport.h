@@ -18,8 +18,12 @@ inline constexpr int done = 0;
 inline constexpr int usage = 1;
 inline constexpr int cannotLoad = 2;
 inline constexpr int cannotSave = 3;
+// Something the command was asked for was turned away or is not there.
 inline constexpr int refused = 4;
-inline constexpr int findings = 4; // check found something wrong
+// check found something wrong. The same value as refused on purpose: a script
+// knows from the command it ran whether 4 means a refusal or findings, and
+// 0 to 3 mean the same for every command.
+inline constexpr int findings = refused;
 } // namespace exitcode
 
 using Arguments = std::vector<std::string>;

@@ -6,6 +6,7 @@
 // frames. The composer, the element page, its panel and the command-line
 // tool all read these tables. Standard C++ only.
 
+#include "document/LanguageTexts.h"
 #include "document/SkinTypes.h"
 
 #include <array>
@@ -121,10 +122,10 @@ struct JoyPadLabelIds {
     ElementId rectOn;  // rectangle while it is on
 };
 inline constexpr std::array<JoyPadLabelIds, 4> joyPadLabels = {{
-    {Frame::JoyPad1, 1010, 562, 566},
-    {Frame::JoyPad2, 1011, 563, 567},
-    {Frame::JoyPad3, 1012, 564, 568},
-    {Frame::JoyPad4, 1013, 565, 569},
+    {Frame::JoyPad1, langtext::keyName::up, 562, 566},
+    {Frame::JoyPad2, langtext::keyName::down, 563, 567},
+    {Frame::JoyPad3, langtext::keyName::left, 564, 568},
+    {Frame::JoyPad4, langtext::keyName::right, 565, 569},
 }};
 
 // --- texts ---------------------------------------------------------------------------------

@@ -1,6 +1,7 @@
 #include "pages/ElementPage.h"
 
 #include "document/LanguageTable.h"
+#include "document/LanguageTexts.h"
 #include "document/SkinModel.h"
 #include "idlescreen/ElementEdits.h"
 #include "pages/ElementTree.h"
@@ -43,13 +44,6 @@ constexpr int checkHeight = 21;
 constexpr int wallpaperCheckTop = 268;
 constexpr int analogCheckTop = 289;
 constexpr int joyPadCheckTop = 310;
-
-// Language texts of the page.
-constexpr int cannotLoadWallpaperText = 15;
-constexpr int backToDefaultText = 430;
-constexpr int wallpaperCheckText = 1016;
-constexpr int analogCheckText = 1017;
-constexpr int joyPadCheckText = 1018;
 
 // A tree item's text as a group box title: an "&" is shown, not a mnemonic.
 QString titleText(const QString& text)
@@ -139,9 +133,9 @@ void ElementPage::buildControls()
 
 void ElementPage::initialise()
 {
-    joyPadBox->setText(text(joyPadCheckText));
-    analogBox->setText(text(analogCheckText));
-    wallpaperBox->setText(text(wallpaperCheckText));
+    joyPadBox->setText(text(langtext::elementPage::joyPadBox));
+    analogBox->setText(text(langtext::elementPage::analogClockBox));
+    wallpaperBox->setText(text(langtext::elementPage::wallpaperBox));
 
     fillElementTree(*elementTree, texts);
     selectedKind = ElementKind::Background;
@@ -156,7 +150,7 @@ void ElementPage::initialise()
 
     propertyPanel->fillAlignmentList();
     // Until the first selection the panel edits the background colour.
-    propertyPanel->setTitle(titleText(text(elementtext::background)));
+    propertyPanel->setTitle(titleText(text(langtext::tree::background)));
     propertyPanel->layOut(selectedElement());
     putViewOptions();
     skinEdited();
@@ -165,8 +159,8 @@ void ElementPage::initialise()
 void ElementPage::reportUnreadableWallpaper(bool read) const
 {
     if (!read && !model.wallpaperPath().empty())
-        DialogService::current().showMessage(text(cannotLoadWallpaperText), DialogService::programCaption(),
-                                             DialogService::Icon::Exclamation);
+        DialogService::current().showMessage(text(langtext::elementPage::cannotLoadWallpaper),
+                                             DialogService::programCaption(), DialogService::Icon::Exclamation);
 }
 
 void ElementPage::showEvent(QShowEvent* event)
@@ -219,7 +213,7 @@ std::unique_ptr<QMenu> ElementPage::elementMenu(const QTreeWidgetItem& item)
     if (!entry)
         return nullptr;
     auto menu = std::make_unique<QMenu>(elementTree);
-    QAction* restore = menu->addAction(text(backToDefaultText));
+    QAction* restore = menu->addAction(text(langtext::elementPage::backToDefault));
     restore->setObjectName(QStringLiteral("backToDefault"));
     restore->setEnabled(elementDiffersFromDefault(model, *entry));
     connect(restore, &QAction::triggered, this, [this, kind = entry->kind] { backToDefault(kind); });

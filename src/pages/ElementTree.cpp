@@ -8,11 +8,12 @@
 #include <vector>
 
 using idlescreen::ElementKind;
-using namespace elementtext;
+namespace treeItem = langtext::tree;
+namespace keyName = langtext::keyName;
 
 namespace {
 
-// The kinds of the state items (texts 908 and 909) under a parent within a
+// The kinds of the items of states 0 and 1 under a parent within a
 // grandparent group; the groups are tried in this order, the first whose
 // grandparent matches decides.
 struct StateKinds {
@@ -27,32 +28,32 @@ struct StateGroup {
 };
 
 constexpr std::array<StateGroup, 3> stateGroups = {{
-    {softKeys,
-     {{{labelStyle, ElementKind::LabelStyle1, ElementKind::LabelStyle0},
-       {leftKey, ElementKind::LeftKey1, ElementKind::LeftKey0},
-       {rightKey, ElementKind::RightKey1, ElementKind::RightKey0},
-       {centreKey, ElementKind::CentreKey1, ElementKind::CentreKey0}}},
+    {treeItem::softKeys,
+     {{{treeItem::labelStyle, ElementKind::LabelStyle1, ElementKind::LabelStyle0},
+       {keyName::left, ElementKind::LeftKey1, ElementKind::LeftKey0},
+       {keyName::right, ElementKind::RightKey1, ElementKind::RightKey0},
+       {treeItem::centreKey, ElementKind::CentreKey1, ElementKind::CentreKey0}}},
      4},
-    {labelStyle,
-     {{{leftKey, ElementKind::LeftLabelPlace1, ElementKind::LeftLabelPlace0},
-       {rightKey, ElementKind::RightLabelPlace1, ElementKind::RightLabelPlace0}}},
+    {treeItem::labelStyle,
+     {{{keyName::left, ElementKind::LeftLabelPlace1, ElementKind::LeftLabelPlace0},
+       {keyName::right, ElementKind::RightLabelPlace1, ElementKind::RightLabelPlace0}}},
      2},
-    {joyPadLabels,
-     {{{leftKey, ElementKind::JoyPad3On, ElementKind::JoyPad3Off},
-       {rightKey, ElementKind::JoyPad4On, ElementKind::JoyPad4Off},
-       {upKey, ElementKind::JoyPad1On, ElementKind::JoyPad1Off},
-       {downKey, ElementKind::JoyPad2On, ElementKind::JoyPad2Off}}},
+    {treeItem::joyPadLabels,
+     {{{keyName::left, ElementKind::JoyPad3On, ElementKind::JoyPad3Off},
+       {keyName::right, ElementKind::JoyPad4On, ElementKind::JoyPad4Off},
+       {keyName::up, ElementKind::JoyPad1On, ElementKind::JoyPad1Off},
+       {keyName::down, ElementKind::JoyPad2On, ElementKind::JoyPad2Off}}},
      4},
 }};
 
 // Items whose own text decides, in order.
 constexpr std::array<std::pair<int, ElementKind>, 6> itemKinds = {{
-    {background, ElementKind::Background},
-    {wallpaper, ElementKind::Wallpaper},
-    {operatorName, ElementKind::OperatorName},
-    {date, ElementKind::Date},
-    {digitalClock, ElementKind::DigitalClock},
-    {analogClock, ElementKind::AnalogClock},
+    {treeItem::background, ElementKind::Background},
+    {treeItem::wallpaper, ElementKind::Wallpaper},
+    {treeItem::operatorName, ElementKind::OperatorName},
+    {treeItem::date, ElementKind::Date},
+    {treeItem::digitalClock, ElementKind::DigitalClock},
+    {treeItem::analogClock, ElementKind::AnalogClock},
 }};
 
 QString text(const LanguageTable& texts, int number)
@@ -112,13 +113,13 @@ ElementKind classifyElement(const QString& item, const QString& parent, const QS
     for (const auto& [number, kind] : itemKinds)
         if (item == text(texts, number))
             return kind;
-    if (item == text(texts, state1))
+    if (item == text(texts, treeItem::state1))
         return stateKind(true, parent, grandparent, texts);
-    if (item == text(texts, state0))
+    if (item == text(texts, treeItem::state0))
         return stateKind(false, parent, grandparent, texts);
-    if (item == text(texts, state2))
+    if (item == text(texts, treeItem::state2))
         return ElementKind::CentreKey2;
-    if (item == text(texts, state3))
+    if (item == text(texts, treeItem::state3))
         return ElementKind::CentreKey3;
     return ElementKind::None;
 }

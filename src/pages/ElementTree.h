@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/LanguageTexts.h"
 #include "idlescreen/ElementTable.h"
 
 #include <QString>
@@ -20,71 +21,48 @@ struct ElementTreeRow {
     int text;
 };
 
-namespace elementtext {
-inline constexpr int background = 1001;
-inline constexpr int wallpaper = 1002;
-inline constexpr int operatorName = 1003;
-inline constexpr int date = 1004;
-inline constexpr int clock = 1005;
-inline constexpr int digitalClock = 1006;
-inline constexpr int analogClock = 1007;
-inline constexpr int softKeys = 1008;
-inline constexpr int labelStyle = 1009;
-// The JoyPad labels' captions; the left and right keys share labels 3 and 4's.
-inline constexpr int upKey = idlescreen::joyPadLabels[0].captionText;
-inline constexpr int downKey = idlescreen::joyPadLabels[1].captionText;
-inline constexpr int leftKey = idlescreen::joyPadLabels[2].captionText;
-inline constexpr int rightKey = idlescreen::joyPadLabels[3].captionText;
-inline constexpr int centreKey = 1014;
-inline constexpr int joyPadLabels = 1015;
-inline constexpr int state0 = 908;
-inline constexpr int state1 = 909;
-inline constexpr int state2 = 910;
-inline constexpr int state3 = 911;
-} // namespace elementtext
-
 inline constexpr std::array<ElementTreeRow, 41> elementTreeRows = {{
-    {0, elementtext::wallpaper},
-    {0, elementtext::background},
-    {0, elementtext::operatorName},
-    {0, elementtext::date},
-    {0, elementtext::clock},
-    {1, elementtext::digitalClock},
-    {1, elementtext::analogClock},
-    {0, elementtext::softKeys},
-    {1, elementtext::labelStyle},
-    {2, elementtext::state0},
-    {2, elementtext::state1},
-    {2, elementtext::leftKey},
-    {3, elementtext::state0},
-    {3, elementtext::state1},
-    {2, elementtext::rightKey},
-    {3, elementtext::state0},
-    {3, elementtext::state1},
-    {1, elementtext::leftKey},
-    {2, elementtext::state0},
-    {2, elementtext::state1},
-    {1, elementtext::centreKey},
-    {2, elementtext::state0},
-    {2, elementtext::state1},
-    {2, elementtext::state2},
-    {2, elementtext::state3},
-    {1, elementtext::rightKey},
-    {2, elementtext::state0},
-    {2, elementtext::state1},
-    {0, elementtext::joyPadLabels},
-    {1, elementtext::upKey},
-    {2, elementtext::state0},
-    {2, elementtext::state1},
-    {1, elementtext::downKey},
-    {2, elementtext::state0},
-    {2, elementtext::state1},
-    {1, elementtext::leftKey},
-    {2, elementtext::state0},
-    {2, elementtext::state1},
-    {1, elementtext::rightKey},
-    {2, elementtext::state0},
-    {2, elementtext::state1},
+    {0, langtext::tree::wallpaper},
+    {0, langtext::tree::background},
+    {0, langtext::tree::operatorName},
+    {0, langtext::tree::date},
+    {0, langtext::tree::clock},
+    {1, langtext::tree::digitalClock},
+    {1, langtext::tree::analogClock},
+    {0, langtext::tree::softKeys},
+    {1, langtext::tree::labelStyle},
+    {2, langtext::tree::state0},
+    {2, langtext::tree::state1},
+    {2, langtext::keyName::left},
+    {3, langtext::tree::state0},
+    {3, langtext::tree::state1},
+    {2, langtext::keyName::right},
+    {3, langtext::tree::state0},
+    {3, langtext::tree::state1},
+    {1, langtext::keyName::left},
+    {2, langtext::tree::state0},
+    {2, langtext::tree::state1},
+    {1, langtext::tree::centreKey},
+    {2, langtext::tree::state0},
+    {2, langtext::tree::state1},
+    {2, langtext::tree::state2},
+    {2, langtext::tree::state3},
+    {1, langtext::keyName::right},
+    {2, langtext::tree::state0},
+    {2, langtext::tree::state1},
+    {0, langtext::tree::joyPadLabels},
+    {1, langtext::keyName::up},
+    {2, langtext::tree::state0},
+    {2, langtext::tree::state1},
+    {1, langtext::keyName::down},
+    {2, langtext::tree::state0},
+    {2, langtext::tree::state1},
+    {1, langtext::keyName::left},
+    {2, langtext::tree::state0},
+    {2, langtext::tree::state1},
+    {1, langtext::keyName::right},
+    {2, langtext::tree::state0},
+    {2, langtext::tree::state1},
 }};
 
 // Empties the tree and fills it with the rows' texts, none expanded or selected.

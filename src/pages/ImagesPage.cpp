@@ -2,6 +2,7 @@
 
 #include "document/FileIo.h"
 #include "document/LanguageTable.h"
+#include "document/LanguageTexts.h"
 #include "document/SkinModel.h"
 #include "pages/PictureImportDialog.h"
 #include "pictures/ColourValue.h"
@@ -48,22 +49,6 @@ constexpr int nameColumnWidth = 180;
 constexpr int datColumnWidth = 50;
 constexpr int rowHeight = 20;
 
-// Language texts of the page.
-constexpr int otherSizeText = 13;
-constexpr int notRestoredText = 14;
-constexpr int exportFailedText = 426; // the files that could not be written follow, one per line
-constexpr int widthText = 3001;
-constexpr int heightText = 3002;
-constexpr int bytesText = 3003;
-constexpr int nameHeadingText = 3004;
-constexpr int replaceText = 3005;
-constexpr int importText = 3006;
-constexpr int giveBackText = 3007;
-constexpr int exportText = 3008;
-constexpr int backgroundText = 3009;
-constexpr int closeText = 3010;
-constexpr int importTitleText = 3011;
-
 const QString defaultDat = QStringLiteral("Default");
 
 void showMessage(const QString& message, DialogService::Icon icon)
@@ -109,7 +94,7 @@ void ImagesPage::buildControls()
     list = new QTableWidget(0, 2, this);
     list->setObjectName(QStringLiteral("pictureList"));
     list->setGeometry(listPlace);
-    list->setHorizontalHeaderLabels({text(nameHeadingText), QStringLiteral("Dat")});
+    list->setHorizontalHeaderLabels({text(langtext::images::nameHeading), QStringLiteral("Dat")});
     list->horizontalHeader()->setSectionsClickable(false);
     list->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     list->horizontalHeader()->setHighlightSections(false);
@@ -156,11 +141,11 @@ void ImagesPage::buildControls()
         edit->setGeometry(figuresLeft + figureLabelWidth, top, figureEditWidth, commandHeight - 4);
         return edit;
     };
-    widthEdit = addFigure(widthText, "width", 0);
-    heightEdit = addFigure(heightText, "height", 1);
-    bytesEdit = addFigure(bytesText, "bytes", 2);
+    widthEdit = addFigure(langtext::images::width, "width", 0);
+    heightEdit = addFigure(langtext::images::height, "height", 1);
+    bytesEdit = addFigure(langtext::images::bytes, "bytes", 2);
 
-    addLabel(backgroundText, backgroundLabelPlace);
+    addLabel(langtext::images::background, backgroundLabelPlace);
     // The colour button draws nothing but its colour: a sunken edge tells it
     // apart from the page when it shows the page's own colour.
     auto* swatch = new QFrame(this);
@@ -184,10 +169,10 @@ void ImagesPage::buildControls()
         connect(button, &QPushButton::clicked, this, command);
         return button;
     };
-    replaceButton = addCommand(replaceText, "replace", 0, &ImagesPage::replacePicture);
-    importButton = addCommand(importText, "import", 1, &ImagesPage::importFolder);
-    giveBackButton = addCommand(giveBackText, "giveBack", 2, &ImagesPage::giveBackPictures);
-    exportButton = addCommand(exportText, "export", 3, &ImagesPage::exportPictures);
+    replaceButton = addCommand(langtext::images::replace, "replace", 0, &ImagesPage::replacePicture);
+    importButton = addCommand(langtext::images::importFolder, "import", 1, &ImagesPage::importFolder);
+    giveBackButton = addCommand(langtext::images::giveBack, "giveBack", 2, &ImagesPage::giveBackPictures);
+    exportButton = addCommand(langtext::images::exportPictures, "export", 3, &ImagesPage::exportPictures);
 }
 
 QString ImagesPage::rowName(ElementId id)
@@ -328,7 +313,7 @@ void ImagesPage::replacePicture()
 {
     const std::vector<int> rows = selectedRows();
     if (rows.size() != 1) {
-        showMessage(QStringLiteral("Only 1 image!!!"), DialogService::Icon::Exclamation);
+        showMessage(text(langtext::images::onlyOnePicture), DialogService::Icon::Exclamation);
         return;
     }
     const QString path = askFileName(false, fileNameFullPath, {QStringLiteral("gif")});
@@ -336,16 +321,16 @@ void ImagesPage::replacePicture()
         return;
     Picture chosen;
     if (!chosen.loadFromFile(path)) {
-        showMessage(QStringLiteral("cant open image"), DialogService::Icon::Error);
+        showMessage(text(langtext::images::cannotOpenPicture), DialogService::Icon::Error);
         return;
     }
     if (chosen.width() != shownWidth || chosen.height() != shownHeight) {
-        showMessage(text(otherSizeText), DialogService::Icon::Error);
+        showMessage(text(langtext::message::pictureOtherSize), DialogService::Icon::Error);
         return;
     }
     // The file is read again to be stored; it may have gone meanwhile.
     if (model.setPictureFromFile(ids[std::size_t(shownIndex)], localPath(path)) != 1) {
-        showMessage(QStringLiteral("cant open image"), DialogService::Icon::Error);
+        showMessage(text(langtext::images::cannotOpenPicture), DialogService::Icon::Error);
         return;
     }
     // "Dat" shows the new state the next time the page is shown.
@@ -368,7 +353,8 @@ void ImagesPage::giveBackPictures()
         const QSize originalSize(decoded.width(), decoded.height());
         decoded.loadFromBytes(own);
         if (QSize(decoded.width(), decoded.height()) != originalSize) {
-            showMessage(rowName(id) + QLatin1Char('\n') + text(notRestoredText), DialogService::Icon::Error);
+            showMessage(rowName(id) + QLatin1Char('\n') + text(langtext::images::notRestored),
+                        DialogService::Icon::Error);
             continue;
         }
         // Every record of the id: a second one would show once the first is gone.
@@ -401,7 +387,7 @@ void ImagesPage::exportPictures()
             failed << path;
     }
     if (!failed.isEmpty())
-        showMessage(text(exportFailedText) + QLatin1Char('\n') + failed.join(QLatin1Char('\n')),
+        showMessage(text(langtext::images::exportFailed) + QLatin1Char('\n') + failed.join(QLatin1Char('\n')),
                     DialogService::Icon::Error);
 }
 
@@ -413,8 +399,8 @@ void ImagesPage::importFolder()
         return;
     }
     // Modal to the window without blocking here; the list follows when it closes.
-    auto* dialog = new PictureImportDialog(folder, text(importTitleText), text(replaceText), text(closeText), model,
-                                           texts, this);
+    auto* dialog = new PictureImportDialog(folder, text(langtext::images::importTitle), text(langtext::images::replace),
+                                           text(langtext::images::close), model, texts, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::finished, this, &ImagesPage::rebuildList);
     dialog->open();

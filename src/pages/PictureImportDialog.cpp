@@ -1,6 +1,7 @@
 #include "pages/PictureImportDialog.h"
 
 #include "document/LanguageTable.h"
+#include "document/LanguageTexts.h"
 #include "document/SkinModel.h"
 
 #include <QListWidget>
@@ -8,8 +9,6 @@
 
 namespace {
 
-constexpr int unreadableText = 11;
-constexpr int otherSizeText = 13;
 
 } // namespace
 
@@ -57,9 +56,9 @@ QString PictureImportDialog::outcomeText(const QString& name, pictureimport::Ver
     case pictureimport::Verdict::stored:
         return name + QStringLiteral(" - OK");
     case pictureimport::Verdict::undecodable:
-        return name + QStringLiteral(" - ERROR - ") + text(unreadableText);
+        return name + QStringLiteral(" - ERROR - ") + text(langtext::message::cannotReadPicture);
     case pictureimport::Verdict::wrongSize:
-        return name + QStringLiteral(" - ERROR - ") + text(otherSizeText);
+        return name + QStringLiteral(" - ERROR - ") + text(langtext::message::pictureOtherSize);
     case pictureimport::Verdict::noReference:
         break;
     }

@@ -2,6 +2,7 @@
 
 #include "document/FileIo.h"
 #include "document/LanguageTable.h"
+#include "document/LanguageTexts.h"
 #include "document/SkinModel.h"
 #include "idlescreen/ElementEdits.h"
 #include "pages/ElementPage.h"
@@ -32,26 +33,6 @@
 using namespace idlescreen;
 
 namespace {
-
-// Language texts of the panel.
-constexpr int backgroundColourText = 901;
-constexpr int textColourText = 902;
-constexpr int innerColourText = 903;
-constexpr int outerColourText = 904;
-constexpr int transparencyText = 905;
-constexpr int pictureText = 906;
-constexpr int positionText = 907;
-constexpr int outlineLevelText = 912;
-constexpr int underlineText = 913;
-constexpr int alignmentText = 914;
-constexpr int alignLeftText = 915;
-constexpr int alignRightText = 916;
-constexpr int alignCentreText = 917;
-constexpr int cannotReadPictureText = 11;
-constexpr int rangePromptText = 431; // the lowest and the highest number allowed
-constexpr int minuteHandText = 10071;
-constexpr int hourHandText = 10072;
-constexpr int handLengthText = 10073;
 
 constexpr int maximumValue = 255;
 constexpr int outlineLevels = 2;
@@ -133,8 +114,8 @@ void PropertyPanel::buildControls()
     // The colours' names take what the other columns leave; the numbers'
     // column is as wide as its widest caption, whatever shows.
     grid->setColumnStretch(0, 1);
-    grid->setColumnMinimumWidth(2, std::max(fontMetrics().horizontalAdvance(text(transparencyText)),
-                                            fontMetrics().horizontalAdvance(text(handLengthText))));
+    grid->setColumnMinimumWidth(2, std::max(fontMetrics().horizontalAdvance(text(langtext::panel::transparency)),
+                                            fontMetrics().horizontalAdvance(text(langtext::panel::handLength))));
     grid->setRowStretch(yRow + 1, 1);
     const auto place = [this, grid](int id, QWidget* widget, int row, int column, int columnSpan = 1) {
         grid->addWidget(widget, row, column, 1, columnSpan);
@@ -228,7 +209,8 @@ void PropertyPanel::fillAlignmentList()
 {
     const QSignalBlocker quiet(alignment);
     alignment->clear();
-    alignment->addItems({text(alignCentreText), text(alignLeftText), text(alignRightText)});
+    alignment->addItems(
+        {text(langtext::panel::alignCentre), text(langtext::panel::alignLeft), text(langtext::panel::alignRight)});
 }
 
 QWidget* PropertyPanel::control(int id) const
@@ -262,12 +244,12 @@ void PropertyPanel::layOut(const ElementEntry* entry)
         switch (entry->layout) {
         case PanelLayout::Background:
             showControls({colour1Button, colour1Label});
-            setLabel(colour1Label, backgroundColourText);
+            setLabel(colour1Label, langtext::panel::backgroundColour);
             colourButtons[0]->setColour(model.getPaletteColour(backgroundPaletteIndex).colour);
             break;
         case PanelLayout::Wallpaper:
             showControls({pictureButton, pictureLabel});
-            setLabel(pictureLabel, pictureText);
+            setLabel(pictureLabel, langtext::panel::picture);
             break;
         case PanelLayout::Text:
             loadText(*entry);
@@ -275,7 +257,7 @@ void PropertyPanel::layOut(const ElementEntry* entry)
         case PanelLayout::LabelPlace: {
             page.showElementState(*entry, true);
             showControls({alignmentLabel, alignmentList});
-            setLabel(alignmentLabel, alignmentText);
+            setLabel(alignmentLabel, langtext::panel::alignment);
             const QSignalBlocker quiet(alignment);
             alignment->setCurrentIndex(alignmentEntry(model.getNumber(entry->alignment)));
             loadPosition(*entry);
@@ -284,10 +266,10 @@ void PropertyPanel::layOut(const ElementEntry* entry)
         case PanelLayout::AnalogClock:
             showControls({colour2Button, colour2Label, value2Label, value2Edit, colour3Button, colour3Label,
                           value3Label, value3Edit});
-            setLabel(colour2Label, minuteHandText);
-            setLabel(colour3Label, hourHandText);
-            setLabel(value2Label, handLengthText);
-            setLabel(value3Label, handLengthText);
+            setLabel(colour2Label, langtext::panel::minuteHand);
+            setLabel(colour3Label, langtext::panel::hourHand);
+            setLabel(value2Label, langtext::panel::handLength);
+            setLabel(value3Label, langtext::panel::handLength);
             loadValueRow(*entry, 1);
             loadValueRow(*entry, 2);
             break;
@@ -295,7 +277,7 @@ void PropertyPanel::layOut(const ElementEntry* entry)
             // The left key's state 0 frame is reloaded only when the key shows another state.
             page.showElementState(*entry, entry->kind != ElementKind::LeftKey0);
             showControls({value1Label, value1Edit});
-            setLabel(value1Label, transparencyText);
+            setLabel(value1Label, langtext::panel::transparency);
             loadValueRow(*entry, 0);
             break;
         case PanelLayout::JoyPadLabel:
@@ -305,7 +287,7 @@ void PropertyPanel::layOut(const ElementEntry* entry)
         }
         if (entry->layout == PanelLayout::AnalogClock || entry->layout == PanelLayout::KeyPicture) {
             showControls({pictureButton, pictureLabel});
-            setLabel(pictureLabel, pictureText);
+            setLabel(pictureLabel, langtext::panel::picture);
             loadPosition(*entry);
         }
     }
@@ -316,27 +298,27 @@ void PropertyPanel::loadText(const ElementEntry& entry)
 {
     const SkinModel& model = page.skinModel();
     showControls({colour1Button, colour1Label, value1Label, value1Edit});
-    setLabel(colour1Label, textColourText);
-    setLabel(value1Label, transparencyText);
+    setLabel(colour1Label, langtext::panel::textColour);
+    setLabel(value1Label, langtext::panel::transparency);
     loadValueRow(entry, 0);
 
     showControls({underlineCheck});
-    underline->setText(text(underlineText));
+    underline->setText(text(langtext::panel::underline));
     shown.underline = model.getFlag(entry.underline);
 
     showControls({outlineLabel, outlineSpin});
-    setLabel(outlineLabel, outlineLevelText);
+    setLabel(outlineLabel, langtext::panel::outlineLevel);
     shown.outlineLevel = model.getNumber(entry.outlineLevel);
     if (shown.outlineLevel > 0) {
         showControls({colour2Button, colour2Label, value2Label, value2Edit});
-        setLabel(colour2Label, innerColourText);
-        setLabel(value2Label, transparencyText);
+        setLabel(colour2Label, langtext::panel::innerColour);
+        setLabel(value2Label, langtext::panel::transparency);
         loadValueRow(entry, 1);
     }
     if (shown.outlineLevel > 1) {
         showControls({colour3Button, colour3Label, value3Label, value3Edit});
-        setLabel(colour3Label, outerColourText);
-        setLabel(value3Label, transparencyText);
+        setLabel(colour3Label, langtext::panel::outerColour);
+        setLabel(value3Label, langtext::panel::transparency);
         loadValueRow(entry, 2);
     }
     if (entry.rect != noElement)
@@ -356,7 +338,7 @@ void PropertyPanel::loadValueRow(const ElementEntry& entry, std::size_t row)
 void PropertyPanel::loadPosition(const ElementEntry& entry)
 {
     showControls({positionLabel, x1Label, y1Label, x2Label, y2Label, x1Edit, y1Edit, x2Edit, y2Edit});
-    setLabel(positionLabel, positionText);
+    setLabel(positionLabel, langtext::panel::position);
     shown.position = page.skinModel().getRect(entry.rect);
 }
 
@@ -390,7 +372,7 @@ std::optional<PanelValues> PropertyPanel::readValues()
         if (!value && edit.text().isEmpty())
             return std::nullopt;
         if (!value || *value < 0 || *value > maximumValue) {
-            DialogService::current().showMessage(text(rangePromptText).arg(0).arg(maximumValue),
+            DialogService::current().showMessage(text(langtext::panel::rangePrompt).arg(0).arg(maximumValue),
                                                  DialogService::programCaption(), DialogService::Icon::Exclamation);
             edit.setFocus();
             edit.selectAll();
@@ -530,7 +512,7 @@ bool readPictureFile(const QString& path, std::vector<std::uint8_t>& bytes, Pict
 
 void PropertyPanel::showCannotRead() const
 {
-    DialogService::current().showMessage(text(cannotReadPictureText), DialogService::programCaption(),
+    DialogService::current().showMessage(text(langtext::message::cannotReadPicture), DialogService::programCaption(),
                                          DialogService::Icon::Error);
 }
 

@@ -87,6 +87,7 @@ constexpr int rowBlinking = 6;
 constexpr int rowUndecodable = 7;
 
 QString text13() { return QStringLiteral("The new picture must have the same size as the default picture."); }
+QString cannotOpenAsPicture() { return QStringLiteral("Can't open the file as a picture."); }
 
 QRgb previewPixel(ImagesPage& page)
 {
@@ -224,7 +225,7 @@ private slots:
         QCOMPARE(page().selectedIndex(), row7);
         QCOMPARE(field("width"), QStringLiteral("4"));
         click("replace");
-        QCOMPARE(dialogs->messageTexts(), QStringList({QStringLiteral("Only 1 image!!!")}));
+        QCOMPARE(dialogs->messageTexts(), QStringList({QStringLiteral("Only one picture can be replaced at a time.")}));
         QCOMPARE(dialogs->messages[0].icon, DialogService::Icon::Exclamation);
         QVERIFY(dialogs->questions.empty());
 
@@ -265,8 +266,8 @@ private slots:
         };
         const Case cases[] = {
             {QString(), {}},
-            {missing, {QStringLiteral("No such file or directory"), QStringLiteral("cant open image")}},
-            {workspace->path(QStringLiteral("garbage.gif")), {QStringLiteral("cant open image")}},
+            {missing, {QStringLiteral("No such file or directory"), cannotOpenAsPicture()}},
+            {workspace->path(QStringLiteral("garbage.gif")), {cannotOpenAsPicture()}},
             {workspace->path(QStringLiteral("small.gif")), {text13()}},
         };
         for (const Case& c : cases) {
