@@ -65,15 +65,10 @@ std::int64_t countFromLargest(std::int64_t largestFile)
 
 bool hasSkinMagic(std::span<const std::uint8_t> text)
 {
-    std::size_t length = 0;
-    while (length < text.size() && length < magicLineLimit && text[length] != '\0') {
-        ++length;
-        if (text[length - 1] == '\n')
-            break;
-    }
-    const std::string_view firstLine(reinterpret_cast<const char*>(text.data()), length);
-    // char_traits<char> compares as unsigned bytes, as strcmp does.
-    return firstLine.compare("SKI1") >= 0;
+    // Every skin starts with "SKI1"; what follows on that line ("\r\n", a
+    // note) does not matter. "hello" or "SKI2" is no skin of this kind.
+    constexpr std::string_view magic = "SKI1";
+    return text.size() >= magic.size() && std::equal(magic.begin(), magic.end(), text.begin());
 }
 
 SkinLines splitLines(std::span<const std::uint8_t> text)

@@ -12,8 +12,7 @@ namespace SkinFileFormat {
 // The first line of a skin file is judged by at most this many characters.
 inline constexpr std::size_t magicLineLimit = 99;
 
-// True when the file's first line (its first 99 characters at most) does not
-// order before "SKI1", compared byte by byte as C strings compare.
+// True when the file's first line begins with "SKI1" (whatever follows it).
 bool hasSkinMagic(std::span<const std::uint8_t> text);
 
 // The line table of a skin file and the number of data files it needs.

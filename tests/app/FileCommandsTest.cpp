@@ -192,7 +192,7 @@ private slots:
         QCOMPARE(dialogs->questions[0].title, QStringLiteral("save"));
 
         // A failed Open with nothing before it: still nothing to save under a name.
-        workspace->writeFile(QStringLiteral("bad.ski"), "ABC\n"); // orders before the magic line
+        workspace->writeFile(QStringLiteral("bad.ski"), "ABC\n"); // not a skin
         dialogs->fileAnswers.push_back(path(QStringLiteral("bad.ski")));
         trigger(*window, MainWindow::commandOpen);
         trigger(*window, MainWindow::commandSave);

@@ -127,9 +127,13 @@ TEST_F(Cli, LoadFailuresExitWithTwoAndNameFileAndReason)
     EXPECT_EQ(r.code, 2);
     EXPECT_NE(r.err.find("velaskin-cli: missing.ski: cannot open"), std::string::npos) << r.err;
 
-    r = run("info bad.ski");
-    EXPECT_EQ(r.code, 2);
-    EXPECT_NE(r.err.find("bad.ski: not a skin"), std::string::npos) << r.err;
+    // A text file is no skin, even when its first line sorts after "SKI1".
+    writeFile(dir / "hello.ski", "hello\n");
+    for (const char* command : {"info bad.ski", "info hello.ski", "check hello.ski"}) {
+        r = run(command);
+        EXPECT_EQ(r.code, 2) << command;
+        EXPECT_NE(r.err.find(".ski: not a skin"), std::string::npos) << r.err;
+    }
 
     r = run("get nodat.ski number 8");
     EXPECT_EQ(r.code, 2);
