@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cstring>
 #include <limits>
 #include <string_view>
@@ -59,6 +60,21 @@ std::int64_t pictureFileNumber(std::string_view line)
 std::int64_t countFromLargest(std::int64_t largestFile)
 {
     return largestFile == std::numeric_limits<std::int64_t>::max() ? largestFile : largestFile + 1;
+}
+
+// The number part of a data file name of base ("" for "base.dat", "12" for
+// "base12.dat"); nothing when name is no such file name.
+std::optional<std::string_view> dataFileDigits(const std::string& name, const std::string& base)
+{
+    const std::string stem = fileNamePart(base);
+    constexpr std::string_view extension = ".dat";
+    if (name.size() < stem.size() + extension.size() || name.compare(0, stem.size(), stem) != 0
+        || !name.ends_with(extension))
+        return std::nullopt;
+    const std::string_view number = std::string_view(name).substr(stem.size(), name.size() - stem.size() - extension.size());
+    if (!std::all_of(number.begin(), number.end(), isDigit) || (!number.empty() && number[0] == '0'))
+        return std::nullopt;
+    return number;
 }
 
 } // namespace
@@ -146,13 +162,19 @@ std::string journalPath(const std::string& skinPath)
 
 bool isDataFileName(const std::string& name, const std::string& base)
 {
-    const std::string stem = fileNamePart(base);
-    constexpr std::string_view extension = ".dat";
-    if (name.size() < stem.size() + extension.size() || name.compare(0, stem.size(), stem) != 0
-        || !name.ends_with(extension))
-        return false;
-    const std::string_view number = std::string_view(name).substr(stem.size(), name.size() - stem.size() - extension.size());
-    return std::all_of(number.begin(), number.end(), isDigit) && (number.empty() || number[0] != '0');
+    return dataFileDigits(name, base).has_value();
+}
+
+std::optional<std::int64_t> dataFileNumber(const std::string& name, const std::string& base)
+{
+    const std::optional<std::string_view> digits = dataFileDigits(name, base);
+    if (!digits)
+        return std::nullopt;
+    std::int64_t file = 0;
+    if (!digits->empty()
+        && std::from_chars(digits->data(), digits->data() + digits->size(), file).ec != std::errc())
+        return std::nullopt;
+    return file;
 }
 
 } // namespace SkinFileFormat

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -54,5 +55,8 @@ std::string journalPath(const std::string& skinPath);
 // True when name is the file name of one of the data files "base.dat",
 // "baseK.dat" (K decimal) for the file name part of base.
 bool isDataFileName(const std::string& name, const std::string& base);
+// K of such a file name (0 for "base.dat"); nothing for another name or a
+// number too large to hold.
+std::optional<std::int64_t> dataFileNumber(const std::string& name, const std::string& base);
 
 } // namespace SkinFileFormat
