@@ -161,6 +161,27 @@ TEST_F(Cli, GetPrintsMissingResultsWithoutDefaultAndFallsBackWithIt)
     EXPECT_EQ(run("get --default def.ski s.ski palette 1").out, "1 2 3 0\n");
 }
 
+// Run as root or from a service there is no XDG_RUNTIME_DIR: a command that
+// succeeds still writes nothing but its own output, whether it starts Qt or not.
+TEST_F(Cli, SuccessfulCommandsLeaveStandardErrorEmptyWithoutARuntimeFolder)
+{
+    writeDefaultSkin();
+    writeFile(dir / "a.gif", stillGif(4, 3));
+    writeFile(dir / "wall.gif", stillGif(8, 8)); // the default skin's wallpaper
+    fs::create_directories(dir / "in");
+    writeFile(dir / "in" / "7.gif", stillGif(4, 3, 2));
+    prefix = "env -u XDG_RUNTIME_DIR ";
+    for (const char* command :
+         {"new --default def.ski s.ski", "info s.ski", "set s.ski number 8 3", "get --default def.ski s.ski rect 6",
+          "picture set s.ski 7 a.gif", "picture link s.ski 7 9", "pictures s.ski", "picture get s.ski 9 -",
+          "picture set s.ski 5 a.gif", "picture remove s.ski 5", "export s.ski out", "import s.ski in",
+          "gif a.gif", "render --default def.ski s.ski screen.png", "check s.ski"}) {
+        const Result r = run(command);
+        EXPECT_EQ(r.code, 0) << command << ": " << r.out;
+        EXPECT_EQ(r.err, "") << command;
+    }
+}
+
 TEST_F(Cli, DefaultSkinShorterThanTheMinimumIsRefused)
 {
     writeFile(dir / "short.ski", "SKI1\n2 8 1\n");
