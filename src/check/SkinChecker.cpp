@@ -11,10 +11,13 @@
 #include "pictures/ImageDecoding.h"
 
 #include <algorithm>
+#include <climits>
 #include <filesystem>
+#include <set>
 
 namespace {
 
+namespace fs = std::filesystem;
 using Kind = SkinLineTable::Kind;
 
 QString number(std::int64_t value)
@@ -196,26 +199,22 @@ void SkinChecker::checkColour(int index, FindingText text, const QString& name, 
 void SkinChecker::checkPicture(int index, const PictureLocation& where)
 {
     const ElementId id = table.lines()[std::size_t(index)].id;
+    QSize size;
     if (where.file < 0 || where.file >= model.edited().dataFileCount()) {
         report(index, FindingCode::PictureRange, FindingText::PictureInMissingFile, {number(id), number(where.file)});
-        return;
-    }
-    const std::int64_t fileSize = model.edited().dataSize(where.file);
-    if (!PictureRecord::fitsIn(where, fileSize)) {
+    } else if (const std::int64_t fileSize = model.edited().dataSize(where.file); !PictureRecord::fitsIn(where, fileSize)) {
         report(index, FindingCode::PictureRange, FindingText::PictureOutsideData,
                {number(id), number(where.size), number(where.offset), number(where.file), number(fileSize)});
-        return;
+    } else {
+        covered.push_back(where);
+        if (where.size > 0) {
+            size = decodedSize(where);
+            if (!size.isValid())
+                report(index, FindingCode::PictureUndecodable, FindingText::PictureDoesNotDecode, {number(id)});
+        }
     }
-    covered.push_back(where);
     // An empty picture shows nothing: skins use one to hide an element.
-    if (where.size == 0)
-        return;
-    const QSize size = decodedSize(where);
-    if (!size.isValid()) {
-        report(index, FindingCode::PictureUndecodable, FindingText::PictureDoesNotDecode, {number(id)});
-        return;
-    }
-    if (model.defaults().hasLineTable())
+    if (where.size != 0 && model.defaults().hasLineTable())
         compareWithDefault(index, id, size);
 }
 
@@ -225,6 +224,8 @@ void SkinChecker::compareWithDefault(int index, ElementId id, QSize size)
         report(index, FindingCode::PictureUnknown, FindingText::PictureNotInDefault, {number(id)});
         return;
     }
+    if (!size.isValid())
+        return;
     const std::optional<QSize> expected = defaultPictureSize(id);
     if (expected && *expected != size) {
         report(index, FindingCode::PictureSize, FindingText::PictureOtherSize,
@@ -277,6 +278,7 @@ void SkinChecker::checkWallpaper()
 void SkinChecker::checkUnusedData()
 {
     const std::string base = SkinFileFormat::saveBaseName(model.edited().path());
+    std::map<std::int64_t, std::int64_t> unusedBytes; // by data file number
     for (int file = 0; file < model.edited().dataFileCount(); ++file) {
         std::vector<std::pair<std::int64_t, std::int64_t>> ranges;
         for (const PictureLocation& where : covered) {
@@ -291,10 +293,54 @@ void SkinChecker::checkUnusedData()
             reached = std::max(reached, end);
         }
         const std::int64_t unused = std::int64_t(model.edited().dataSize(file)) - used;
-        if (unused > 0) {
-            const std::string name = fileNamePart(SkinFileFormat::dataFileName(base, file));
-            reportSkin(FindingCode::UnusedData, FindingText::DataNotCovered,
-                       {number(unused), number(file), QString::fromStdString(name)});
-        }
+        if (unused > 0)
+            unusedBytes.emplace(file, unused);
     }
+    unusedBytes.merge(dataFilesLeftBeside(base));
+    for (const auto& [file, unused] : unusedBytes) {
+        const std::string name = fileNamePart(SkinFileFormat::dataFileName(base, file));
+        reportSkin(FindingCode::UnusedData, FindingText::DataNotCovered,
+                   {number(unused), number(file), QString::fromStdString(name)});
+    }
+}
+
+std::map<std::int64_t, std::int64_t> SkinChecker::dataFilesLeftBeside(const std::string& base) const
+{
+    std::map<std::int64_t, std::int64_t> sizes;
+    // A skin not yet saved has no files beside it.
+    if (!isRegularFile(SkinFileFormat::savedSkinPath(model.edited().path())))
+        return sizes;
+    const std::string folder = folderPart(base).empty() ? std::string(".") : folderPart(base);
+    std::vector<std::string> names;
+    std::set<std::string> otherSkins; // base names of the skin files in the folder
+    std::error_code error;
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
+        names.push_back(name);
+        // A name that a save keeps as it is ends in ".ski" in some case.
+        if (name.size() > 4 && SkinFileFormat::savedSkinPath(name) == name)
+            otherSkins.insert(name.substr(0, name.size() - 4));
+    }
+    const std::string stem = fileNamePart(base);
+    // Data files that a save leaves as they are: no record names them and the
+    // skin holds no bytes of them.
+    const std::int64_t needed = SkinFileFormat::neededDataFiles(model.edited().lines());
+    for (const std::string& name : names) {
+        const std::optional<std::int64_t> file = SkinFileFormat::dataFileNumber(name, base);
+        if (!file || *file < needed || (*file < model.edited().dataFileCount() && model.edited().dataSize(int(*file)) > 0))
+            continue;
+        // "s12.dat" may be a data file of "s1.ski" or "s12.ski" lying beside it.
+        const std::string digits = name.substr(stem.size(), name.size() - stem.size() - 4);
+        bool ownedByAnother = false;
+        for (std::size_t length = 1; length <= digits.size(); ++length)
+            ownedByAnother = ownedByAnother || otherSkins.count(stem + digits.substr(0, length)) > 0;
+        std::error_code sizeError;
+        const fs::path path = fs::path(folder) / name;
+        if (ownedByAnother || !fs::is_regular_file(path, sizeError))
+            continue;
+        const std::uintmax_t size = fs::file_size(path, sizeError);
+        if (!sizeError && size > 0)
+            sizes.emplace(*file, std::int64_t(std::min<std::uintmax_t>(size, INT64_MAX)));
+    }
+    return sizes;
 }

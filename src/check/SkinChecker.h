@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -33,11 +34,15 @@ private:
     void checkItem(int index);
     void checkShortLists();
     void checkPicture(int index, const PictureLocation& where);
+    // size: the picture's decoded size, invalid when its bytes cannot be read or decoded.
     void compareWithDefault(int index, ElementId id, QSize size);
     void checkIdleScreenRect(int index, const std::int32_t (&stored)[4]);
     void checkColour(int index, FindingText text, const QString& name, const std::int32_t (&values)[4]);
     void checkWallpaper();
     void checkUnusedData();
+    // The byte counts of the data files beside the skin that it neither holds
+    // nor names, by data file number (a save leaves them as they are).
+    std::map<std::int64_t, std::int64_t> dataFilesLeftBeside(const std::string& base) const;
 
     void report(int index, FindingCode code, FindingText text, QStringList values = {});
     void reportSkin(FindingCode code, FindingText text, QStringList values);

@@ -11,6 +11,8 @@
 #include "cli/RenderCommand.h"
 #include "pictures/AllocatorTuning.h"
 
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -18,6 +20,10 @@
 #include <functional>
 #include <memory>
 #include <string_view>
+#include <vector>
+
+#include <pwd.h>
+#include <unistd.h>
 
 namespace {
 
@@ -74,11 +80,30 @@ int usage()
     return exitcode::usage;
 }
 
+// Run as root or from a service, the session gives no runtime folder, and Qt
+// warns on stderr before it takes its own per-user one. The tool names that
+// same folder itself, so that stderr carries only the tool's own messages;
+// Qt still creates it and checks that it is private.
+void provideRuntimeFolder()
+{
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return;
+    const uid_t user = ::geteuid();
+    QString userName = QString::number(user);
+    std::vector<char> buffer(16384);
+    passwd entry {};
+    passwd* found = nullptr;
+    if (::getpwuid_r(user, &entry, buffer.data(), buffer.size(), &found) == 0 && found && found->pw_name)
+        userName = QFile::decodeName(found->pw_name);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(QDir::tempPath() + QStringLiteral("/runtime-") + userName));
+}
+
 // Picture decoding needs a GUI application object; the tool never opens a window.
 std::unique_ptr<QGuiApplication> makeGuiApplication(int& argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    provideRuntimeFolder();
     keepFreedPictureMemory();
     return std::make_unique<QGuiApplication>(argc, argv);
 }

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cstring>
 #include <limits>
 #include <string_view>
@@ -61,19 +62,29 @@ std::int64_t countFromLargest(std::int64_t largestFile)
     return largestFile == std::numeric_limits<std::int64_t>::max() ? largestFile : largestFile + 1;
 }
 
+// The number part of a data file name of base ("" for "base.dat", "12" for
+// "base12.dat"); nothing when name is no such file name.
+std::optional<std::string_view> dataFileDigits(const std::string& name, const std::string& base)
+{
+    const std::string stem = fileNamePart(base);
+    constexpr std::string_view extension = ".dat";
+    if (name.size() < stem.size() + extension.size() || name.compare(0, stem.size(), stem) != 0
+        || !name.ends_with(extension))
+        return std::nullopt;
+    const std::string_view number = std::string_view(name).substr(stem.size(), name.size() - stem.size() - extension.size());
+    if (!std::all_of(number.begin(), number.end(), isDigit) || (!number.empty() && number[0] == '0'))
+        return std::nullopt;
+    return number;
+}
+
 } // namespace
 
 bool hasSkinMagic(std::span<const std::uint8_t> text)
 {
-    std::size_t length = 0;
-    while (length < text.size() && length < magicLineLimit && text[length] != '\0') {
-        ++length;
-        if (text[length - 1] == '\n')
-            break;
-    }
-    const std::string_view firstLine(reinterpret_cast<const char*>(text.data()), length);
-    // char_traits<char> compares as unsigned bytes, as strcmp does.
-    return firstLine.compare("SKI1") >= 0;
+    // Every skin starts with "SKI1"; what follows on that line ("\r\n", a
+    // note) does not matter. "hello" or "SKI2" is no skin of this kind.
+    constexpr std::string_view magic = "SKI1";
+    return text.size() >= magic.size() && std::equal(magic.begin(), magic.end(), text.begin());
 }
 
 SkinLines splitLines(std::span<const std::uint8_t> text)
@@ -151,13 +162,19 @@ std::string journalPath(const std::string& skinPath)
 
 bool isDataFileName(const std::string& name, const std::string& base)
 {
-    const std::string stem = fileNamePart(base);
-    constexpr std::string_view extension = ".dat";
-    if (name.size() < stem.size() + extension.size() || name.compare(0, stem.size(), stem) != 0
-        || !name.ends_with(extension))
-        return false;
-    const std::string_view number = std::string_view(name).substr(stem.size(), name.size() - stem.size() - extension.size());
-    return std::all_of(number.begin(), number.end(), isDigit) && (number.empty() || number[0] != '0');
+    return dataFileDigits(name, base).has_value();
+}
+
+std::optional<std::int64_t> dataFileNumber(const std::string& name, const std::string& base)
+{
+    const std::optional<std::string_view> digits = dataFileDigits(name, base);
+    if (!digits)
+        return std::nullopt;
+    std::int64_t file = 0;
+    if (!digits->empty()
+        && std::from_chars(digits->data(), digits->data() + digits->size(), file).ec != std::errc())
+        return std::nullopt;
+    return file;
 }
 
 } // namespace SkinFileFormat

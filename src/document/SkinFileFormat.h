@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -12,8 +13,7 @@ namespace SkinFileFormat {
 // The first line of a skin file is judged by at most this many characters.
 inline constexpr std::size_t magicLineLimit = 99;
 
-// True when the file's first line (its first 99 characters at most) does not
-// order before "SKI1", compared byte by byte as C strings compare.
+// True when the file's first line begins with "SKI1" (whatever follows it).
 bool hasSkinMagic(std::span<const std::uint8_t> text);
 
 // The line table of a skin file and the number of data files it needs.
@@ -55,5 +55,8 @@ std::string journalPath(const std::string& skinPath);
 // True when name is the file name of one of the data files "base.dat",
 // "baseK.dat" (K decimal) for the file name part of base.
 bool isDataFileName(const std::string& name, const std::string& base);
+// K of such a file name (0 for "base.dat"); nothing for another name or a
+// number too large to hold.
+std::optional<std::int64_t> dataFileNumber(const std::string& name, const std::string& base);
 
 } // namespace SkinFileFormat

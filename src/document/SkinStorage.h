@@ -39,7 +39,7 @@ public:
     // False when the skin cannot be read: its file is missing or no regular
     // file, its lock stayed busy, or a cut-short save could not be finished.
     bool ready() const { return isReady; }
-    // 0 read; 1 it cannot be read; 2 its first line orders before "SKI1",
+    // 0 read; 1 it cannot be read; 2 its first line does not begin with "SKI1",
     // which is judged before the rest of the file is read.
     int readSkinFile(std::vector<std::uint8_t>& text) const;
     // Data file number file of the skin, read-only; false when it cannot be read.

@@ -72,12 +72,14 @@ private slots:
 
         workspace->writeFile(QStringLiteral("skins/s.ski"), "SKI1\n2 5 1\n2 5 2\n4 595 0 0 0 300\n5 9 0 0 0\n");
         workspace->writeFile(QStringLiteral("skins/s.dat"), "abc");
+        workspace->writeFile(QStringLiteral("skins/s2.dat"), "xy"); // left beside it, named by no record
         QVERIFY(window->openSkinFile(path(QStringLiteral("skins/s.ski"))));
         trigger(*window, MainWindow::commandCheckSkin);
         QCOMPARE(dialogs->lists.size(), std::size_t(1));
         QCOMPARE(dialogs->lists[0].title, QStringLiteral("Check skin"));
         QCOMPARE(dialogs->lists[0].lines,
                  QStringList({QStringLiteral("Whole skin: 3 bytes of data file 0 (s.dat) belong to no picture."),
+                              QStringLiteral("Whole skin: 2 bytes of data file 2 (s2.dat) belong to no picture."),
                               QStringLiteral("Line 3: Record \"2 5\" is already set on line 2; this line is never read."),
                               QStringLiteral("Line 4: Colour 595 (0 0 0 300) has a value outside 0..255.")}));
 
@@ -90,6 +92,7 @@ private slots:
         QCOMPARE(dialogs->lists[1].title, QStringLiteral("Skin prüfen"));
         QCOMPARE(dialogs->lists[1].lines,
                  QStringList({QStringLiteral("Ganzer Skin: 3 Bytes der Datendatei 0 (s.dat) gehören zu keinem Bild."),
+                              QStringLiteral("Ganzer Skin: 2 Bytes der Datendatei 2 (s2.dat) gehören zu keinem Bild."),
                               QStringLiteral("Zeile 3: Der Eintrag „2 5“ steht schon in Zeile 2; diese Zeile wird nie gelesen.")}));
         QCOMPARE(window->commandAction(MainWindow::commandCheckSkin)->text(), QStringLiteral("Skin &prüfen"));
     }
@@ -193,7 +196,7 @@ private slots:
         QCOMPARE(dialogs->questions[0].title, QStringLiteral("save"));
 
         // A failed Open with nothing before it: still nothing to save under a name.
-        workspace->writeFile(QStringLiteral("bad.ski"), "ABC\n"); // orders before the magic line
+        workspace->writeFile(QStringLiteral("bad.ski"), "ABC\n"); // not a skin
         dialogs->fileAnswers.push_back(path(QStringLiteral("bad.ski")));
         trigger(*window, MainWindow::commandOpen);
         trigger(*window, MainWindow::commandSave);

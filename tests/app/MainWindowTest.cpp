@@ -283,7 +283,7 @@ private slots:
         window->skinModel().setNumber(500, 3); // an unsaved edit
         const QPointer<ElementPage> page = window->elementPage();
 
-        workspace->writeFile(QStringLiteral("notes.ski"), "ABC\n"); // sorts before the magic line
+        workspace->writeFile(QStringLiteral("notes.ski"), "hello\n"); // a text file, not a skin
         const QString path = workspace->path(QStringLiteral("notes.ski"));
         dialogs->fileAnswers.push_back(path);
         trigger(*window, MainWindow::commandOpen);

@@ -139,18 +139,56 @@ TEST_F(CheckCli, EachKindOfFindingIsReportedOnItsLineInLineOrder)
     }
 }
 
+// Every code that applies to a line is printed: a picture the default skin
+// lacks is unknown also when its bytes do not decode or lie outside the data.
 TEST_F(CheckCli, WithTheDefaultSkinPicturesAreComparedWithItsPictures)
 {
     writeDefaultSkin();
-    writeFile(dir / "s.ski", "SKI1\n5 630 0 " + wideSize + " 0\n5 777 0 " + wideSize + " 0\n5 631 0 0 0\n");
-    writeFile(dir / "s.dat", wide);
+    writeFile(dir / "s.ski", "SKI1\n5 630 0 " + wideSize + " 0\n5 777 0 " + wideSize + " 0\n5 631 0 0 0\n5 778 " +
+                                 wideSize + " 4 0\n5 779 0 999 0\n5 630 " + wideSize + " 4 0\n");
+    writeFile(dir / "s.dat", wide + "junk");
 
     const CheckRun run = check("--default def.ski s.ski");
     EXPECT_EQ(run.code, 4) << run.err;
     EXPECT_EQ(run.out, "2: picture-size: Picture 630 is 5 x 3 pixels; the default skin's picture is 4 x 4.\n"
-                       "3: picture-unknown: The default skin has no picture 777.\n");
-    // Without it neither can be told.
-    EXPECT_EQ(check("s.ski").code, 0);
+                       "3: picture-unknown: The default skin has no picture 777.\n"
+                       "5: picture-undecodable: Picture 778 does not decode as a picture.\n"
+                       "5: picture-unknown: The default skin has no picture 778.\n"
+                       "6: picture-range: Picture 779 lies outside its data: 999 bytes from offset 0 of data file 0, "
+                       "which holds " + std::to_string(wide.size() + 4) + " bytes.\n"
+                       "6: picture-unknown: The default skin has no picture 779.\n"
+                       "7: duplicate: Record \"5 630\" is already set on line 2; this line is never read.\n"
+                       "7: picture-undecodable: Picture 630 does not decode as a picture.\n");
+    // Without it neither size nor knowledge can be told.
+    EXPECT_EQ(check("s.ski").lineCodes(), std::vector<std::string>({"5: picture-undecodable", "6: picture-range",
+                                                                    "7: duplicate", "7: picture-undecodable"}));
+}
+
+// Data files that no record names stay beside the skin (a save leaves them as
+// they are): their bytes belong to no picture. Files of other skins beside it
+// ("s1.ski" owns "s1.dat" and "s12.dat") and empty files are none.
+TEST_F(CheckCli, DataFilesLeftBesideTheSkinAreUnusedData)
+{
+    writeFile(dir / "p.gif", square);
+    writeFile(dir / "s.ski", "SKI1\n");
+    ASSERT_EQ(std::system(("cd '" + dir.string() + "' && '" VELASKIN_CLI "' picture set s.ski 630 p.gif").c_str()), 0);
+    ASSERT_EQ(std::system(("cd '" + dir.string() + "' && '" VELASKIN_CLI "' picture remove s.ski 630").c_str()), 0);
+    ASSERT_EQ(readFile(dir / "s.dat"), square);
+    CheckRun run = check("s.ski");
+    EXPECT_EQ(run.code, 4) << run.err;
+    EXPECT_EQ(run.out, "0: unused-data: " + squareSize + " bytes of data file 0 (s.dat) belong to no picture.\n");
+
+    writeFile(dir / "s.ski", "SKI1\n5 3 0 " + squareSize + " 0\n");
+    writeFile(dir / "s.dat", square + "12");
+    for (const char* name : {"s1.dat", "s12.dat", "s3.dat", "s05.dat", "S4.dat", "s4.dat.bak"})
+        writeFile(dir / name, "abc");
+    writeFile(dir / "s1.SKI", "SKI1\n");
+    writeFile(dir / "s7.dat", "");
+    fs::create_directories(dir / "s8.dat");
+    run = check("s.ski");
+    EXPECT_EQ(run.code, 4) << run.err;
+    EXPECT_EQ(run.out, "0: unused-data: 2 bytes of data file 0 (s.dat) belong to no picture.\n"
+                       "0: unused-data: 3 bytes of data file 3 (s3.dat) belong to no picture.\n");
 }
 
 TEST_F(CheckCli, TextsNameTheRecordAndWhereItWasSetFirst)

@@ -127,9 +127,13 @@ TEST_F(Cli, LoadFailuresExitWithTwoAndNameFileAndReason)
     EXPECT_EQ(r.code, 2);
     EXPECT_NE(r.err.find("velaskin-cli: missing.ski: cannot open"), std::string::npos) << r.err;
 
-    r = run("info bad.ski");
-    EXPECT_EQ(r.code, 2);
-    EXPECT_NE(r.err.find("bad.ski: not a skin"), std::string::npos) << r.err;
+    // A text file is no skin, even when its first line sorts after "SKI1".
+    writeFile(dir / "hello.ski", "hello\n");
+    for (const char* command : {"info bad.ski", "info hello.ski", "check hello.ski"}) {
+        r = run(command);
+        EXPECT_EQ(r.code, 2) << command;
+        EXPECT_NE(r.err.find(".ski: not a skin"), std::string::npos) << r.err;
+    }
 
     r = run("get nodat.ski number 8");
     EXPECT_EQ(r.code, 2);
@@ -155,6 +159,27 @@ TEST_F(Cli, GetPrintsMissingResultsWithoutDefaultAndFallsBackWithIt)
     EXPECT_EQ(run("get --default def.ski s.ski listcount 300").out, "2\n");
     EXPECT_EQ(run("get --default def.ski s.ski listrect 300 2").out, "10 10 20 20\n");
     EXPECT_EQ(run("get --default def.ski s.ski palette 1").out, "1 2 3 0\n");
+}
+
+// Run as root or from a service there is no XDG_RUNTIME_DIR: a command that
+// succeeds still writes nothing but its own output, whether it starts Qt or not.
+TEST_F(Cli, SuccessfulCommandsLeaveStandardErrorEmptyWithoutARuntimeFolder)
+{
+    writeDefaultSkin();
+    writeFile(dir / "a.gif", stillGif(4, 3));
+    writeFile(dir / "wall.gif", stillGif(8, 8)); // the default skin's wallpaper
+    fs::create_directories(dir / "in");
+    writeFile(dir / "in" / "7.gif", stillGif(4, 3, 2));
+    prefix = "env -u XDG_RUNTIME_DIR ";
+    for (const char* command :
+         {"new --default def.ski s.ski", "info s.ski", "set s.ski number 8 3", "get --default def.ski s.ski rect 6",
+          "picture set s.ski 7 a.gif", "picture link s.ski 7 9", "pictures s.ski", "picture get s.ski 9 -",
+          "picture set s.ski 5 a.gif", "picture remove s.ski 5", "export s.ski out", "import s.ski in",
+          "gif a.gif", "render --default def.ski s.ski screen.png", "check s.ski"}) {
+        const Result r = run(command);
+        EXPECT_EQ(r.code, 0) << command << ": " << r.out;
+        EXPECT_EQ(r.err, "") << command;
+    }
 }
 
 TEST_F(Cli, DefaultSkinShorterThanTheMinimumIsRefused)

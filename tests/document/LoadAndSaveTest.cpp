@@ -20,7 +20,10 @@ LoadResult loadText(TempFolder& folder, const std::string& text, SkinDocument& d
 
 } // namespace
 
-TEST(LoadAndSave, FirstLineMustNotOrderBeforeTheMagic)
+// Only a first line that begins with "SKI1" makes a skin; whatever follows
+// it on that line is kept. Anything else, also what sorts after "SKI1", is
+// refused before a line is kept, through the file and through buffers alike.
+TEST(LoadAndSave, FirstLineMustBeginWithTheMagic)
 {
     TempFolder folder;
     SkinDocument document;
@@ -28,11 +31,19 @@ TEST(LoadAndSave, FirstLineMustNotOrderBeforeTheMagic)
     EXPECT_EQ(document.lines()[0], "SKI1\r\n");
     EXPECT_EQ(loadText(folder, "SKI1", document), LoadResult::Loaded);
     EXPECT_EQ(document.lines(), std::vector<std::string> {"SKI1\n"});
-    EXPECT_EQ(loadText(folder, "SKI2 or later\n", document), LoadResult::Loaded);
-    for (const std::string& bad : std::vector<std::string> {"", "SKI0\n", "ABC\n", "SKI\n", "SKI", std::string("SK\0I1\n", 6)}) {
-        EXPECT_EQ(loadText(folder, bad, document), LoadResult::NotASkin) << bad;
+    EXPECT_EQ(loadText(folder, "SKI1 written by hand\n2 1 1\n", document), LoadResult::Loaded);
+    EXPECT_EQ(document.lines()[0], "SKI1 written by hand\n");
+    EXPECT_EQ(loadText(folder, std::string("SKI1\0\n", 6), document), LoadResult::Loaded);
+    const std::vector<std::string> refused = {
+        "", "SKI0\n", "ABC\n", "SKI\n", "SKI", std::string("SK\0I1\n", 6), "hello\n", "hello", "SKI2\n",
+        "SKI2 or later\n", "ski1\n", " SKI1\n", "\nSKI1\n", "\xef\xbb\xbfSKI1\n", "\xffSKI1\n", "TEXT\nSKI1\n"};
+    for (const std::string& bad : refused) {
+        EXPECT_EQ(loadText(folder, bad + "2 1 1\n", document), LoadResult::NotASkin) << bad;
         EXPECT_FALSE(document.hasLineTable());
         EXPECT_EQ(document.path(), "");
+        const auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(bad.data()), bad.size());
+        EXPECT_EQ(document.loadFromBuffers(bytes, {}, "b.ski"), LoadResult::NotASkin) << bad;
+        EXPECT_FALSE(document.hasLineTable());
     }
 }
 
