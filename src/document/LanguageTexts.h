@@ -152,6 +152,28 @@ inline constexpr int onlyOnePicture = 3012; // Replace with no row or several ro
 inline constexpr int cannotOpenPicture = 3013;
 } // namespace images
 
+// The Edit menu, the texts of the edits (each with the element's name for
+// %1), and the question before unsaved changes are dropped.
+namespace edit {
+inline constexpr int menu = 440;
+inline constexpr int undo = 441; // the edit's text for %1
+inline constexpr int redo = 442;
+inline constexpr int colour = 443;
+inline constexpr int transparency = 444;
+inline constexpr int handLength = 445;
+inline constexpr int outline = 446;
+inline constexpr int underline = 447;
+inline constexpr int alignment = 448;
+inline constexpr int move = 449;
+inline constexpr int picture = 450;
+inline constexpr int wallpaper = 451;
+inline constexpr int backToDefault = 452;
+inline constexpr int replacePicture = 453; // the picture's name for %1
+inline constexpr int importPictures = 454;
+inline constexpr int giveBackPictures = 455;
+inline constexpr int saveChanges = 456; // the skin's name for %1
+} // namespace edit
+
 // Every number above, once; a new text goes here too.
 inline constexpr std::array everyNumber = {
     qtLocale,
@@ -179,6 +201,9 @@ inline constexpr std::array everyNumber = {
     images::notRestored, images::exportFailed, images::width, images::height, images::bytes, images::nameHeading,
     images::replace, images::importFolder, images::giveBack, images::exportPictures, images::background,
     images::close, images::importTitle, images::onlyOnePicture, images::cannotOpenPicture,
+    edit::menu, edit::undo, edit::redo, edit::colour, edit::transparency, edit::handLength, edit::outline,
+    edit::underline, edit::alignment, edit::move, edit::picture, edit::wallpaper, edit::backToDefault,
+    edit::replacePicture, edit::importPictures, edit::giveBackPictures, edit::saveChanges,
 };
 
 constexpr bool numbersAreDistinct()

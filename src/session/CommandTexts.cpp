@@ -1,0 +1,29 @@
+#include "session/CommandTexts.h"
+
+#include "document/LanguageTable.h"
+#include "idlescreen/ElementNames.h"
+
+#include <QStringList>
+
+namespace commandtexts {
+
+QString text(int number, const LanguageTable& texts)
+{
+    return QString::fromStdString(texts.text(number));
+}
+
+QString elementName(idlescreen::ElementKind kind, const LanguageTable& texts)
+{
+    const idlescreen::ElementName name = idlescreen::elementName(kind);
+    QStringList parts;
+    for (int i = 0; i < name.count; ++i)
+        parts << text(name.texts[std::size_t(i)], texts);
+    return parts.join(QStringLiteral(", "));
+}
+
+QString withArgument(int number, const QString& argument, const LanguageTable& texts)
+{
+    return text(number, texts).arg(argument);
+}
+
+} // namespace commandtexts
