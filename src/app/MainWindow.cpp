@@ -181,7 +181,7 @@ bool MainWindow::initialise()
     }
     applyMenuTexts();
 
-    const bool skinLoaded = model.loadDefaultSkin(localPath(defaultSkinPath(skinName))) == LoadResult::Loaded;
+    const bool skinLoaded = session.loadDefaultSkin(localPath(defaultSkinPath(skinName))) == LoadResult::Loaded;
     qCInfo(startupLog).noquote() << "default skin" << defaultSkinPath(skinName)
                                  << (skinLoaded ? "loaded" : "cannot be loaded");
     if (!skinLoaded) {
@@ -272,9 +272,9 @@ void MainWindow::rebuildPages()
         destroyPages();
 
     // The tab control owns its pages.
-    auto element = std::make_unique<ElementPage>(model, language);
+    auto element = std::make_unique<ElementPage>(session, language);
     element->setFocusRects(focusRectsShown());
-    auto images = std::make_unique<ImagesPage>(model, language, this);
+    auto images = std::make_unique<ImagesPage>(session, language, this);
     elementPageWidget = element.get();
     imagesPageWidget = images.get();
     tabs->addTab(element.release(), text(langtext::shell::elementsTab));
@@ -285,7 +285,7 @@ void MainWindow::rebuildPages()
 
 void MainWindow::newSkin()
 {
-    model.newSkin(localPath(newSkinName()));
+    session.newSkin(localPath(newSkinName()));
     setWindowTitle(newSkinName());
     rebuildPages();
 }
@@ -293,7 +293,7 @@ void MainWindow::newSkin()
 FileQuestion MainWindow::skinFileQuestion() const
 {
     // The folder of the skin being edited; a new skin has none yet.
-    QString folder = fromLocalPath(folderPart(model.edited().path()));
+    QString folder = fromLocalPath(folderPart(session.model().edited().path()));
     if (folder.isEmpty() || !QDir(folder).exists())
         folder = QDir::currentPath();
     return {folder, text(langtext::shell::allFiles)};
@@ -309,7 +309,7 @@ void MainWindow::openSkin()
 bool MainWindow::openSkinFile(const QString& path)
 {
     // A file that does not load leaves the skin, its pages and the title as they were.
-    if (model.openSkin(localPath(path)) != LoadResult::Loaded) {
+    if (session.open(localPath(path)) != LoadResult::Loaded) {
         showMessage(text(langtext::shell::cannotOpenSkin), DialogService::Icon::Error);
         return false;
     }
@@ -320,9 +320,9 @@ bool MainWindow::openSkinFile(const QString& path)
 
 void MainWindow::saveSkin()
 {
-    const QString path = fromLocalPath(model.edited().path());
+    const QString path = fromLocalPath(session.model().edited().path());
     // Nothing opened yet, or a new skin without a file: ask where it goes.
-    if (!model.edited().hasLineTable() || path == newSkinName()) {
+    if (!session.model().edited().hasLineTable() || path == newSkinName()) {
         saveSkinAs();
         return;
     }
@@ -336,7 +336,7 @@ void MainWindow::saveSkinAs()
         return;
     // The title names the file that was written, and only once it was.
     if (writeSkin(path))
-        setWindowTitle(fromLocalPath(model.edited().path()));
+        setWindowTitle(fromLocalPath(session.model().edited().path()));
 }
 
 bool MainWindow::mayReplaceUnnamedFile(const QString& chosen)
@@ -356,7 +356,7 @@ bool MainWindow::writeSkin(const QString& path)
 {
     // No other program saves this skin while it is written.
     const SkinLock lock(localPath(path));
-    if (!lock.busy() && model.saveSkin(localPath(path)) == SaveResult::Saved)
+    if (!lock.busy() && session.save(localPath(path)) == SaveResult::Saved)
         return true;
     showMessage(text(langtext::shell::cannotSaveSkin) + QLatin1Char(' ') + path, DialogService::Icon::Error);
     return false;
@@ -377,7 +377,7 @@ void MainWindow::toggleFocusRect()
 
 void MainWindow::checkSkin()
 {
-    const std::vector<Finding> findings = SkinChecker(model).run();
+    const std::vector<Finding> findings = SkinChecker(session.model()).run();
     if (findings.empty()) {
         showMessage(text(langtext::check::nothingFound), DialogService::Icon::Information);
         return;
@@ -455,13 +455,13 @@ bool MainWindow::selectDefaultSkin()
     if (chosen.isEmpty())
         return false;
 
-    if (model.loadDefaultSkin(localPath(defaultSkinPath(chosen))) == LoadResult::Loaded) {
+    if (session.loadDefaultSkin(localPath(defaultSkinPath(chosen))) == LoadResult::Loaded) {
         AppSettings::setDefaultSkinName(chosen);
     } else {
         showMessage(text(langtext::shell::cannotLoadDefaultSkin) + QLatin1Char(' ') + chosen
                         + QStringLiteral("\n loading ") + previous,
                     DialogService::Icon::Exclamation);
-        if (model.loadDefaultSkin(localPath(defaultSkinPath(previous))) != LoadResult::Loaded) {
+        if (session.loadDefaultSkin(localPath(defaultSkinPath(previous))) != LoadResult::Loaded) {
             showMessage(text(langtext::shell::cannotLoadDefaultSkin), DialogService::Icon::Error);
             requestClose();
         }

@@ -2,7 +2,7 @@
 
 #include "app/QtTranslations.h"
 #include "document/LanguageTable.h"
-#include "document/SkinModel.h"
+#include "session/SkinSession.h"
 #include "pages/ElementPage.h"
 #include "pages/ImagesPage.h"
 
@@ -79,7 +79,8 @@ public:
     QAction* commandAction(Command command) const;
     // The titles of the menu bar's entries, in order.
     QStringList menuTitles() const;
-    SkinModel& skinModel() { return model; }
+    const SkinModel& skinModel() const { return session.model(); }
+    SkinSession& skinSession() { return session; }
     LanguageTable& languageTable() { return language; }
     const QtTranslations& qtTranslations() const { return qtTexts; }
     QTabWidget* tabWidget() const { return tabs; }
@@ -115,7 +116,7 @@ private:
     QString languageFolder;
     LanguageTable language;
     QtTranslations qtTexts;
-    SkinModel model;
+    SkinSession session {language};
     QPointer<ElementPage> elementPageWidget;
     QPointer<ImagesPage> imagesPageWidget;
     QTabWidget* tabs;

@@ -121,6 +121,8 @@ int runRenderCommand(const Arguments& args)
 
     IdleScene scene;
     scene.view = parsed->view;
+    // The wallpaper the skin names (or the default skin's), read as the editor reads it.
+    model.loadWallpaperFile(model.wallpaperPath());
     if (!scene.load(model, captions, PreviewArea{}) && scene.view.showWallpaper && !model.wallpaperPath().empty())
         failWith(exitcode::done, model.wallpaperPath() + ": cannot read the wallpaper file; drawn without it");
     ScreenCanvas canvas;

@@ -36,6 +36,9 @@ LoadResult SkinModel::loadDefaultSkin(const std::string& path)
     if (defaultSkin.lineCount() < minimumDefaultSkinLines)
         return LoadResult::TooShort;
     defaultSkinFolder = folderPart(path);
+    // A skin without a wallpaper of its own shows the new default skin's.
+    if (skin.hasLineTable() && skin.getWallpaperName().empty())
+        reloadWallpaper();
     return LoadResult::Loaded;
 }
 

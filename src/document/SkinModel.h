@@ -71,6 +71,9 @@ public:
     };
     WallpaperState wallpaperState() const { return {wallpaperByteCount, wallpaper, wallpaperSource}; }
     void restoreWallpaperState(WallpaperState state);
+    // The wallpaper the records name read afresh (the skin's own, or the
+    // default skin's), or none when it cannot be read: after New and Open.
+    void reloadWallpaper();
 
     SkinColour getColour(ElementId id) const;
     bool setColour(ElementId id, std::uint32_t colour, std::int32_t transparency);
@@ -124,8 +127,6 @@ private:
     void copyListFromDefault(int header, std::int32_t itemCount);
     // Forgets the wallpaper bytes, so that no other skin's wallpaper is shown or saved.
     void dropWallpaper();
-    // The edited skin's own wallpaper, or none: after New and Open.
-    void reloadWallpaper();
     // True when path names the skin file or one of its data files.
     bool isSkinsOwnFile(const std::string& path) const;
 

@@ -134,6 +134,21 @@ bool writeJoyPadLabelRect(SkinModel& model, std::size_t label, bool joyPadShown,
     return model.setRect(ids.rectOff, rects.off) && onWritten;
 }
 
+ElementKind elementShownBy(Frame frame, const ViewOptions& view)
+{
+    for (const ElementEntry& entry : elementTable) {
+        if (!entry.hasFrame || entry.frame != frame)
+            continue;
+        const bool shown = entry.effect == ViewEffect::KeyState ? view.keyState(entry.key) == entry.state
+                         : entry.effect == ViewEffect::JoyPadOn  ? view.joyPadShown
+                         : entry.effect == ViewEffect::JoyPadOff ? !view.joyPadShown
+                                                                 : true;
+        if (shown)
+            return entry.kind;
+    }
+    return ElementKind::None;
+}
+
 bool writeDroppedFrame(SkinModel& model, Frame frame, const ViewOptions& view, const SkinRect& rect)
 {
     if (frame == clockFace.frame)

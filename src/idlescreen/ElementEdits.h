@@ -60,6 +60,10 @@ bool writeJoyPadLabelRect(SkinModel& model, std::size_t label, bool joyPadShown,
 // rectangle and its mirror.
 bool writePlacedElementRect(SkinModel& model, const idlescreen::ElementEntry& entry, const SkinRect& placed);
 
+// The element a frame shows in the view's state: a key in its state, a
+// JoyPad label on the set shown, the clock face.
+idlescreen::ElementKind elementShownBy(idlescreen::Frame frame, const ViewOptions& view);
+
 // A dropped frame's rectangle, into the records of what the frame shows in
 // the view's state: a soft key's state 0 and 2 both, a JoyPad label's pair.
 bool writeDroppedFrame(SkinModel& model, idlescreen::Frame frame, const ViewOptions& view, const SkinRect& rect);

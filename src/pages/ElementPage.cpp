@@ -1,13 +1,28 @@
 #include "pages/ElementPage.h"
 
+#include "document/FileIo.h"
 #include "document/LanguageTable.h"
 #include "document/LanguageTexts.h"
 #include "document/SkinModel.h"
 #include "idlescreen/ElementEdits.h"
 #include "pages/ElementTree.h"
+#include "pages/FramePlacement.h"
 #include "pages/PropertyPanel.h"
+#include "pictures/Picture.h"
 #include "preview/IdleScreen.h"
 #include "services/DialogService.h"
+#include "services/LocalPath.h"
+#include "session/AlignmentCommand.h"
+#include "session/BackToDefaultCommand.h"
+#include "session/ColourCommand.h"
+#include "session/ElementPictureCommand.h"
+#include "session/NumberCommand.h"
+#include "session/OutlineLevelCommand.h"
+#include "session/RectCommand.h"
+#include "session/SkinSession.h"
+#include "session/UnderlineCommand.h"
+#include "session/WallpaperCommand.h"
+#include "widgets/CommonDialogs.h"
 #include "widgets/PreviewFrame.h"
 #include "widgets/ScreenPreview.h"
 
@@ -54,12 +69,13 @@ QString titleText(const QString& text)
 
 } // namespace
 
-ElementPage::ElementPage(SkinModel& model, LanguageTable& texts, QWidget* parent)
-    : QWidget(parent), model(model), texts(texts)
+ElementPage::ElementPage(SkinSession& session, const LanguageTable& texts, QWidget* parent)
+    : QWidget(parent), session(session), model(session.model()), texts(texts)
 {
     setObjectName(QStringLiteral("elementPage"));
     buildControls();
     initialise();
+    connect(&session, &SkinSession::changed, this, &ElementPage::skinChanged);
 }
 
 ElementPage::~ElementPage()
@@ -127,8 +143,24 @@ void ElementPage::buildControls()
     elementTree->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(elementTree, &QTreeWidget::customContextMenuRequested, this, &ElementPage::treeMenuRequested);
 
-    propertyPanel = new PropertyPanel(*this, this);
+    propertyPanel = new PropertyPanel(model, texts, this);
     propertyPanel->setGeometry(panelPlace);
+    connect(propertyPanel, &PropertyPanel::colourChosen, this, &ElementPage::colourChosen);
+    connect(propertyPanel, &PropertyPanel::numberTyped, this, &ElementPage::numberTyped);
+    connect(propertyPanel, &PropertyPanel::positionTyped, this, &ElementPage::positionTyped);
+    connect(propertyPanel, &PropertyPanel::pictureRequested, this, &ElementPage::pictureRequested);
+    connect(propertyPanel, &PropertyPanel::underlineChosen, this, [this](bool underlined) {
+        if (const ElementEntry* entry = editedElement())
+            push(std::make_unique<UnderlineCommand>(session, entry->kind, underlined));
+    });
+    connect(propertyPanel, &PropertyPanel::outlineLevelChosen, this, [this](std::int32_t level) {
+        if (const ElementEntry* entry = editedElement())
+            push(std::make_unique<OutlineLevelCommand>(session, entry->kind, level));
+    });
+    connect(propertyPanel, &PropertyPanel::alignmentChosen, this, [this](int listEntry) {
+        if (const ElementEntry* entry = editedElement(); entry && entry->alignment != noElement)
+            push(std::make_unique<AlignmentCommand>(session, entry->kind, listEntry));
+    });
 }
 
 void ElementPage::initialise()
@@ -151,9 +183,10 @@ void ElementPage::initialise()
     propertyPanel->fillAlignmentList();
     // Until the first selection the panel edits the background colour.
     propertyPanel->setTitle(titleText(text(langtext::tree::background)));
-    propertyPanel->layOut(selectedElement());
+    propertyPanel->showElement(selectedElement());
     putViewOptions();
-    skinEdited();
+    markChangedElements(*elementTree, texts, model);
+    repaintPreview();
 }
 
 void ElementPage::reportUnreadableWallpaper(bool read) const
@@ -201,10 +234,120 @@ void ElementPage::setFocusRects(bool shown)
     repaintPreview();
 }
 
-void ElementPage::skinEdited()
+void ElementPage::skinChanged(const SkinChange& change)
 {
+    if (change.everything || change.wallpaper)
+        idleScene.loadWallpaper(model);
+    // The frames show what the skin holds now, in the view's states.
+    idleScene.loadFrames(model, joyPadCaptions(texts), area);
+    for (std::size_t i = 0; i < frameCount; ++i)
+        frameContentChanged(Frame(i));
+    propertyPanel->refreshValues();
     markChangedElements(*elementTree, texts, model);
     repaintPreview();
+}
+
+const ElementEntry* ElementPage::editedElement()
+{
+    const ElementEntry* entry = selectedElement();
+    if (entry)
+        showElementState(*entry, false);
+    return entry;
+}
+
+void ElementPage::push(std::unique_ptr<SkinEditCommand> command)
+{
+    session.push(std::move(command));
+    // Also when nothing was written: the panel never shows a value the skin does not hold.
+    propertyPanel->refreshValues();
+}
+
+void ElementPage::colourChosen(std::size_t row, std::uint32_t colour, std::int32_t transparency)
+{
+    if (const ElementEntry* entry = editedElement())
+        push(std::make_unique<ColourCommand>(session, entry->kind, row, colour, transparency));
+}
+
+void ElementPage::numberTyped(std::size_t row, std::uint32_t buttonColour, std::int32_t value)
+{
+    if (const ElementEntry* entry = editedElement())
+        push(std::make_unique<NumberCommand>(session, entry->kind, row, buttonColour, value));
+}
+
+void ElementPage::positionTyped(const SkinRect& previous, const SkinRect& typed)
+{
+    const ElementEntry* entry = editedElement();
+    if (!entry)
+        return;
+    if (!entry->hasFrame) {
+        push(std::make_unique<RectCommand>(session, entry->kind, RectCommand::Rule::Element, typed));
+        return;
+    }
+    // The frame moves, keeping its size, held inside the screen.
+    const SkinRect placed = placeFrame(idleScene.frame(entry->frame), previous, typed);
+    frameContentChanged(entry->frame);
+    push(std::make_unique<RectCommand>(session, entry->kind, RectCommand::Rule::Placed, placed));
+}
+
+void ElementPage::pictureRequested()
+{
+    const ElementEntry* entry = editedElement();
+    if (!entry)
+        return;
+    if (entry->layout == PanelLayout::Wallpaper)
+        chooseWallpaper();
+    else if (entry->picture != noElement && entry->hasFrame)
+        chooseElementPicture(*entry);
+}
+
+namespace {
+
+// The file's bytes when they are a picture that decodes; the picture's size in decoded.
+bool readPictureFile(const QString& path, std::vector<std::uint8_t>& bytes, Picture& decoded)
+{
+    return readWholeFile(localPath(path), bytes) >= 0 && decoded.loadFromBytes(bytes) && decoded.width() > 0;
+}
+
+void showCannotRead(const LanguageTable& texts)
+{
+    DialogService::current().showMessage(QString::fromStdString(texts.text(langtext::message::cannotReadPicture)),
+                                         DialogService::programCaption(), DialogService::Icon::Error);
+}
+
+} // namespace
+
+void ElementPage::chooseWallpaper()
+{
+    const QString path = askFileName(false, fileNameFullPath, {QStringLiteral("jpg"), QStringLiteral("gif")});
+    if (path.isEmpty())
+        return;
+    std::vector<std::uint8_t> bytes;
+    Picture decoded;
+    // A file that is no picture changes nothing, as one that cannot be read.
+    if (!readPictureFile(path, bytes, decoded)) {
+        showCannotRead(texts);
+        return;
+    }
+    // Shown, checked and saved from these bytes: the file is read once.
+    push(std::make_unique<WallpaperCommand>(session, localPath(path), std::move(bytes)));
+}
+
+void ElementPage::chooseElementPicture(const ElementEntry& entry)
+{
+    const QString path = askFileName(false, fileNameFullPath, {QStringLiteral("gif")});
+    if (path.isEmpty())
+        return;
+    std::vector<std::uint8_t> bytes;
+    Picture decoded;
+    // Bytes that are no picture are not stored: the element would lose its size.
+    // The bytes stored are the ones just judged: the file is read once. A
+    // skin that holds nothing (after a failed Open) cannot store them either.
+    if (!readPictureFile(path, bytes, decoded) || !model.edited().hasLineTable()) {
+        showCannotRead(texts);
+        return;
+    }
+    push(std::make_unique<ElementPictureCommand>(session, entry.kind, std::move(bytes), decoded.width(),
+                                                 decoded.height()));
 }
 
 std::unique_ptr<QMenu> ElementPage::elementMenu(const QTreeWidgetItem& item)
@@ -233,18 +376,8 @@ void ElementPage::treeMenuRequested(const QPoint& place)
 
 void ElementPage::backToDefault(ElementKind kind)
 {
-    const ElementEntry* entry = elementEntry(kind);
-    if (!entry)
-        return;
-    restoreElementDefault(model, *entry);
-    if (entry->layout == PanelLayout::Wallpaper)
-        reportUnreadableWallpaper(idleScene.loadWallpaper(model));
-    // The frames show the default's pictures and places, in the view's states.
-    idleScene.loadFrames(model, joyPadCaptions(texts), area);
-    for (std::size_t i = 0; i < frameCount; ++i)
-        frameContentChanged(Frame(i));
-    propertyPanel->layOut(selectedElement());
-    skinEdited();
+    if (elementEntry(kind))
+        push(std::make_unique<BackToDefaultCommand>(session, kind));
 }
 
 void ElementPage::selectionChanged()
@@ -276,9 +409,27 @@ void ElementPage::selectionChanged()
     }
     // A group edits nothing and shows no name.
     propertyPanel->setTitle(item && item->childCount() == 0 ? titleText(item->text(0)) : QString());
-    propertyPanel->layOut(entry);
+    if (entry)
+        showStateOfSelected(*entry);
+    propertyPanel->showElement(entry);
     putViewOptions();
     repaintPreview();
+}
+
+void ElementPage::showStateOfSelected(const ElementEntry& entry)
+{
+    switch (entry.layout) {
+    case PanelLayout::LabelPlace:
+    case PanelLayout::JoyPadLabel:
+        showElementState(entry, true);
+        break;
+    case PanelLayout::KeyPicture:
+        // The left key's state 0 frame is reloaded only when the key shows another state.
+        showElementState(entry, entry.kind != ElementKind::LeftKey0);
+        break;
+    default:
+        break;
+    }
 }
 
 void ElementPage::showElementState(const ElementEntry& entry, bool reloadAlways)
@@ -349,13 +500,11 @@ void ElementPage::frameDropped(int controlId)
         if (frameControlIds[i] != controlId)
             continue;
         const Frame which = Frame(i);
-        writeDroppedFrame(model, which, idleScene.view, idleScene.frame(which).rect());
-        // The panel of the element shown by the dropped frame shows where it lies now.
-        const ElementEntry* entry = selectedElement();
-        if (entry && entry->hasFrame && entry->frame == which)
-            propertyPanel->layOut(entry);
+        push(std::make_unique<RectCommand>(session, elementShownBy(which, idleScene.view), which, idleScene.view,
+                                           idleScene.frame(which).rect()));
+        // A drop is one command: the next one is another.
+        session.closeMerging();
     }
-    skinEdited();
 }
 
 void ElementPage::putViewOptions()

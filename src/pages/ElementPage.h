@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/SkinTypes.h"
 #include "idlescreen/ElementTable.h"
 #include "preview/IdleScene.h"
 #include "preview/ScreenCanvas.h"
@@ -7,6 +8,8 @@
 #include <QWidget>
 
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <memory>
 
 class LanguageTable;
@@ -19,14 +22,18 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class ScreenPreview;
 class SkinModel;
+class SkinSession;
+class SkinEditCommand;
+struct SkinChange;
 
 // The first page of the main window: the live preview of the phone's idle
 // screen with its draggable frames, the tree of the screen's elements and
-// the property panel of the selected element. Every edit is written into the
-// skin at once and the preview recomposed. It reads and changes the skin only
-// through the model and takes its texts from the language table; both
-// outlive it. The preview's view options and key states live here and are
-// never saved.
+// the property panel of the selected element. Every edit is a command pushed
+// to the editing session, written into the skin at once; the page brings its
+// preview, tree and panel up to date whenever the session says the skin
+// changed (an edit, an undo, a redo). It takes its texts from the language
+// table; session and texts outlive it. The preview's view options and key
+// states live here and are never saved.
 class ElementPage : public QWidget {
     Q_OBJECT
 
@@ -44,20 +51,20 @@ public:
         joyPadCheck = 1240,
     };
 
-    ElementPage(SkinModel& model, LanguageTable& texts, QWidget* parent = nullptr);
+    ElementPage(SkinSession& session, const LanguageTable& texts, QWidget* parent = nullptr);
     ~ElementPage() override;
 
-    SkinModel& skinModel() const { return model; }
-    LanguageTable& languageTexts() const { return texts; }
+    const SkinModel& skinModel() const { return model; }
+    const LanguageTable& languageTexts() const { return texts; }
 
     // Composes the idle screen into the canvas and shows it.
     void repaintPreview();
     // Dotted rectangles around the text elements (the program's setting), never saved.
     void setFocusRects(bool shown);
-    // After every change of the skin: the tree's marks follow, the preview is recomposed.
-    void skinEdited();
-    // Gives the element of that kind back to the default skin and shows the
-    // default's values in the panel and the preview.
+    // After every change of the skin (an edit, undo or redo): the frames,
+    // the tree's marks, the panel's values and the preview follow.
+    void skinChanged(const SkinChange& change);
+    // Gives the element of that kind back to the default skin.
     void backToDefault(idlescreen::ElementKind kind);
     // The tree item's menu ("Back to default", usable while the element
     // differs from the default skin), or nothing for an item that is no element.
@@ -95,6 +102,21 @@ private:
     QString text(int number) const;
 
     void selectionChanged();
+    // The element the panel's edits work on, shown in its preview state again
+    // (a state button or the JoyPad box may have switched the preview away
+    // from it since it was selected); nullptr: none.
+    const idlescreen::ElementEntry* editedElement();
+    // Runs the edit through the session; the panel shows what was written.
+    void push(std::unique_ptr<SkinEditCommand> command);
+    // What the panel reports.
+    void colourChosen(std::size_t row, std::uint32_t colour, std::int32_t transparency);
+    void numberTyped(std::size_t row, std::uint32_t buttonColour, std::int32_t value);
+    void positionTyped(const SkinRect& previous, const SkinRect& typed);
+    void pictureRequested();
+    void chooseWallpaper();
+    void chooseElementPicture(const idlescreen::ElementEntry& entry);
+    // The element's preview state as its panel shows it, when it is selected.
+    void showStateOfSelected(const idlescreen::ElementEntry& entry);
     void treeMenuRequested(const QPoint& place);
     // Message 15 when a wallpaper that the skin names cannot be read.
     void reportUnreadableWallpaper(bool read) const;
@@ -108,8 +130,9 @@ private:
     void putViewOptions();
     void readViewOptions();
 
-    SkinModel& model;
-    LanguageTable& texts;
+    SkinSession& session;
+    const SkinModel& model;
+    const LanguageTable& texts;
     IdleScene idleScene;
     ScreenCanvas screen;
     PreviewArea area;

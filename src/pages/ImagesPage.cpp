@@ -9,6 +9,9 @@
 #include "pictures/Picture.h"
 #include "services/DialogService.h"
 #include "services/LocalPath.h"
+#include "session/GiveBackPicturesCommand.h"
+#include "session/ReplacePictureCommand.h"
+#include "session/SkinSession.h"
 #include "widgets/AnimatedPicture.h"
 #include "widgets/ColourButton.h"
 #include "widgets/CommonDialogs.h"
@@ -71,11 +74,12 @@ void setTextIfChanged(QLineEdit* edit, const QString& text)
 
 } // namespace
 
-ImagesPage::ImagesPage(SkinModel& model, LanguageTable& texts, QWidget* mainWindow, QWidget* parent)
-    : QWidget(parent), model(model), texts(texts), owner(mainWindow)
+ImagesPage::ImagesPage(SkinSession& session, const LanguageTable& texts, QWidget* mainWindow, QWidget* parent)
+    : QWidget(parent), session(session), model(session.model()), texts(texts), owner(mainWindow)
 {
     setObjectName(QStringLiteral("imagesPage"));
     buildControls();
+    connect(&session, &SkinSession::changed, this, &ImagesPage::skinChanged);
 }
 
 ImagesPage::~ImagesPage()
@@ -249,6 +253,23 @@ void ImagesPage::rebuildList()
     list->scrollTo(row);
 }
 
+void ImagesPage::skinChanged(const SkinChange& change)
+{
+    if (change.everything) {
+        ids = model.defaults().pictureIds();
+        rebuildList();
+        showPicture(shownIndex);
+        return;
+    }
+    for (int row = 0; row < list->rowCount() && std::size_t(row) < ids.size(); ++row) {
+        if (!change.touchesPicture(ids[std::size_t(row)]))
+            continue;
+        showDat(row);
+        if (row == shownIndex)
+            showPicture(row);
+    }
+}
+
 std::vector<int> ImagesPage::selectedRows() const
 {
     std::vector<int> rows;
@@ -319,8 +340,14 @@ void ImagesPage::replacePicture()
     const QString path = askFileName(false, fileNameFullPath, {QStringLiteral("gif")});
     if (path.isEmpty())
         return;
+    // The bytes stored are the ones judged: the file is read once.
+    std::vector<std::uint8_t> bytes;
     Picture chosen;
-    if (!chosen.loadFromFile(path)) {
+    if (readWholeFile(localPath(path), bytes) < 0) {
+        chosen.loadFromFile(path); // says why the file cannot be read
+        bytes.clear();
+    }
+    if (bytes.empty() || !chosen.loadFromBytes(bytes) || !model.edited().hasLineTable()) {
         showMessage(text(langtext::images::cannotOpenPicture), DialogService::Icon::Error);
         return;
     }
@@ -328,46 +355,22 @@ void ImagesPage::replacePicture()
         showMessage(text(langtext::message::pictureOtherSize), DialogService::Icon::Error);
         return;
     }
-    // The file is read again to be stored; it may have gone meanwhile.
-    if (model.setPictureFromFile(ids[std::size_t(shownIndex)], localPath(path)) != 1) {
-        showMessage(text(langtext::images::cannotOpenPicture), DialogService::Icon::Error);
-        return;
-    }
-    // "Dat" shows the new state the next time the page is shown.
-    showPicture(shownIndex);
+    // The row, the preview and every other view follow the session's change.
+    session.push(std::make_unique<ReplacePictureCommand>(session, ids[std::size_t(shownIndex)], std::move(bytes)));
 }
 
 void ImagesPage::giveBackPictures()
 {
-    bool givenBack = false;
-    for (const int row : selectedRows()) {
-        const ElementId id = ids[std::size_t(row)];
-        // Decided by the skin itself: "Dat" may be out of date after a Replace.
-        std::vector<std::uint8_t> own;
-        if (model.edited().getPicture(id, own) < 0)
-            continue;
-        std::vector<std::uint8_t> original;
-        model.defaults().getPicture(id, original);
-        Picture decoded;
-        decoded.loadFromBytes(original);
-        const QSize originalSize(decoded.width(), decoded.height());
-        decoded.loadFromBytes(own);
-        if (QSize(decoded.width(), decoded.height()) != originalSize) {
-            showMessage(rowName(id) + QLatin1Char('\n') + text(langtext::images::notRestored),
-                        DialogService::Icon::Error);
-            continue;
-        }
-        // Every record of the id: a second one would show once the first is gone.
-        model.removeRecord(RecordType::Picture, id);
-        givenBack = true;
-        showPicture(row);
-        showDat(row);
-    }
-    // Another row may show the same picture (an id listed twice, or linked
-    // to the one given back): no row goes on claiming a picture that is gone.
-    if (givenBack)
-        for (int row = 0; row < list->rowCount(); ++row)
-            showDat(row);
+    std::vector<ElementId> chosen;
+    for (const int row : selectedRows())
+        chosen.push_back(ids[std::size_t(row)]);
+    // All at once, one edit; the rows follow the session's change (another
+    // row may show the same picture: an id listed twice, or linked to one
+    // given back).
+    std::vector<ElementId> kept;
+    session.push(std::make_unique<GiveBackPicturesCommand>(session, std::move(chosen), kept));
+    for (const ElementId id : kept)
+        showMessage(rowName(id) + QLatin1Char('\n') + text(langtext::images::notRestored), DialogService::Icon::Error);
 }
 
 void ImagesPage::exportPictures()
@@ -400,7 +403,7 @@ void ImagesPage::importFolder()
     }
     // Modal to the window without blocking here; the list follows when it closes.
     auto* dialog = new PictureImportDialog(folder, text(langtext::images::importTitle), text(langtext::images::replace),
-                                           text(langtext::images::close), model, texts, this);
+                                           text(langtext::images::close), session, texts, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::finished, this, &ImagesPage::rebuildList);
     dialog->open();

@@ -17,6 +17,8 @@ class QLineEdit;
 class QPushButton;
 class QTableWidget;
 class SkinModel;
+class SkinSession;
+struct SkinChange;
 
 // The second page of the main window: every picture the default skin
 // defines, with the means to replace, restore, export and import them. The
@@ -28,11 +30,11 @@ public:
     // The colour button tells its choice with this id.
     static constexpr int backgroundButtonId = 1255;
 
-    ImagesPage(SkinModel& model, LanguageTable& texts, QWidget* mainWindow, QWidget* parent = nullptr);
+    ImagesPage(SkinSession& session, const LanguageTable& texts, QWidget* mainWindow, QWidget* parent = nullptr);
     ~ImagesPage() override;
 
-    SkinModel& skinModel() const { return model; }
-    LanguageTable& languageTexts() const { return texts; }
+    const SkinModel& skinModel() const { return model; }
+    const LanguageTable& languageTexts() const { return texts; }
     QWidget* mainWindow() const { return owner; }
 
     // The ids of the default skin's picture records, in line order, as of the
@@ -60,6 +62,8 @@ private:
     void buildControls();
     QString text(int number) const;
     void rebuildList();
+    // After every edit, undo and redo: the rows of the pictures that changed, and the picture shown.
+    void skinChanged(const SkinChange& change);
     QString datText(ElementId id) const;
     // The row's "Dat", and the row in bold while the edited skin holds the picture itself.
     void showDat(int row);
@@ -69,8 +73,9 @@ private:
     void showSizes(int width, int height, int bytes);
     void fillPreviewFrame(std::uint32_t colour);
 
-    SkinModel& model;
-    LanguageTable& texts;
+    SkinSession& session;
+    const SkinModel& model;
+    const LanguageTable& texts;
     QPointer<QWidget> owner;
 
     std::vector<ElementId> ids;

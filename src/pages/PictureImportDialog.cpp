@@ -2,7 +2,8 @@
 
 #include "document/LanguageTable.h"
 #include "document/LanguageTexts.h"
-#include "document/SkinModel.h"
+#include "session/ImportPicturesCommand.h"
+#include "session/SkinSession.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -14,11 +15,11 @@ namespace {
 
 // The list dialog with OK and Cancel under their own captions; OK imports, only Cancel closes.
 PictureImportDialog::PictureImportDialog(const QString& folder, const QString& title, const QString& okText,
-                                         const QString& cancelText, SkinModel& model, const LanguageTable& texts,
+                                         const QString& cancelText, SkinSession& session, const LanguageTable& texts,
                                          QWidget* parent)
     : ListDialog(title, templateSize, QDialogButtonBox::Ok | QDialogButtonBox::Cancel, parent),
       folder(folder),
-      model(model),
+      session(session),
       texts(texts)
 {
     setObjectName(QStringLiteral("pictureImportDialog"));
@@ -40,12 +41,13 @@ void PictureImportDialog::importPictures()
     QPushButton* ok = button(QDialogButtonBox::Ok);
     if (list->count() == 0 || !ok->isEnabled())
         return;
-    for (int row = 0; row < list->count(); ++row) {
-        QListWidgetItem* item = list->item(row);
-        const QString name = item->text();
-        const pictureimport::Outcome outcome = pictureimport::importFile(model, model.defaults(), folder, name);
-        item->setText(outcomeText(name, outcome.verdict));
-    }
+    QStringList names;
+    for (int row = 0; row < list->count(); ++row)
+        names << list->item(row)->text();
+    std::vector<pictureimport::Outcome> judged;
+    session.push(std::make_unique<ImportPicturesCommand>(session, folder, names, judged));
+    for (int row = 0; row < list->count() && std::size_t(row) < judged.size(); ++row)
+        list->item(row)->setText(outcomeText(names[row], judged[std::size_t(row)].verdict));
     ok->setEnabled(false);
 }
 

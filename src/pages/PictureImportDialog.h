@@ -6,7 +6,7 @@
 #include <QString>
 
 class LanguageTable;
-class SkinModel;
+class SkinSession;
 
 // Imports a folder of GIF files named after picture ids into the edited skin.
 // It lists the candidate files first; OK imports each one whose picture has
@@ -17,16 +17,17 @@ class PictureImportDialog : public ListDialog {
 
 public:
     PictureImportDialog(const QString& folder, const QString& title, const QString& okText,
-                        const QString& cancelText, SkinModel& model, const LanguageTable& texts,
+                        const QString& cancelText, SkinSession& session, const LanguageTable& texts,
                         QWidget* parent = nullptr);
 
-    // What OK does: judges and stores every listed file, then disables OK.
+    // What OK does: judges and stores every listed file (one edit of the
+    // skin, undone as one), then disables OK.
     void importPictures();
 
 private:
     QString outcomeText(const QString& name, pictureimport::Verdict verdict) const;
 
     QString folder;
-    SkinModel& model;
+    SkinSession& session;
     const LanguageTable& texts;
 };

@@ -1,19 +1,11 @@
 #include "pages/PropertyPanel.h"
 
-#include "document/FileIo.h"
 #include "document/LanguageTable.h"
 #include "document/LanguageTexts.h"
 #include "document/SkinModel.h"
 #include "idlescreen/ElementEdits.h"
-#include "pages/ElementPage.h"
-#include "pages/FramePlacement.h"
-#include "pictures/Picture.h"
-#include "preview/FrameContent.h"
 #include "services/DialogService.h"
-#include "services/LocalPath.h"
 #include "widgets/ColourButton.h"
-#include "widgets/CommonDialogs.h"
-#include "widgets/PreviewFrame.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -83,23 +75,19 @@ void putNumber(QLineEdit& edit, std::int32_t value)
         edit.setText(QString::number(value));
 }
 
-bool isEmpty(const SkinRect& rect)
-{
-    return rect.left == rect.right || rect.top == rect.bottom;
-}
-
 } // namespace
 
-PropertyPanel::PropertyPanel(ElementPage& page, QWidget* parent) : QGroupBox(parent), page(page)
+PropertyPanel::PropertyPanel(const SkinModel& model, const LanguageTable& texts, QWidget* parent)
+    : QGroupBox(parent), model(model), texts(texts)
 {
     setObjectName(QStringLiteral("propertyPanel"));
     buildControls();
-    hideAll();
+    showOnly({});
 }
 
 QString PropertyPanel::text(int number) const
 {
-    return QString::fromStdString(page.languageTexts().text(number));
+    return QString::fromStdString(texts.text(number));
 }
 
 void PropertyPanel::buildControls()
@@ -155,7 +143,7 @@ void PropertyPanel::buildControls()
         inside->addWidget(button);
         colourButtons[std::size_t(row)] = button;
         place(colour1Button + 2 * row, swatch, gridRow, 1);
-        connect(button, &ColourButton::colourChosen, this, &PropertyPanel::colourChosen);
+        connect(button, &ColourButton::colourChosen, this, &PropertyPanel::colourClicked);
 
         label(value1Label + 2 * row, gridRow, 2, valueLabelNames[row])->setWordWrap(false);
         QLineEdit* edit = numberEdit(value1Edit + 2 * row, gridRow, 3, valueNames[row]);
@@ -168,7 +156,7 @@ void PropertyPanel::buildControls()
     choose->setAutoDefault(false);
     choose->setFixedWidth(colourSwatchSize.width());
     place(pictureButton, choose, pictureRow, 1);
-    connect(choose, &QPushButton::clicked, this, &PropertyPanel::choosePicture);
+    connect(choose, &QPushButton::clicked, this, &PropertyPanel::pictureRequested);
 
     label(outlineLabel, outlineRow, 0, "outlineLabel");
     outline = new StepOnlySpinBox(this);
@@ -201,7 +189,7 @@ void PropertyPanel::buildControls()
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         QLineEdit* edit = numberEdit(x1Edit + i, row, column + 1, positionNames[i]);
         positionEdits[std::size_t(i)] = edit;
-        connect(edit, &QLineEdit::textChanged, this, &PropertyPanel::positionEdited);
+        connect(edit, &QLineEdit::textChanged, this, [this, i] { positionEdited(std::size_t(i)); });
     }
 }
 
@@ -219,16 +207,13 @@ QWidget* PropertyPanel::control(int id) const
     return found == controls.end() ? nullptr : found->second;
 }
 
-void PropertyPanel::hideAll()
+void PropertyPanel::showOnly(const std::vector<int>& ids)
 {
-    for (const auto& [id, widget] : controls)
-        widget->hide();
-}
-
-void PropertyPanel::showControls(std::initializer_list<int> ids)
-{
-    for (const int id : ids)
-        controls.at(id)->show();
+    for (const auto& [id, widget] : controls) {
+        const bool wanted = std::find(ids.begin(), ids.end(), id) != ids.end();
+        if (widget->isHidden() == wanted)
+            widget->setVisible(wanted);
+    }
 }
 
 void PropertyPanel::setLabel(int id, int textNumber)
@@ -236,110 +221,137 @@ void PropertyPanel::setLabel(int id, int textNumber)
     static_cast<QLabel*>(controls.at(id))->setText(text(textNumber));
 }
 
-void PropertyPanel::layOut(const ElementEntry* entry)
+void PropertyPanel::showElement(const ElementEntry* entry)
 {
-    hideAll();
-    if (entry) {
-        SkinModel& model = page.skinModel();
-        switch (entry->layout) {
-        case PanelLayout::Background:
-            showControls({colour1Button, colour1Label});
-            setLabel(colour1Label, langtext::panel::backgroundColour);
-            colourButtons[0]->setColour(model.getPaletteColour(backgroundPaletteIndex).colour);
-            break;
-        case PanelLayout::Wallpaper:
-            showControls({pictureButton, pictureLabel});
-            setLabel(pictureLabel, langtext::panel::picture);
-            break;
-        case PanelLayout::Text:
-            loadText(*entry);
-            break;
-        case PanelLayout::LabelPlace: {
-            page.showElementState(*entry, true);
-            showControls({alignmentLabel, alignmentList});
-            setLabel(alignmentLabel, langtext::panel::alignment);
-            const QSignalBlocker quiet(alignment);
-            alignment->setCurrentIndex(alignmentEntry(model.getNumber(entry->alignment)));
-            loadPosition(*entry);
-            break;
-        }
-        case PanelLayout::AnalogClock:
-            showControls({colour2Button, colour2Label, value2Label, value2Edit, colour3Button, colour3Label,
-                          value3Label, value3Edit});
-            setLabel(colour2Label, langtext::panel::minuteHand);
-            setLabel(colour3Label, langtext::panel::hourHand);
-            setLabel(value2Label, langtext::panel::handLength);
-            setLabel(value3Label, langtext::panel::handLength);
-            loadValueRow(*entry, 1);
-            loadValueRow(*entry, 2);
-            break;
-        case PanelLayout::KeyPicture:
-            // The left key's state 0 frame is reloaded only when the key shows another state.
-            page.showElementState(*entry, entry->kind != ElementKind::LeftKey0);
-            showControls({value1Label, value1Edit});
-            setLabel(value1Label, langtext::panel::transparency);
-            loadValueRow(*entry, 0);
-            break;
-        case PanelLayout::JoyPadLabel:
-            page.showElementState(*entry, true);
-            loadPosition(*entry);
-            break;
-        }
-        if (entry->layout == PanelLayout::AnalogClock || entry->layout == PanelLayout::KeyPicture) {
-            showControls({pictureButton, pictureLabel});
-            setLabel(pictureLabel, langtext::panel::picture);
-            loadPosition(*entry);
-        }
+    shownElement = entry;
+    shown = PanelValues();
+    refreshValues();
+}
+
+void PropertyPanel::refreshValues()
+{
+    if (shownElement) {
+        loadValues(*shownElement);
+        showOnly(layOut(*shownElement));
+    } else {
+        showOnly({});
     }
     putValues();
 }
 
-void PropertyPanel::loadText(const ElementEntry& entry)
+std::vector<int> PropertyPanel::layOut(const ElementEntry& entry)
 {
-    const SkinModel& model = page.skinModel();
-    showControls({colour1Button, colour1Label, value1Label, value1Edit});
+    std::vector<int> ids;
+    const auto add = [&ids](std::initializer_list<int> more) { ids.insert(ids.end(), more); };
+    const std::initializer_list<int> position = {positionLabel, x1Label, y1Label, x2Label, y2Label,
+                                                 x1Edit,        y1Edit,  x2Edit,  y2Edit};
+    switch (entry.layout) {
+    case PanelLayout::Background:
+        add({colour1Button, colour1Label});
+        setLabel(colour1Label, langtext::panel::backgroundColour);
+        break;
+    case PanelLayout::Wallpaper:
+        add({pictureButton, pictureLabel});
+        setLabel(pictureLabel, langtext::panel::picture);
+        break;
+    case PanelLayout::Text:
+        ids = layOutText(entry);
+        if (entry.rect != noElement)
+            add(position);
+        break;
+    case PanelLayout::LabelPlace:
+        add({alignmentLabel, alignmentList});
+        setLabel(alignmentLabel, langtext::panel::alignment);
+        add(position);
+        break;
+    case PanelLayout::AnalogClock:
+        add({colour2Button, colour2Label, value2Label, value2Edit, colour3Button, colour3Label, value3Label,
+             value3Edit});
+        setLabel(colour2Label, langtext::panel::minuteHand);
+        setLabel(colour3Label, langtext::panel::hourHand);
+        setLabel(value2Label, langtext::panel::handLength);
+        setLabel(value3Label, langtext::panel::handLength);
+        break;
+    case PanelLayout::KeyPicture:
+        add({value1Label, value1Edit});
+        setLabel(value1Label, langtext::panel::transparency);
+        break;
+    case PanelLayout::JoyPadLabel:
+        add(position);
+        break;
+    }
+    if (entry.layout == PanelLayout::AnalogClock || entry.layout == PanelLayout::KeyPicture) {
+        add({pictureButton, pictureLabel});
+        setLabel(pictureLabel, langtext::panel::picture);
+        add(position);
+    }
+    if (std::find(ids.begin(), ids.end(), positionLabel) != ids.end())
+        setLabel(positionLabel, langtext::panel::position);
+    return ids;
+}
+
+std::vector<int> PropertyPanel::layOutText(const ElementEntry&)
+{
+    std::vector<int> ids {colour1Button, colour1Label, value1Label, value1Edit, underlineCheck, outlineLabel,
+                          outlineSpin};
     setLabel(colour1Label, langtext::panel::textColour);
     setLabel(value1Label, langtext::panel::transparency);
-    loadValueRow(entry, 0);
-
-    showControls({underlineCheck});
     underline->setText(text(langtext::panel::underline));
-    shown.underline = model.getFlag(entry.underline);
-
-    showControls({outlineLabel, outlineSpin});
     setLabel(outlineLabel, langtext::panel::outlineLevel);
-    shown.outlineLevel = model.getNumber(entry.outlineLevel);
+    // The second and third colour come and go with the level.
     if (shown.outlineLevel > 0) {
-        showControls({colour2Button, colour2Label, value2Label, value2Edit});
+        ids.insert(ids.end(), {colour2Button, colour2Label, value2Label, value2Edit});
         setLabel(colour2Label, langtext::panel::innerColour);
         setLabel(value2Label, langtext::panel::transparency);
-        loadValueRow(entry, 1);
     }
     if (shown.outlineLevel > 1) {
-        showControls({colour3Button, colour3Label, value3Label, value3Edit});
+        ids.insert(ids.end(), {colour3Button, colour3Label, value3Label, value3Edit});
         setLabel(colour3Label, langtext::panel::outerColour);
         setLabel(value3Label, langtext::panel::transparency);
+    }
+    return ids;
+}
+
+void PropertyPanel::loadValues(const ElementEntry& entry)
+{
+    switch (entry.layout) {
+    case PanelLayout::Background:
+        colourButtons[0]->setColour(model.getPaletteColour(backgroundPaletteIndex).colour);
+        break;
+    case PanelLayout::Wallpaper:
+        break;
+    case PanelLayout::Text:
+        shown.underline = model.getFlag(entry.underline);
+        shown.outlineLevel = model.getNumber(entry.outlineLevel);
+        for (std::size_t row = 0; row < 3; ++row)
+            loadValueRow(entry, row);
+        break;
+    case PanelLayout::LabelPlace: {
+        const QSignalBlocker quiet(alignment);
+        alignment->setCurrentIndex(alignmentEntry(model.getNumber(entry.alignment)));
+        break;
+    }
+    case PanelLayout::AnalogClock:
+        loadValueRow(entry, 1);
         loadValueRow(entry, 2);
+        break;
+    case PanelLayout::KeyPicture:
+        loadValueRow(entry, 0);
+        break;
+    case PanelLayout::JoyPadLabel:
+        break;
     }
     if (entry.rect != noElement)
-        loadPosition(entry);
+        shown.position = model.getRect(entry.rect);
 }
 
 void PropertyPanel::loadValueRow(const ElementEntry& entry, std::size_t row)
 {
-    const SkinModel& model = page.skinModel();
     const ValueRowIds& ids = entry.rows[row];
     const SkinColour colour = model.getColour(ids.colour);
     if (ids.colour != noElement)
         colourButtons[row]->setColour(colour.colour & 0x00FFFFFF);
     shown.values[row] = ids.number != noElement ? model.getNumber(ids.number) : colour.transparency;
-}
-
-void PropertyPanel::loadPosition(const ElementEntry& entry)
-{
-    showControls({positionLabel, x1Label, y1Label, x2Label, y2Label, x1Edit, y1Edit, x2Edit, y2Edit});
-    setLabel(positionLabel, langtext::panel::position);
-    shown.position = page.skinModel().getRect(entry.rect);
 }
 
 void PropertyPanel::putValues()
@@ -361,206 +373,49 @@ void PropertyPanel::putValues()
     underline->setChecked(shown.underline != 0);
 }
 
-std::optional<PanelValues> PropertyPanel::readValues()
+void PropertyPanel::colourClicked(int control)
 {
-    PanelValues read = shown;
-    for (std::size_t row = 0; row < valueEdits.size(); ++row) {
-        QLineEdit& edit = *valueEdits[row];
-        if (edit.isHidden())
-            continue;
-        const std::optional<std::int32_t> value = numberIn(edit);
-        if (!value && edit.text().isEmpty())
-            return std::nullopt;
-        if (!value || *value < 0 || *value > maximumValue) {
-            DialogService::current().showMessage(text(langtext::panel::rangePrompt).arg(0).arg(maximumValue),
-                                                 DialogService::programCaption(), DialogService::Icon::Exclamation);
-            edit.setFocus();
-            edit.selectAll();
-            return std::nullopt;
-        }
-        read.values[row] = *value;
-    }
-    if (!positionEdits[0]->isHidden()) {
-        std::array<std::int32_t, 4> position{};
-        for (std::size_t i = 0; i < positionEdits.size(); ++i) {
-            const std::optional<std::int32_t> value = numberIn(*positionEdits[i]);
-            if (!value)
-                return std::nullopt;
-            position[i] = *value;
-        }
-        read.position = {position[0], position[1], position[2], position[3]};
-    }
-    if (!outline->isHidden())
-        read.outlineLevel = outline->value();
-    if (!underline->isHidden())
-        read.underline = underline->isChecked() ? 1 : 0;
-    return read;
-}
-
-const ElementEntry* PropertyPanel::editedElement()
-{
-    const ElementEntry* entry = page.selectedElement();
-    // A state button or the JoyPad box may have switched the preview away
-    // from the element since it was selected: what is edited is shown again.
-    if (entry)
-        page.showElementState(*entry, false);
-    return entry;
-}
-
-const ElementEntry* PropertyPanel::readForEdit()
-{
-    const ElementEntry* entry = editedElement();
-    if (!entry)
-        return nullptr;
-    const std::optional<PanelValues> read = readValues();
-    if (!read)
-        return nullptr;
-    shown = *read;
-    return entry;
-}
-
-void PropertyPanel::colourChosen(int control)
-{
-    const ElementEntry* entry = readForEdit();
-    if (!entry)
-        return;
     const std::size_t row = std::size_t(control - colour1Button) / 2;
-    writeElementColour(page.skinModel(), *entry, row, colourButtons[row]->colour(), shown.values[row]);
-    page.skinEdited();
+    // The transparency beside goes along as the skin holds it; a half-typed one is not read.
+    emit colourChosen(row, colourButtons[row]->colour(), shown.values[row]);
 }
 
 void PropertyPanel::valueEdited(std::size_t row)
 {
-    const ElementEntry* entry = readForEdit();
-    if (!entry)
+    QLineEdit& edit = *valueEdits[row];
+    const std::optional<std::int32_t> value = numberIn(edit);
+    // An empty edit holds no number yet: nothing is written.
+    if (!value && edit.text().isEmpty())
         return;
-    writeElementNumber(page.skinModel(), *entry, row, colourButtons[row]->colour(), shown.values[row]);
-    if (entry->layout == PanelLayout::KeyPicture && row == 0)
-        page.scene().frame(entry->frame).opacity = shown.values[0];
-    page.skinEdited();
+    if (!value || *value < 0 || *value > maximumValue) {
+        DialogService::current().showMessage(text(langtext::panel::rangePrompt).arg(0).arg(maximumValue),
+                                             DialogService::programCaption(), DialogService::Icon::Exclamation);
+        // The edit shows what the skin holds again, ready to be typed over.
+        putValues();
+        edit.setFocus();
+        edit.selectAll();
+        return;
+    }
+    emit numberTyped(row, colourButtons[row]->colour(), *value);
 }
 
-void PropertyPanel::positionEdited()
+void PropertyPanel::positionEdited(std::size_t field)
 {
-    const SkinRect previous = shown.position;
-    const ElementEntry* entry = readForEdit();
-    if (!entry)
+    const std::optional<std::int32_t> value = numberIn(*positionEdits[field]);
+    if (!value)
         return;
-    if (entry->hasFrame) {
-        const SkinRect written = placeFrameElement(page.skinModel(), *entry, page.scene().frame(entry->frame),
-                                                   previous, shown.position);
-        page.frameContentChanged(entry->frame);
-        // A position held inside the screen shows in the edits.
-        if (!isEmpty(written))
-            shown.position = written;
-    } else {
-        writeElementRect(page.skinModel(), *entry, shown.position);
-    }
-    putValues();
-    page.skinEdited();
+    SkinRect typed = shown.position;
+    std::int32_t* const fields[] = {&typed.left, &typed.top, &typed.right, &typed.bottom};
+    *fields[field] = *value;
+    emit positionTyped(shown.position, typed);
 }
 
 void PropertyPanel::underlineClicked()
 {
-    const ElementEntry* entry = readForEdit();
-    if (!entry)
-        return;
-    writeUnderline(page.skinModel(), *entry, shown.underline);
-    page.skinEdited();
+    emit underlineChosen(underline->isChecked());
 }
 
 void PropertyPanel::outlineLevelChanged()
 {
-    const ElementEntry* entry = readForEdit();
-    if (!entry)
-        return;
-    writeOutlineLevel(page.skinModel(), *entry, shown.outlineLevel);
-    // The second and third colour come and go with the level.
-    layOut(entry);
-    page.skinEdited();
-}
-
-void PropertyPanel::alignmentChosen(int listEntry)
-{
-    const ElementEntry* entry = editedElement();
-    if (!entry || entry->alignment == noElement)
-        return;
-    writeAlignment(page.skinModel(), *entry, listEntry);
-    page.skinEdited();
-}
-
-void PropertyPanel::choosePicture()
-{
-    const ElementEntry* entry = editedElement();
-    if (!entry)
-        return;
-    if (entry->layout == PanelLayout::Wallpaper)
-        chooseWallpaper();
-    else if (entry->picture != noElement && entry->hasFrame)
-        chooseElementPicture(*entry);
-}
-
-namespace {
-
-// The file's bytes when they are a picture that decodes; the picture's size in decoded.
-bool readPictureFile(const QString& path, std::vector<std::uint8_t>& bytes, Picture& decoded)
-{
-    return readWholeFile(localPath(path), bytes) >= 0 && decoded.loadFromBytes(bytes) && decoded.width() > 0;
-}
-
-} // namespace
-
-void PropertyPanel::showCannotRead() const
-{
-    DialogService::current().showMessage(text(langtext::message::cannotReadPicture), DialogService::programCaption(),
-                                         DialogService::Icon::Error);
-}
-
-void PropertyPanel::chooseWallpaper()
-{
-    const QString path = askFileName(false, fileNameFullPath, {QStringLiteral("jpg"), QStringLiteral("gif")});
-    if (path.isEmpty())
-        return;
-    SkinModel& model = page.skinModel();
-    std::vector<std::uint8_t> bytes;
-    Picture decoded;
-    // A file that is no picture changes nothing, as one that cannot be read.
-    if (!readPictureFile(path, bytes, decoded) || !model.loadWallpaperFile(localPath(path))) {
-        showCannotRead();
-        return;
-    }
-    model.setWallpaper(localPath(path));
-    page.scene().wallpaper.loadFromBytes(model.wallpaperBytes());
-    page.skinEdited();
-}
-
-void PropertyPanel::chooseElementPicture(const ElementEntry& entry)
-{
-    const QString path = askFileName(false, fileNameFullPath, {QStringLiteral("gif")});
-    if (path.isEmpty())
-        return;
-    SkinModel& model = page.skinModel();
-    std::vector<std::uint8_t> bytes;
-    Picture decoded;
-    // Bytes that are no picture are not stored: the element would lose its size.
-    // The bytes stored are the ones just judged: the file is read once.
-    if (!readPictureFile(path, bytes, decoded) || !model.setPicture(entry.picture, bytes)) {
-        showCannotRead();
-        return;
-    }
-    std::vector<std::uint8_t> stored;
-    if (model.getPicture(entry.picture, stored) < 0)
-        stored.clear();
-    const SkinRect current = model.getRect(entry.rect);
-    const SkinRect sized{current.left, current.top, std::int32_t(std::int64_t(current.left) + decoded.width()),
-                         std::int32_t(std::int64_t(current.top) + decoded.height())};
-    FrameContent& content = page.scene().frame(entry.frame);
-    content.setGeometryAndPicture(stored, sized, page.previewArea());
-    // The new picture is blended as the element's opacity number says.
-    if (entry.layout == PanelLayout::KeyPicture)
-        content.opacity = model.getNumber(entry.rows[0].number);
-    page.frameContentChanged(entry.frame);
-    writeElementRect(model, entry, content.rect());
-    linkMirroredPicture(model, entry);
-    page.skinEdited();
+    emit outlineLevelChosen(outline->value());
 }

@@ -9,10 +9,11 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <vector>
 
 class ColourButton;
-class ElementPage;
 class LanguageTable;
+class SkinModel;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -30,9 +31,10 @@ struct PanelValues {
 
 // The right-hand part of the element page: a group box captioned with the
 // selected element's name and one fixed set of controls, of which each kind
-// of element shows a few. It only moves values between its controls and the
-// element's records (through the element edits) and asks the page to show
-// the result; putting values into its controls never runs a handler.
+// of element shows a few. It shows the element's values as the model holds
+// them and reports what the user does, control by control, through its
+// signals; the page decides what is written. Putting values into its
+// controls never emits a signal.
 class PropertyPanel : public QGroupBox {
     Q_OBJECT
 
@@ -70,51 +72,53 @@ public:
         alignmentLabel = 1268,
     };
 
-    PropertyPanel(ElementPage& page, QWidget* parent);
+    PropertyPanel(const SkinModel& model, const LanguageTable& texts, QWidget* parent);
 
     // The alignment list's entries: centred, left, right.
     void fillAlignmentList();
-    // Hides every control, then shows those of the element (nothing for
-    // nullptr) and loads them from the skin. The element's preview state
-    // (key state, JoyPad set) is set on the way.
-    void layOut(const idlescreen::ElementEntry* entry);
+    // Shows the controls of the element (none for nullptr) and its values.
+    void showElement(const idlescreen::ElementEntry* entry);
+    // The shown element's values as the model holds them now; controls come
+    // and go only where the outline level changed.
+    void refreshValues();
+    const idlescreen::ElementEntry* element() const { return shownElement; }
 
     QWidget* control(int id) const;
     const PanelValues& values() const { return shown; }
 
+signals:
+    // What the user did, each with the value of its own control only.
+    void colourChosen(std::size_t row, std::uint32_t colour, std::int32_t transparency);
+    void numberTyped(std::size_t row, std::uint32_t buttonColour, std::int32_t value);
+    void positionTyped(const SkinRect& previous, const SkinRect& typed);
+    void underlineChosen(bool underlined);
+    void outlineLevelChosen(std::int32_t level);
+    void alignmentChosen(int listEntry);
+    void pictureRequested();
+
 private:
     void buildControls();
     QString text(int number) const;
-    void hideAll();
-    void showControls(std::initializer_list<int> ids);
+    // Shows exactly the controls of ids (no control shown is hidden on the way).
+    void showOnly(const std::vector<int>& ids);
     void setLabel(int id, int textNumber);
-    void loadText(const idlescreen::ElementEntry& entry);
+    // The controls the element shows (with its outline level) and their captions.
+    std::vector<int> layOutText(const idlescreen::ElementEntry& entry);
+    std::vector<int> layOut(const idlescreen::ElementEntry& entry);
+    void loadValues(const idlescreen::ElementEntry& entry);
     void loadValueRow(const idlescreen::ElementEntry& entry, std::size_t row);
-    void loadPosition(const idlescreen::ElementEntry& entry);
-    // The values into the controls; no handler runs.
+    // The values into the controls; no signal is emitted.
     void putValues();
-    // The shown controls' values; nothing (after the range prompt for a
-    // number beside a colour outside 0..255, or silently for an edit that
-    // holds no number yet) when one of them cannot be taken.
-    std::optional<PanelValues> readValues();
-    // The element the handlers work on, in its preview state; nullptr: none.
-    const idlescreen::ElementEntry* editedElement();
-    // The same, with the panel's values read in; nullptr also when one of
-    // them cannot be taken (and then nothing is to be written).
-    const idlescreen::ElementEntry* readForEdit();
 
-    void colourChosen(int control);
+    void colourClicked(int control);
     void valueEdited(std::size_t row);
-    void positionEdited();
+    void positionEdited(std::size_t field);
     void underlineClicked();
     void outlineLevelChanged();
-    void alignmentChosen(int listEntry);
-    void choosePicture();
-    void chooseWallpaper();
-    void chooseElementPicture(const idlescreen::ElementEntry& entry);
-    void showCannotRead() const;
 
-    ElementPage& page;
+    const SkinModel& model;
+    const LanguageTable& texts;
+    const idlescreen::ElementEntry* shownElement = nullptr;
     PanelValues shown;
     std::map<int, QWidget*> controls;
     std::array<ColourButton*, 3> colourButtons{};

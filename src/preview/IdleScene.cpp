@@ -18,7 +18,7 @@ JoyPadCaptions joyPadCaptions(const LanguageTable& texts)
     return captions;
 }
 
-bool IdleScene::load(SkinModel& model, const JoyPadCaptions& captions, const PreviewArea& area)
+bool IdleScene::load(const SkinModel& model, const JoyPadCaptions& captions, const PreviewArea& area)
 {
     loadStatusStrip();
     const bool wallpaperRead = loadWallpaper(model);
@@ -46,10 +46,10 @@ bool IdleScene::loadStatusStrip()
     return statusStrip.loadFromBytes(reinterpret_cast<const std::uint8_t*>(bytes.constData()), int(bytes.size()));
 }
 
-bool IdleScene::loadWallpaper(SkinModel& model)
+bool IdleScene::loadWallpaper(const SkinModel& model)
 {
     wallpaper.release();
-    if (!model.loadWallpaperFile(model.wallpaperPath()))
+    if (model.wallpaperSize() < 0)
         return false;
     wallpaper.loadFromBytes(model.wallpaperBytes());
     return true;

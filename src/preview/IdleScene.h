@@ -36,17 +36,18 @@ public:
 
     // Everything, in the page's order: status strip, wallpaper, the key
     // frames in their current states, the clock face, the JoyPad labels.
-    // False when the skin's wallpaper file cannot be read (the scene is
-    // complete all the same, without a wallpaper).
-    bool load(SkinModel& model, const JoyPadCaptions& captions, const PreviewArea& area);
+    // False when the model holds no wallpaper bytes (the scene is complete
+    // all the same, without a wallpaper).
+    bool load(const SkinModel& model, const JoyPadCaptions& captions, const PreviewArea& area);
     // The eight frames afresh from the skin: the keys in their current
     // states, the clock face, the JoyPad labels.
     void loadFrames(const SkinModel& model, const JoyPadCaptions& captions, const PreviewArea& area);
     // The program's own status strip (picture 156 among its resources).
     bool loadStatusStrip();
-    // Reads the skin's wallpaper file into the model and decodes it. False,
-    // and no wallpaper, when the file cannot be read.
-    bool loadWallpaper(SkinModel& model);
+    // Decodes the wallpaper bytes the model holds (read from the skin's
+    // wallpaper file, or chosen in the editor). False, and no wallpaper,
+    // when it holds none.
+    bool loadWallpaper(const SkinModel& model);
     // The key's frame in the key's current state: that state's picture,
     // rectangle and opacity number.
     void loadKeyFrame(const SkinModel& model, idlescreen::Key key, const PreviewArea& area);

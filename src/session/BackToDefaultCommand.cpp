@@ -13,6 +13,12 @@ BackToDefaultCommand::BackToDefaultCommand(SkinSession& session, idlescreen::Ele
 void BackToDefaultCommand::edit(SkinModel& model)
 {
     restoreElementDefault(model, entry());
+    if (entry().layout != idlescreen::PanelLayout::Wallpaper)
+        return;
+    before = model.wallpaperState();
+    model.reloadWallpaper();
+    after = model.wallpaperState();
+    wallpaperChanged = after.size != before.size || after.source != before.source || after.bytes != before.bytes;
 }
 
 QString BackToDefaultCommand::describe(const LanguageTable& texts) const

@@ -14,10 +14,10 @@ ElementPictureCommand::ElementPictureCommand(SkinSession& session, idlescreen::E
 void ElementPictureCommand::edit(SkinModel& model)
 {
     const idlescreen::ElementEntry& element = entry();
-    wasStored = model.setPicture(element.picture, bytes);
+    const bool stored = model.setPicture(element.picture, bytes);
     // The recorded change holds the bytes from here on.
     std::vector<std::uint8_t>().swap(bytes);
-    if (!wasStored)
+    if (!stored)
         return;
     const SkinRect current = model.getRect(element.rect);
     const SkinRect sized{current.left, current.top, std::int32_t(std::int64_t(current.left) + width),

@@ -15,9 +15,6 @@ public:
     ElementPictureCommand(SkinSession& session, idlescreen::ElementKind kind, std::vector<std::uint8_t> bytes,
                           int width, int height);
 
-    // False when the bytes could not be stored (nothing changed then).
-    bool stored() const { return wasStored; }
-
 protected:
     void edit(SkinModel& model) override;
     QString describe(const LanguageTable& texts) const override;
@@ -26,5 +23,4 @@ private:
     std::vector<std::uint8_t> bytes;
     int width;
     int height;
-    bool wasStored = false;
 };

@@ -7,10 +7,9 @@
 // Pictures of the images page given back to the default skin, all at once.
 class GiveBackPicturesCommand : public SkinEditCommand {
 public:
-    GiveBackPicturesCommand(SkinSession& session, std::vector<ElementId> ids);
-
-    // The ids kept because the default picture's size differs.
-    const std::vector<ElementId>& keptForSize() const { return kept; }
+    // keptForSize gets the ids kept because the default picture's size
+    // differs, when the command runs (within the session's push).
+    GiveBackPicturesCommand(SkinSession& session, std::vector<ElementId> ids, std::vector<ElementId>& keptForSize);
 
 protected:
     void edit(SkinModel& model) override;
@@ -18,5 +17,5 @@ protected:
 
 private:
     std::vector<ElementId> ids;
-    std::vector<ElementId> kept;
+    std::vector<ElementId>* kept;
 };

@@ -5,16 +5,19 @@
 #include "session/CommandTexts.h"
 #include "session/SkinSession.h"
 
-ImportPicturesCommand::ImportPicturesCommand(SkinSession& session, QString folder, QStringList names)
-    : SkinEditCommand(session), folder(std::move(folder)), names(std::move(names))
+ImportPicturesCommand::ImportPicturesCommand(SkinSession& session, QString folder, QStringList names,
+                                             std::vector<pictureimport::Outcome>& judged)
+    : SkinEditCommand(session), folder(std::move(folder)), names(std::move(names)), judged(&judged)
 {
     retranslate(session.languageTexts());
 }
 
 void ImportPicturesCommand::edit(SkinModel& model)
 {
+    judged->clear();
     for (const QString& name : names)
-        results.push_back(pictureimport::importFile(model, model.defaults(), folder, name));
+        judged->push_back(pictureimport::importFile(model, model.defaults(), folder, name));
+    judged = nullptr; // the caller's list is not the command's to keep
 }
 
 QString ImportPicturesCommand::describe(const LanguageTable& texts) const

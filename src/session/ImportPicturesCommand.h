@@ -13,10 +13,11 @@
 // agree. The whole import is one command.
 class ImportPicturesCommand : public SkinEditCommand {
 public:
-    ImportPicturesCommand(SkinSession& session, QString folder, QStringList names);
-
-    // One outcome per name, in order, once the command ran.
-    const std::vector<pictureimport::Outcome>& outcomes() const { return results; }
+    // judged gets one outcome per name, in order, when the command runs
+    // (within the session's push; the command may be gone after it when
+    // nothing was stored).
+    ImportPicturesCommand(SkinSession& session, QString folder, QStringList names,
+                          std::vector<pictureimport::Outcome>& judged);
 
 protected:
     void edit(SkinModel& model) override;
@@ -25,5 +26,5 @@ protected:
 private:
     QString folder;
     QStringList names;
-    std::vector<pictureimport::Outcome> results;
+    std::vector<pictureimport::Outcome>* judged;
 };

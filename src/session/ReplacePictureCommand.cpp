@@ -13,7 +13,7 @@ ReplacePictureCommand::ReplacePictureCommand(SkinSession& session, ElementId id,
 
 void ReplacePictureCommand::edit(SkinModel& model)
 {
-    wasStored = model.setPicture(id, bytes);
+    (void)model.setPicture(id, bytes); // a skin that holds nothing stores nothing: nothing to undo
     // The recorded change holds the bytes from here on.
     std::vector<std::uint8_t>().swap(bytes);
 }

@@ -10,9 +10,6 @@ class ReplacePictureCommand : public SkinEditCommand {
 public:
     ReplacePictureCommand(SkinSession& session, ElementId id, std::vector<std::uint8_t> bytes);
 
-    // False when the bytes could not be stored (nothing changed then).
-    bool stored() const { return wasStored; }
-
 protected:
     void edit(SkinModel& model) override;
     QString describe(const LanguageTable& texts) const override;
@@ -20,5 +17,4 @@ protected:
 private:
     ElementId id;
     std::vector<std::uint8_t> bytes;
-    bool wasStored = false;
 };

@@ -67,7 +67,8 @@ void SkinEditCommand::redo()
             session.historyLost();
             return;
         }
-        redoBeyondDocument(model);
+        if (changesBeyondDocument())
+            redoBeyondDocument(model);
     }
     session.announce(announced());
 }
@@ -79,7 +80,8 @@ void SkinEditCommand::undo()
         session.historyLost();
         return;
     }
-    undoBeyondDocument(model);
+    if (changesBeyondDocument())
+        undoBeyondDocument(model);
     session.announce(announced());
 }
 

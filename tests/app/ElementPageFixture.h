@@ -11,6 +11,7 @@
 #include "document/SkinModel.h"
 #include "pages/ElementPage.h"
 #include "pages/PropertyPanel.h"
+#include "session/SkinSession.h"
 #include "widgets/ColourButton.h"
 #include "widgets/PreviewFrame.h"
 
@@ -52,7 +53,7 @@ public:
     // The page, shown; call after the skin holds what the test needs.
     ElementPage& create()
     {
-        page = std::make_unique<ElementPage>(model, texts);
+        page = std::make_unique<ElementPage>(session, texts);
         page->resize(700, 345);
         page->show();
         return *page;
@@ -128,8 +129,10 @@ public:
     TestWorkspace workspace;
     ScriptedDialogs dialogs;
     DialogServiceScope scope{dialogs};
-    SkinModel model;
     LanguageTable texts;
+    SkinSession session {texts};
+    // The session's model: tests build the skin in it before the page exists.
+    SkinModel& model = session.modelForEdit();
     bool loaded = false;
     std::unique_ptr<ElementPage> page;
 };

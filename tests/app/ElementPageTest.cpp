@@ -466,7 +466,7 @@ private slots:
         };
 
         window.newSkin();
-        QVERIFY(window.skinModel().saveSkin(QFile::encodeName(workspace.path(QStringLiteral("new.ski"))).toStdString()) == SaveResult::Saved);
+        QVERIFY(window.skinSession().modelForEdit().saveSkin(QFile::encodeName(workspace.path(QStringLiteral("new.ski"))).toStdString()) == SaveResult::Saved);
         const QImage afterNew = window.elementPage()->canvas().image();
         QCOMPARE(afterNew, render(QStringLiteral("new.ski"), {}));
 

@@ -84,7 +84,7 @@ private slots:
                               QStringLiteral("Line 4: Colour 595 (0 0 0 300) has a value outside 0..255.")}));
 
         // The skin as edited, not as on disk, in the language chosen.
-        window->skinModel().setColour(595, 0, 0);
+        window->skinSession().modelForEdit().setColour(595, 0, 0);
         dialogs->listAnswers.push_back(QStringLiteral("Deutsch.lng"));
         trigger(*window, MainWindow::commandLanguage);
         trigger(*window, MainWindow::commandCheckSkin);
@@ -107,7 +107,7 @@ private slots:
         workspace->writeFile(QStringLiteral("out/x1.dat"), "o1");
         workspace->writeFile(QStringLiteral("pic.gif"), "GIF89a new picture");
         trigger(*window, MainWindow::commandNew);
-        QCOMPARE(window->skinModel().setPictureFromFile(600, path(QStringLiteral("pic.gif")).toStdString()), 1);
+        QCOMPARE(window->skinSession().modelForEdit().setPictureFromFile(600, path(QStringLiteral("pic.gif")).toStdString()), 1);
 
         // "No" (also the scripted default) writes nothing at all.
         dialogs->fileAnswers.push_back(path(QStringLiteral("out/x.bak")));

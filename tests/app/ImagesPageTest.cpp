@@ -126,7 +126,7 @@ private:
         workspace->writeFile(QStringLiteral("Default/Vela/Vela.dat"), data);
     }
 
-    SkinModel& model() { return window->skinModel(); }
+    SkinModel& model() { return window->skinSession().modelForEdit(); }
     ImagesPage& page() { return *window->imagesPage(); }
     QTableWidget* list() { return page().findChild<QTableWidget*>(QStringLiteral("pictureList")); }
     QString field(const char* name) { return page().findChild<QLineEdit*>(QLatin1String(name))->text(); }
@@ -288,10 +288,10 @@ private slots:
         QVERIFY(dialogs->messages.empty());
         QCOMPARE(ownPicture(630), fitting);
         QCOMPARE(previewPixel(page()), blue);
-        // "Dat" follows once the page is shown again.
-        QCOMPARE(list()->item(row630, 1)->text(), QStringLiteral("Default"));
-        QCOMPARE(boldRows(), std::vector<int>());
-        // The element page marks the key whose picture changed once it is shown.
+        // "Dat" and the mark follow at once.
+        QCOMPARE(list()->item(row630, 1)->text(), QStringLiteral("0"));
+        QCOMPARE(boldRows(), std::vector<int>({row630}));
+        // The element page marks the key whose picture changed.
         showElementsTab();
         ElementPage& elements = *window->elementPage();
         const auto leftKeyState0 = [&elements] {
@@ -342,13 +342,13 @@ private slots:
         QCOMPARE(boldRows(), std::vector<int>({row630}));
         QCOMPARE(previewPixel(page()), blue); // the restored 12345, shown from the default skin
 
-        // Just replaced, "Dat" still says "Default"; the picture is given back all the same.
+        // Just replaced, "Dat" says so at once; the picture is given back again.
         clickRow(row12345);
         workspace->writeFile(QStringLiteral("other.gif"), stillGif(6, 2, 0));
         dialogs->fileAnswers.push_back(workspace->path(QStringLiteral("other.gif")));
         click("replace");
         QVERIFY(!ownPicture(12345).isEmpty());
-        QCOMPARE(list()->item(row12345, 1)->text(), QStringLiteral("Default"));
+        QCOMPARE(list()->item(row12345, 1)->text(), QStringLiteral("0"));
         click("giveBack");
         QVERIFY(ownPicture(12345).isEmpty());
         QCOMPARE(dialogs->messages.size(), std::size_t(1));
@@ -421,8 +421,8 @@ private slots:
         const auto* lines = dialog->findChild<QListWidget*>(QStringLiteral("files"));
         QCOMPARE(lines->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
 
-        // The page's list follows once the dialog is closed.
-        QCOMPARE(list()->item(row630, 1)->text(), QStringLiteral("Default"));
+        // The page's list follows at once.
+        QCOMPARE(list()->item(row630, 1)->text(), QStringLiteral("0"));
         const QPointer<PictureImportDialog> closing = dialog;
         QTest::mouseClick(cancel, Qt::LeftButton);
         QTRY_VERIFY(!closing);

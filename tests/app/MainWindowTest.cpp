@@ -254,7 +254,7 @@ private slots:
         QVERIFY(dialogs->messages.empty());
 
         // Now the skin has a name: Save writes there without asking.
-        window->skinModel().setNumber(500, 3);
+        window->skinSession().modelForEdit().setNumber(500, 3);
         trigger(*window, MainWindow::commandSave);
         QCOMPARE(dialogs->questions.size(), std::size_t(1));
         QVERIFY(workspace->readFile(QStringLiteral("mine.ski")).endsWith("2 500 3\n"));
@@ -280,7 +280,7 @@ private slots:
         auto window = startedWindow();
         QVERIFY(window);
         trigger(*window, MainWindow::commandNew);
-        window->skinModel().setNumber(500, 3); // an unsaved edit
+        window->skinSession().modelForEdit().setNumber(500, 3); // an unsaved edit
         const QPointer<ElementPage> page = window->elementPage();
 
         workspace->writeFile(QStringLiteral("notes.ski"), "hello\n"); // a text file, not a skin

@@ -80,6 +80,20 @@ const std::vector<KindCase> kindCases = {
 
 } // namespace
 
+namespace {
+
+// A typed position of a framed element, as the element page lands it: the
+// frame moves, the element's records take its rectangle.
+SkinRect placeFrameElement(SkinModel& model, const ElementEntry& entry, FrameContent& frame, const SkinRect& previous,
+                           const SkinRect& typed)
+{
+    const SkinRect placed = placeFrame(frame, previous, typed);
+    (void)writePlacedElementRect(model, entry, placed);
+    return placed;
+}
+
+} // namespace
+
 TEST(ElementTable, EveryKindEditsItsOwnRecords)
 {
     ASSERT_EQ(elementTable.size(), kindCases.size());

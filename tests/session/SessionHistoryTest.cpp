@@ -140,11 +140,16 @@ public:
         default: {
             if (pick(2) == 0) {
                 std::vector<ElementId> ids {pictureId(), pictureId()};
-                return [=](SkinSession& s) { return std::make_unique<GiveBackPicturesCommand>(s, ids); };
+                return [=](SkinSession& s) {
+                    static std::vector<ElementId> kept;
+                    return std::make_unique<GiveBackPicturesCommand>(s, ids, kept);
+                };
             }
             const QString where = QString::fromStdString(folder.root().string());
             return [=](SkinSession& s) {
-                return std::make_unique<ImportPicturesCommand>(s, where, QStringList {"630.gif", "0631.gif", "9999.gif"});
+                static std::vector<pictureimport::Outcome> judged;
+                return std::make_unique<ImportPicturesCommand>(s, where, QStringList {"630.gif", "0631.gif", "9999.gif"},
+                                                               judged);
             };
         }
         }
@@ -234,7 +239,8 @@ TEST_P(SessionHistory, UndoAndRedoAreExactAndEveryStepIsAReplay)
 
     for (std::size_t k = states.size() - 1; k > 0; --k) {
         session->undoStack().undo();
-        ASSERT_EQ(stateOf(*session), states[k - 1]) << "undo to " << k - 1;
+        ASSERT_EQ(stateOf(*session), states[k - 1])
+            << "undo to " << k - 1 << " of " << session->undoStack().text(int(k) - 1).toStdString();
     }
     EXPECT_FALSE(session->isModified());
     for (std::size_t k = 1; k < states.size(); ++k) {
