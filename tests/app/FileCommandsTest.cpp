@@ -1,5 +1,6 @@
 #include "ScriptedDialogs.h"
 #include "ModelAccess.h"
+#include "ProgramRun.h"
 #include "TestWorkspace.h"
 #include "app/MainWindow.h"
 #include "app/SkinApp.h"
@@ -10,7 +11,6 @@
 #include <QKeySequence>
 #include <QTest>
 
-#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -321,10 +321,8 @@ private slots:
         const auto render = [&](const QString& skin, const QString& options) {
             const QString out = workspace->path(QStringLiteral("out.png"));
             QFile::remove(out);
-            const QString command = QStringLiteral("cd '%1' && '" VELASKIN_CLI "' render --default Default/Vela/Vela.ski "
-                                                   "'%2' '%3' %4 2>/dev/null")
-                                        .arg(workspace->path(), skin, out, options);
-            if (std::system(command.toLocal8Bit().constData()) != 0)
+            const QString arguments = QStringLiteral("render --default Default/Vela/Vela.ski '%1' '%2' %3").arg(skin, out, options);
+            if (testing_support::runCli(QFile::encodeName(workspace->path()).toStdString(), arguments.toStdString()).code != 0)
                 return QImage();
             return QImage(out).convertToFormat(QImage::Format_RGB32);
         };
