@@ -1,11 +1,13 @@
 #include "ScriptedDialogs.h"
 #include "ModelAccess.h"
+#include "ProgramRun.h"
 #include "TestWorkspace.h"
 #include "app/MainWindow.h"
 #include "app/SkinApp.h"
 #include "pages/ElementPage.h"
 
 #include <QAction>
+#include <QImage>
 #include <QKeySequence>
 #include <QTest>
 
@@ -299,6 +301,45 @@ private slots:
         QCOMPARE(dialogs->questions[0].title, QStringLiteral("open"));
         QCOMPARE(dialogs->questions[1].title, QStringLiteral("save"));
         QCOMPARE(dialogs->questions[2].title, QStringLiteral("save"));
+    }
+
+    // The page's canvas after New and after Open is what velaskin-cli render
+    // draws for the same skin; the Focus Rect command recomposes it.
+    void canvasIsWhatTheRenderCommandDraws()
+    {
+        workspace->addShippedLanguages();
+        const QDir shipped(QStringLiteral(VELASKIN_DATA_DIR "/Default/Vela"));
+        // The default skin, and a copy of it to open as an edited skin.
+        for (const QString& folder : {QStringLiteral("Default/Vela/"), QStringLiteral("skins/")}) {
+            QVERIFY(QDir().mkpath(workspace->path(folder)));
+            for (const QString& name : shipped.entryList(QDir::Files))
+                QVERIFY(QFile::copy(shipped.filePath(name), workspace->path(folder + name)));
+        }
+        MainWindow window;
+        QVERIFY(window.initialise());
+
+        const auto render = [&](const QString& skin, const QString& options) {
+            const QString out = workspace->path(QStringLiteral("out.png"));
+            QFile::remove(out);
+            const QString arguments = QStringLiteral("render --default Default/Vela/Vela.ski '%1' '%2' %3").arg(skin, out, options);
+            if (testing_support::runCli(QFile::encodeName(workspace->path()).toStdString(), arguments.toStdString()).code != 0)
+                return QImage();
+            return QImage(out).convertToFormat(QImage::Format_RGB32);
+        };
+
+        window.newSkin();
+        QVERIFY(window.skinSession().modelForEdit().saveSkin(QFile::encodeName(workspace->path(QStringLiteral("new.ski"))).toStdString()) == SaveResult::Saved);
+        const QImage afterNew = window.elementPage()->canvas().image();
+        QCOMPARE(afterNew, render(QStringLiteral("new.ski"), {}));
+
+        QVERIFY(window.openSkinFile(workspace->path(QStringLiteral("skins/Vela.ski"))));
+        QCOMPARE(window.elementPage()->canvas().image(), render(QStringLiteral("skins/Vela.ski"), {}));
+        QVERIFY(dialogs->messages.empty());
+
+        window.commandAction(MainWindow::commandFocusRect)->trigger();
+        QCOMPARE(window.elementPage()->canvas().image(), render(QStringLiteral("skins/Vela.ski"), QStringLiteral("--focus-rects")));
+        window.commandAction(MainWindow::commandFocusRect)->trigger();
+        QCOMPARE(window.focusRectValue(), 0);
     }
 };
 

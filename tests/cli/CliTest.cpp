@@ -1,18 +1,19 @@
 // Runs velaskin-cli as a user's script would and checks its output, its exit
 // codes and the files it leaves behind.
 
+#include "DefaultSkinText.h"
 #include "GifBuilder.h"
+#include "ProgramRun.h"
 #include "TempFolder.h"
 #include "document/SkinLock.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
+#include <future>
 #include <sstream>
 #include <string>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -23,11 +24,7 @@ namespace {
 using testing_support::readFile;
 using testing_support::writeFile;
 
-struct Result {
-    int code = -1;
-    std::string out;
-    std::string err;
-
+struct Result : testing_support::ProgramResult {
     // The tool's own error lines (Qt may add warnings of its own).
     std::vector<std::string> errorLines() const
     {
@@ -61,36 +58,21 @@ ino_t inodeOf(const fs::path& path)
 
 class Cli : public ::testing::Test {
 protected:
-    // Runs the tool in the test folder with the arguments (already quoted where needed).
-    Result run(const std::string& arguments)
-    {
-        const fs::path out = dir / "stdout.txt";
-        const fs::path err = dir / "stderr.txt";
-        const std::string command = "cd '" + dir.string() + "' && " + prefix + "'" VELASKIN_CLI "' " + arguments +
-                                    " >'" + out.string() + "' 2>'" + err.string() + "'";
-        const int status = std::system(command.c_str());
-        Result result;
-        result.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.out = readFile(out);
-        result.err = readFile(err);
-        return result;
-    }
+    // Runs the tool in the test folder with the words of arguments.
+    Result run(const std::string& arguments) const { return {testing_support::runCli(dir, arguments, options)}; }
 
     // A default skin the editor accepts: the palette, a few records, a list,
     // padding up to the minimum length, and two pictures in its data file.
     void writeDefaultSkin()
     {
-        std::ostringstream ski;
-        ski << "SKI1\n0 41 98\n";
-        for (int i = 1; i <= 98; ++i)
-            ski << "4 " << i << ' ' << i + 1 << ' ' << i + 2 << " 0\n";
-        ski << "1 6 10 20 29 39\n2 8 25\n3 594 true\n4 595 255 0 0 40\n";
-        ski << "0 300 2\n1 0 0 9 9\n1 10 10 19 19\n";
-        ski << "5 7 0 6 0\n5 630 6 4 0\n";
-        ski << "6 1015 /a/mobile/picture/wall.gif\n";
-        for (int i = 0; i < 1100; ++i)
-            ski << "2 " << 5000 + i << ' ' << i << '\n';
-        writeFile(dir / "def.ski", ski.str());
+        const auto paletteItem = [](int k) {
+            return std::to_string(k) + ' ' + std::to_string(k + 1) + ' ' + std::to_string(k + 2) + " 0";
+        };
+        writeFile(dir / "def.ski",
+                  testing_support::defaultSkinText({"1 6 10 20 29 39", "2 8 25", "3 594 true", "4 595 255 0 0 40",
+                                                    "0 300 2", "1 0 0 9 9", "1 10 10 19 19", "5 7 0 6 0",
+                                                    "5 630 6 4 0", "6 1015 /a/mobile/picture/wall.gif"},
+                                                   minimumDefaultSkinLines, paletteItem));
         writeFile(dir / "def.dat", "GIF89aABCD");
     }
 
@@ -99,13 +81,13 @@ protected:
     void runUnprivileged()
     {
         if (::geteuid() == 0)
-            prefix = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+            options.launcher = {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"};
         fs::permissions(dir, fs::perms::all);
     }
 
     testing_support::TempFolder folder;
     const fs::path dir = folder.root();
-    std::string prefix; // put before the tool's path in the command
+    testing_support::ProgramOptions options; // the environment and launcher of every run
 };
 
 TEST_F(Cli, InfoDescribesLinesDataFilesPicturesAndWallpaper)
@@ -170,7 +152,7 @@ TEST_F(Cli, SuccessfulCommandsLeaveStandardErrorEmptyWithoutARuntimeFolder)
     writeFile(dir / "wall.gif", stillGif(8, 8)); // the default skin's wallpaper
     fs::create_directories(dir / "in");
     writeFile(dir / "in" / "7.gif", stillGif(4, 3, 2));
-    prefix = "env -u XDG_RUNTIME_DIR ";
+    options.environment = {"XDG_RUNTIME_DIR"};
     for (const char* command :
          {"new --default def.ski s.ski", "info s.ski", "set s.ski number 8 3", "get --default def.ski s.ski rect 6",
           "picture set s.ski 7 a.gif", "picture link s.ski 7 9", "pictures s.ski", "picture get s.ski 9 -",
@@ -309,17 +291,14 @@ TEST_F(Cli, FailedSaveExitsThreeAndLeavesEveryFileAsItWas)
     EXPECT_EQ(readFile(dir / "s.ski"), before);
     for (const auto& entry : fs::directory_iterator(dir)) {
         const std::string name = entry.path().filename().string();
-        EXPECT_TRUE(name == "s.ski" || name == "s.dat" || name == "new.gif" || name == "stdout.txt" ||
-                    name == "stderr.txt")
-            << "left behind: " << name;
+        EXPECT_TRUE(name == "s.ski" || name == "s.dat" || name == "new.gif") << "left behind: " << name;
     }
 }
 
 TEST_F(Cli, ShippedDefaultSkinAnswersForEveryIdleScreenElement)
 {
     const fs::path shipped = fs::path(VELASKIN_DATA_DIR) / "Default" / "Vela" / "Vela.ski";
-    if (!fs::exists(shipped))
-        GTEST_SKIP() << "no shipped default skin";
+    ASSERT_TRUE(fs::exists(shipped)) << "the shipped default skin " << shipped << " is missing";
     writeFile(dir / "s.ski", "SKI1\n");
     const std::string def = "'" + shipped.string() + "'";
     EXPECT_NE(run("get --default " + def + " s.ski rect 570").out, "-1 -1 -1 -1\n");
@@ -335,12 +314,10 @@ TEST_F(Cli, ImportJudgesEachNumberedGifAgainstTheDefaultsOwnPicture)
 {
     const std::string seven = stillGif(4, 3);
     const std::string sixThirty = stillGif(5, 5);
-    std::ostringstream ski;
-    ski << "SKI1\n5 7 0 " << seven.size() << " 0\n5 630 " << seven.size() << ' ' << sixThirty.size() << " 0\n"
-        << "5 631 " << seven.size() + sixThirty.size() << " 3 0\n";
-    for (int i = 0; i < 1200; ++i)
-        ski << "2 " << 5000 + i << ' ' << i << '\n';
-    writeFile(dir / "def.ski", ski.str());
+    const std::string sevenSize = std::to_string(seven.size());
+    writeFile(dir / "def.ski", testing_support::defaultSkinText(
+                                   {"5 7 0 " + sevenSize + " 0", "5 630 " + sevenSize + ' ' + std::to_string(sixThirty.size()) + " 0",
+                                    "5 631 " + std::to_string(seven.size() + sixThirty.size()) + " 3 0"}));
     writeFile(dir / "def.dat", seven + sixThirty + "xyz");
     writeFile(dir / "s.ski", "SKI1\n2 8 1\n");
 
@@ -459,7 +436,7 @@ TEST_F(Cli, ChangingCommandsWaitForTheSkinsLockThenExitThree)
 {
     writeFile(dir / "s.ski", "SKI1\n2 8 1\n");
     writeFile(dir / "new.gif", "GIF89a");
-    prefix = "VELASKIN_LOCK_WAIT=200 ";
+    options.environment = {"VELASKIN_LOCK_WAIT=200"};
     {
         const SkinLock held((dir / "s.ski").string());
         for (const char* command :
@@ -487,14 +464,19 @@ TEST_F(Cli, TwoProcessesSettingPicturesInALoopNeverMixTheirFiles)
     writeFile(dir / "s.ski", "SKI1\n");
     ASSERT_EQ(run("picture set s.ski 1 a.gif").code, 0);
     ASSERT_EQ(run("picture set s.ski 2 c.gif").code, 0);
-    const std::string cli = "'" VELASKIN_CLI "'";
-    const auto loop = [&cli](const char* picture) {
-        return "(for i in 1 2 3 4 5 6 7 8 9 10 11 12; do " + cli + " picture set s.ski 1 " + picture + " || exit 1; " +
-               cli + " picture get s.ski 2 - | cmp -s - c.gif || exit 2; done)";
+    // Two loops at once, as two scripts would run them.
+    const auto loop = [this](const char* picture) {
+        for (int i = 0; i < 12; ++i) {
+            if (run(std::string("picture set s.ski 1 ") + picture).code != 0)
+                return 1;
+            if (run("picture get s.ski 2 -").out != readFile(dir / "c.gif"))
+                return 2;
+        }
+        return 0;
     };
-    const Result r = run("true; " + loop("a.gif") + " & a=$!; " + loop("b.gif") +
-                         " & b=$!; wait $a; ra=$?; wait $b; rb=$?; echo $ra$rb; test $ra$rb = 00");
-    EXPECT_EQ(r.code, 0) << r.out << r.err;
+    auto a = std::async(std::launch::async, loop, "a.gif");
+    auto b = std::async(std::launch::async, loop, "b.gif");
+    EXPECT_EQ(std::to_string(a.get()) + std::to_string(b.get()), "00");
     EXPECT_EQ(run("picture get s.ski 2 -").out, readFile(dir / "c.gif"));
     const std::string first = run("picture get s.ski 1 -").out;
     EXPECT_TRUE(first == readFile(dir / "a.gif") || first == readFile(dir / "b.gif"));

@@ -1,16 +1,16 @@
 // velaskin-cli render: the idle screen as a PNG file, its options and exit
 // codes, run as a script would, without a display.
 
+#include "ProgramRun.h"
 #include "TempFolder.h"
 
 #include <QImage>
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <sys/wait.h>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -25,8 +25,8 @@ class RenderCli : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (!fs::exists(shippedFolder / "Vela.ski"))
-            GTEST_SKIP() << "no shipped default skin";
+        ASSERT_TRUE(fs::exists(shippedFolder / "Vela.ski"))
+            << "the shipped default skin " << shippedFolder / "Vela.ski" << " is missing";
         // The skin with its data files and its wallpaper, in the working folder.
         for (const auto& entry : fs::directory_iterator(shippedFolder))
             fs::copy_file(entry.path(), dir / entry.path().filename());
@@ -35,15 +35,13 @@ protected:
     // The tool's exit code, run in the test folder with no display at all.
     int render(const std::string& arguments)
     {
-        const std::string command = "cd '" + dir.string() +
-                                    "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" VELASKIN_CLI
-                                    "' render " + arguments + " >'" + (dir / "stdout.txt").string() + "' 2>'" +
-                                    (dir / "stderr.txt").string() + "'";
-        const int status = std::system(command.c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        last = testing_support::runCli(dir, "render " + arguments, noDisplay);
+        return last.code;
     }
 
-    std::string errors() const { return readFile(dir / "stderr.txt"); }
+    // What the last run wrote on standard output and standard error.
+    const std::string& output() const { return last.out; }
+    const std::string& errors() const { return last.err; }
 
     QImage image(const std::string& name) const
     {
@@ -52,6 +50,8 @@ protected:
 
     testing_support::TempFolder folder;
     const fs::path dir = folder.root();
+    const testing_support::ProgramOptions noDisplay{{"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}, {}};
+    testing_support::ProgramResult last;
 };
 
 } // namespace
@@ -61,7 +61,7 @@ TEST_F(RenderCli, WritesTheScreenWithoutADisplayAndEveryOptionShows)
     ASSERT_EQ(render("Vela.ski plain.png"), 0) << errors();
     const QImage plain = image("plain.png");
     ASSERT_EQ(plain.size(), QSize(176, 220));
-    EXPECT_TRUE(readFile(dir / "stdout.txt").empty());
+    EXPECT_TRUE(output().empty());
 
     // The built-in captions are those of the shipped English language file.
     ASSERT_EQ(render("Vela.ski english.png --joypad --lng '" VELASKIN_DATA_DIR "/Lng/English.lng'"), 0) << errors();
@@ -95,8 +95,7 @@ TEST_F(RenderCli, ScaleEnlargesByWholePixels)
 TEST_F(RenderCli, EditedSkinOverItsDefaultSkin)
 {
     ASSERT_EQ(render("Vela.ski own.png"), 0) << errors();
-    const std::string command = "cd '" + dir.string() + "' && '" VELASKIN_CLI "' new --default Vela.ski edited.ski";
-    ASSERT_EQ(std::system(command.c_str()), 0);
+    ASSERT_EQ(testing_support::runCli(dir, "new --default Vela.ski edited.ski").code, 0);
     ASSERT_EQ(render("--default Vela.ski edited.ski edited.png"), 0) << errors();
     EXPECT_EQ(image("edited.png"), image("own.png"));
 
@@ -129,11 +128,11 @@ TEST_F(RenderCli, DashIsStandardOutputAndDevicesStayDevices)
 {
     ASSERT_EQ(render("Vela.ski file.png"), 0) << errors();
     ASSERT_EQ(render("Vela.ski -"), 0) << errors();
-    EXPECT_EQ(readFile(dir / "stdout.txt"), readFile(dir / "file.png"));
+    EXPECT_EQ(output(), readFile(dir / "file.png"));
 
     fs::create_directory(dir / "dev");
     const std::string fifo = (dir / "dev" / "pipe").string();
-    ASSERT_EQ(std::system(("mkfifo '" + fifo + "'").c_str()), 0);
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     EXPECT_EQ(render("Vela.ski '" + fifo + "'"), 3);
     EXPECT_TRUE(fs::is_fifo(fifo));
 }

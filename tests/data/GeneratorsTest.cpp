@@ -2,11 +2,11 @@
 // committed files byte for byte (same bytes on every run and machine).
 
 #include "GifProbe.h"
+#include "ProgramRun.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <set>
 #include <string>
@@ -19,10 +19,10 @@ namespace {
 using testing_support::readFileBytes;
 using testing_support::TempFolder;
 
+// The generator's exit code; it writes into folder.
 int run(const std::string& program, const fs::path& folder)
 {
-    const std::string command = "\"" + program + "\" \"" + folder.string() + "\" > /dev/null";
-    return std::system(command.c_str());
+    return testing_support::runProgram({}, {program, folder.string()}).code;
 }
 
 std::set<std::string> fileNames(const fs::path& folder)
@@ -69,8 +69,8 @@ TEST(Generators, ProgramArtworkIsReproducedByteForByte)
 
 TEST(Generators, RefuseAMissingOutputFolderArgument)
 {
-    EXPECT_NE(std::system(("\"" + std::string(MAKE_DEFAULT_SKIN) + "\" 2> /dev/null").c_str()), 0);
-    EXPECT_NE(std::system(("\"" + std::string(MAKE_RESOURCES) + "\" 2> /dev/null").c_str()), 0);
+    EXPECT_NE(testing_support::runProgram({}, {MAKE_DEFAULT_SKIN}).code, 0);
+    EXPECT_NE(testing_support::runProgram({}, {MAKE_RESOURCES}).code, 0);
 }
 
 TEST(ProgramArtwork, PicturesHaveTheSizesTheWindowExpects)

@@ -61,24 +61,6 @@ inline std::vector<std::string> recordsOf(const SkinDocument& document)
     return result;
 }
 
-// The text of a default skin of lineCount lines: the magic line, a palette
-// block "0 41 98" whose item k is "4 k k k 0", a wallpaper record naming
-// wallpaper (when not empty), then numbers "2 id id" up to lineCount lines.
-inline std::string defaultSkinText(int lineCount, const std::string& wallpaper = "wall.gif")
-{
-    std::string text = "SKI1\n0 41 98\n";
-    for (int k = 1; k <= 98; ++k)
-        text += "4 " + std::to_string(k) + " " + std::to_string(k) + " " + std::to_string(k) + " 0\n";
-    int lines = 100;
-    if (!wallpaper.empty()) {
-        text += "6 1015 /a/mobile/picture/" + wallpaper + "\n";
-        ++lines;
-    }
-    for (int id = 10000; lines < lineCount; ++id, ++lines)
-        text += "2 " + std::to_string(id) + " " + std::to_string(id) + "\n";
-    return text;
-}
-
 // Runs in folder for the life of the object (wallpaper files are read and
 // written relative to the current folder).
 class CurrentFolder {

@@ -1,3 +1,4 @@
+#include "DefaultSkinText.h"
 #include "DocumentTestSupport.h"
 #include "ModelAccess.h"
 #include "document/SkinModel.h"
@@ -13,6 +14,12 @@ void fill(SkinModel& model, std::initializer_list<std::string> defaultLines, std
 {
     model.adoptDefaultSkin(documentWith(defaultLines));
     model.adoptSkin(documentWith(skinLines));
+}
+
+// A default skin the model accepts, whose wallpaper is wall.gif.
+std::string defaultWithWallpaper(int lineCount = minimumDefaultSkinLines)
+{
+    return defaultSkinText({"6 1015 /a/mobile/picture/wall.gif"}, lineCount);
 }
 
 } // namespace
@@ -77,7 +84,7 @@ TEST(ModelFallback, NewSkinTakesThePaletteOfTheDefaultSkin)
 {
     SkinModel model;
     TempFolder folder;
-    writeFile(folder.path("Def.ski"), defaultSkinText(minimumDefaultSkinLines));
+    writeFile(folder.path("Def.ski"), defaultWithWallpaper());
     writeFile(folder.path("wall.gif"), "GIF89a-wallpaper");
     ASSERT_EQ(model.loadDefaultSkin(folder.path("Def.ski")), LoadResult::Loaded);
     EXPECT_EQ(model.defaultFolder(), folder.root().string() + "/");
@@ -101,7 +108,7 @@ TEST(ModelFallback, NewSkinTakesThePaletteOfTheDefaultSkin)
 TEST(ModelFallback, ShortDefaultSkinIsRefusedButStaysLoaded)
 {
     TempFolder folder;
-    writeFile(folder.path("Short.ski"), defaultSkinText(minimumDefaultSkinLines - 1));
+    writeFile(folder.path("Short.ski"), defaultWithWallpaper(minimumDefaultSkinLines - 1));
     SkinModel model;
     EXPECT_EQ(model.loadDefaultSkin(folder.path("Short.ski")), LoadResult::TooShort);
     EXPECT_EQ(defaultSkin(model).lineCount(), minimumDefaultSkinLines - 1);
@@ -122,7 +129,7 @@ TEST(ModelFallback, WallpaperIsReadBesideTheSkinThenFromTheWorkingFolder)
 {
     TempFolder work;
     TempFolder skins;
-    writeFile(work.path("Def.ski"), defaultSkinText(minimumDefaultSkinLines));
+    writeFile(work.path("Def.ski"), defaultWithWallpaper());
     writeFile(work.path("wall.gif"), "default wallpaper");
     writeFile(work.path("own.gif"), "working folder's own");
     writeFile(skins.path("own.gif"), "own beside the skin");
@@ -168,7 +175,7 @@ TEST(ModelFallback, SaveWritesOnlyTheSkinsOwnWallpaperBesideTheSavedFile)
     TempFolder work;
     TempFolder pictures;
     TempFolder out;
-    writeFile(work.path("Def.ski"), defaultSkinText(minimumDefaultSkinLines));
+    writeFile(work.path("Def.ski"), defaultWithWallpaper());
     writeFile(work.path("wall.gif"), "default wallpaper");
     writeFile(pictures.path("sea.gif"), "sea bytes");
     writeFile(out.path("lost.ski"), "SKI1\n6 1015 /a/mobile/picture/lost.gif\n");

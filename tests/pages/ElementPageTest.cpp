@@ -1,10 +1,8 @@
 // The element page on real widgets, offscreen: what it shows after it is
 // created, the tree and what each element's panel shows, the state buttons
-// and view check boxes, frames dragged with the mouse, and its canvas
-// against velaskin-cli render.
+// and view check boxes, and frames dragged with the mouse.
 
 #include "ElementPageFixture.h"
-#include "app/MainWindow.h"
 #include "idlescreen/ElementTable.h"
 #include "widgets/ScreenPreview.h"
 
@@ -14,7 +12,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include <cstdlib>
 #include <set>
 
 using namespace idlescreen;
@@ -434,50 +431,6 @@ private slots:
         const PreviewArea area = page.previewArea();
         const QImage shown = page.grab(QRect(area.originX, area.originY, 176, 220)).toImage();
         QCOMPARE(shown.convertToFormat(QImage::Format_RGB32), page.canvas().image());
-    }
-
-    // The page's canvas after New and after Open is what velaskin-cli render
-    // draws for the same skin; the Focus Rect command recomposes it.
-    void canvasIsWhatTheRenderCommandDraws()
-    {
-        TestWorkspace workspace;
-        ScriptedDialogs dialogs;
-        DialogServiceScope scope(dialogs);
-        workspace.addShippedLanguages();
-        const QDir shipped(QStringLiteral(VELASKIN_DATA_DIR "/Default/Vela"));
-        // The default skin, and a copy of it to open as an edited skin.
-        for (const QString& folder : {QStringLiteral("Default/Vela/"), QStringLiteral("skins/")}) {
-            QVERIFY(QDir().mkpath(workspace.path(folder)));
-            for (const QString& name : shipped.entryList(QDir::Files))
-                QVERIFY(QFile::copy(shipped.filePath(name), workspace.path(folder + name)));
-        }
-        MainWindow window;
-        QVERIFY(window.initialise());
-
-        const auto render = [&](const QString& skin, const QString& options) {
-            const QString out = workspace.path(QStringLiteral("out.png"));
-            QFile::remove(out);
-            const QString command = QStringLiteral("cd '%1' && '" VELASKIN_CLI "' render --default Default/Vela/Vela.ski "
-                                                   "'%2' '%3' %4 2>/dev/null")
-                                        .arg(workspace.path(), skin, out, options);
-            if (std::system(command.toLocal8Bit().constData()) != 0)
-                return QImage();
-            return QImage(out).convertToFormat(QImage::Format_RGB32);
-        };
-
-        window.newSkin();
-        QVERIFY(window.skinSession().modelForEdit().saveSkin(QFile::encodeName(workspace.path(QStringLiteral("new.ski"))).toStdString()) == SaveResult::Saved);
-        const QImage afterNew = window.elementPage()->canvas().image();
-        QCOMPARE(afterNew, render(QStringLiteral("new.ski"), {}));
-
-        QVERIFY(window.openSkinFile(workspace.path(QStringLiteral("skins/Vela.ski"))));
-        QCOMPARE(window.elementPage()->canvas().image(), render(QStringLiteral("skins/Vela.ski"), {}));
-        QVERIFY(dialogs.messages.empty());
-
-        window.commandAction(MainWindow::commandFocusRect)->trigger();
-        QCOMPARE(window.elementPage()->canvas().image(), render(QStringLiteral("skins/Vela.ski"), QStringLiteral("--focus-rects")));
-        window.commandAction(MainWindow::commandFocusRect)->trigger();
-        QCOMPARE(window.focusRectValue(), 0);
     }
 };
 

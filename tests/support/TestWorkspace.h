@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DefaultSkinText.h"
 #include "ScriptedDialogs.h"
 
 #include <QByteArray>
@@ -10,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include <string>
 
 // A throw-away working folder for one test: the shipped language files in
 // "Lng", a small valid default skin "Default/Vela/Vela.ski", and a private
@@ -64,18 +66,12 @@ public:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    // A default skin the editor accepts: magic line, the 98-colour palette,
-    // and numbered records up to 1182 lines. marker is number 1's value, so
-    // that tests can tell two default skins apart.
-    static QByteArray defaultSkinBytes(int marker = 7, int lineCount = 1182)
+    // A default skin the editor accepts, of lineCount lines. marker is
+    // number 1's value, so that tests can tell two default skins apart.
+    static QByteArray defaultSkinBytes(int marker = 7, int lineCount = minimumDefaultSkinLines)
     {
-        QByteArray text = "SKI1\n0 41 98\n";
-        for (int i = 0; i < 98; ++i)
-            text += QByteArray("4 ") + QByteArray::number(i) + " " + QByteArray::number(2 * i) + " 0 0\n";
-        text += "2 1 " + QByteArray::number(marker) + "\n";
-        for (int id = 2, lines = 101; lines < lineCount; ++id, ++lines)
-            text += "2 " + QByteArray::number(1000 + id) + " " + QByteArray::number(id) + "\n";
-        return text;
+        return QByteArray::fromStdString(
+            testing_support::defaultSkinText({"2 1 " + std::to_string(marker)}, lineCount));
     }
 
     void addDefaultSkin(const QString& name = QStringLiteral("Vela"), int marker = 7) const

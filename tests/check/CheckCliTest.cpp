@@ -1,17 +1,17 @@
 // velaskin-cli check: one crafted skin per kind of finding, run as a script
 // would, with the lines and codes it prints and its exit codes.
 
+#include "DefaultSkinText.h"
 #include "GifBuilder.h"
+#include "ProgramRun.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -33,11 +33,7 @@ const std::string wide = gif(5, 3);
 const std::string squareSize = std::to_string(square.size());
 const std::string wideSize = std::to_string(wide.size());
 
-struct CheckRun {
-    int code = -1;
-    std::string out;
-    std::string err;
-
+struct CheckRun : testing_support::ProgramResult {
     // "LINE: CODE" of every line printed.
     std::vector<std::string> lineCodes() const
     {
@@ -51,25 +47,12 @@ struct CheckRun {
 
 class CheckCli : public ::testing::Test {
 protected:
-    CheckRun check(const std::string& arguments)
-    {
-        const std::string command = "cd '" + dir.string() + "' && '" VELASKIN_CLI "' check " + arguments + " >'" +
-                                    (dir / "out.txt").string() + "' 2>'" + (dir / "err.txt").string() + "'";
-        const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(dir / "out.txt"), readFile(dir / "err.txt")};
-    }
+    CheckRun check(const std::string& arguments) const { return {testing_support::runCli(dir, "check " + arguments)}; }
 
     // A default skin the tool accepts, with picture 630, a square GIF.
     void writeDefaultSkin()
     {
-        std::ostringstream ski;
-        ski << "SKI1\n0 41 98\n";
-        for (int i = 1; i <= 98; ++i)
-            ski << "4 " << i + 100 << " 0 0 0\n";
-        ski << "5 630 0 " << square.size() << " 0\n";
-        for (int i = 0; i < 1100; ++i)
-            ski << "2 " << 5000 + i << ' ' << i << '\n';
-        writeFile(dir / "def.ski", ski.str());
+        writeFile(dir / "def.ski", testing_support::defaultSkinText({"5 630 0 " + squareSize + " 0"}));
         writeFile(dir / "def.dat", square);
     }
 
@@ -171,8 +154,8 @@ TEST_F(CheckCli, DataFilesLeftBesideTheSkinAreUnusedData)
 {
     writeFile(dir / "p.gif", square);
     writeFile(dir / "s.ski", "SKI1\n");
-    ASSERT_EQ(std::system(("cd '" + dir.string() + "' && '" VELASKIN_CLI "' picture set s.ski 630 p.gif").c_str()), 0);
-    ASSERT_EQ(std::system(("cd '" + dir.string() + "' && '" VELASKIN_CLI "' picture remove s.ski 630").c_str()), 0);
+    ASSERT_EQ(testing_support::runCli(dir, "picture set s.ski 630 p.gif").code, 0);
+    ASSERT_EQ(testing_support::runCli(dir, "picture remove s.ski 630").code, 0);
     ASSERT_EQ(readFile(dir / "s.dat"), square);
     CheckRun run = check("s.ski");
     EXPECT_EQ(run.code, 4) << run.err;
