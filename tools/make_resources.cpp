@@ -186,6 +186,39 @@ Raster toolSave(const ToolInks& k)
     return image;
 }
 
+// A hooked arrow pointing left (undo); redo is its mirror image.
+Raster toolUndo(const ToolInks& k)
+{
+    Raster image(toolWidth, toolHeight, 0);
+    // The shaft: the right half of a ring, closed by a short tail at the bottom.
+    const auto rightHalf = [](int x, int) { return x >= 9; };
+    const auto ring = [](int x, int y, int left, int top, int size, int thickness) {
+        return Raster::insideEllipse(x, y, left, top, size, size)
+            && !Raster::insideEllipse(x, y, left + thickness, top + thickness, size - 2 * thickness, size - 2 * thickness);
+    };
+    image.fillWhere(0, 0, toolWidth, toolHeight, Paint::solid(k.blueDark),
+                    [&](int x, int y) { return rightHalf(x, y) && ring(x, y, 3, 4, 14, 5); });
+    image.fillWhere(0, 0, toolWidth, toolHeight, Paint::solid(k.blue),
+                    [&](int x, int y) { return rightHalf(x, y) && ring(x, y, 4, 5, 12, 3); });
+    image.fillRect(5, 13, 5, 5, Paint::solid(k.blueDark));
+    image.fillRect(5, 14, 5, 3, Paint::solid(k.blue));
+    image.fillRect(7, 4, 3, 5, Paint::solid(k.blueDark));
+    image.fillRect(7, 5, 3, 3, Paint::solid(k.blue));
+    // The head, pointing left from the top of the shaft.
+    image.fillPolygon({{0, 6}, {8, -1}, {8, 14}}, Paint::solid(k.blueDark));
+    image.fillPolygon({{2, 6}, {7, 1}, {7, 12}}, Paint::solid(k.blueLight));
+    return image;
+}
+
+Raster mirrored(const Raster& source)
+{
+    Raster image(source.width(), source.height(), 0);
+    for (int y = 0; y < source.height(); ++y)
+        for (int x = 0; x < source.width(); ++x)
+            image.set(source.width() - 1 - x, y, source.at(x, y));
+    return image;
+}
+
 Raster toolAbout(const ToolInks& k)
 {
     Raster image(toolWidth, toolHeight, 0);
@@ -255,6 +288,8 @@ int main(int argc, char** argv)
         save(folder, "toolbar-open.gif", GifWriter::still(toolOpen(tools), tools.palette, 0));
         save(folder, "toolbar-save.gif", GifWriter::still(toolSave(tools), tools.palette, 0));
         save(folder, "toolbar-about.gif", GifWriter::still(toolAbout(tools), tools.palette, 0));
+        save(folder, "toolbar-undo.gif", GifWriter::still(toolUndo(tools), tools.palette, 0));
+        save(folder, "toolbar-redo.gif", GifWriter::still(mirrored(toolUndo(tools)), tools.palette, 0));
 
         Palette stripPalette;
         const Raster strip = statusStrip(stripPalette);

@@ -15,9 +15,11 @@
 #include "resources/VelaSkinResources.h"
 #include "services/DialogService.h"
 #include "services/LocalPath.h"
+#include "session/CommandTexts.h"
 #include "widgets/CommonDialogs.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -26,6 +28,7 @@
 #include <QMenuBar>
 #include <QTabWidget>
 #include <QToolBar>
+#include <QUndoStack>
 
 #include <memory>
 #include <tuple>
@@ -95,6 +98,8 @@ void MainWindow::buildMenu()
     fileMenu->addSeparator();
     connect(addCommand(fileMenu, commandExit, QStringLiteral("Exit")), &QAction::triggered, this, &QWidget::close);
 
+    buildEditMenu();
+
     optionsMenu = menuBar()->addMenu(QStringLiteral("Options"));
     connect(addCommand(optionsMenu, commandLanguage, QStringLiteral("Language")), &QAction::triggered, this,
             &MainWindow::chooseLanguage);
@@ -122,6 +127,46 @@ void MainWindow::buildMenu()
         if (action->shortcuts().isEmpty())
             action->setShortcut(QKeySequence(common));
     }
+}
+
+void MainWindow::buildEditMenu()
+{
+    editMenu = menuBar()->addMenu(QStringLiteral("Edit"));
+    QUndoStack& stack = session.undoStack();
+    QAction* undo = addCommand(editMenu, commandUndo, QStringLiteral("Undo"));
+    QAction* redo = addCommand(editMenu, commandRedo, QStringLiteral("Redo"));
+    undo->setShortcuts(QKeySequence::Undo);
+    redo->setShortcuts(QKeySequence::Redo);
+    // Both redo keys most editors know, whatever the platform's standard.
+    for (const QKeySequence& also : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)})
+        if (!redo->shortcuts().contains(also))
+            redo->setShortcuts(redo->shortcuts() << also);
+    connect(undo, &QAction::triggered, &stack, &QUndoStack::undo);
+    connect(redo, &QAction::triggered, &stack, &QUndoStack::redo);
+    connect(&stack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    connect(&stack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+    connect(&stack, &QUndoStack::undoTextChanged, this, &MainWindow::showUndoTexts);
+    connect(&stack, &QUndoStack::redoTextChanged, this, &MainWindow::showUndoTexts);
+    undo->setEnabled(false);
+    redo->setEnabled(false);
+    connect(&session, &SkinSession::modifiedChanged, this, [this](bool modified) {
+        // Only a skin's title carries the marker.
+        if (windowTitle().contains(QStringLiteral("[*]")))
+            setWindowModified(modified);
+    });
+}
+
+void MainWindow::showUndoTexts()
+{
+    QUndoStack& stack = session.undoStack();
+    actions.at(commandUndo)->setText(commandtexts::withArgument(langtext::edit::undo, stack.undoText(), language).trimmed());
+    actions.at(commandRedo)->setText(commandtexts::withArgument(langtext::edit::redo, stack.redoText(), language).trimmed());
+}
+
+void MainWindow::showSkinTitle(const QString& name)
+{
+    setWindowTitle(name + QStringLiteral("[*]"));
+    setWindowModified(session.isModified());
 }
 
 QAction* MainWindow::commandAction(Command command) const
@@ -206,6 +251,7 @@ bool MainWindow::loadLanguage(const QString& fileName)
 bool MainWindow::applyMenuTexts()
 {
     fileMenu->setTitle(text(langtext::menu::file));
+    editMenu->setTitle(text(langtext::edit::menu));
     optionsMenu->setTitle(text(langtext::menu::options));
     const std::pair<Command, int> texts[] = {
         {commandNew, langtext::menu::newSkin},
@@ -223,6 +269,7 @@ bool MainWindow::applyMenuTexts()
     for (const auto& [command, number] : texts)
         actions.at(command)->setText(text(number));
     actions.at(commandFocusRect)->setChecked(focusRectsShown());
+    showUndoTexts();
     return true;
 }
 
@@ -240,6 +287,8 @@ bool MainWindow::createToolbar()
         {commandNew, ":/toolbar/new.gif"},
         {commandOpen, ":/toolbar/open.gif"},
         {commandSave, ":/toolbar/save.gif"},
+        {commandUndo, ":/toolbar/undo.gif"},
+        {commandRedo, ":/toolbar/redo.gif"},
         {commandAbout, ":/toolbar/about.gif"},
     };
     for (const auto& [command, image] : buttons) {
@@ -248,7 +297,11 @@ bool MainWindow::createToolbar()
         QAction* button = toolbar->addAction(QIcon(QString::fromLatin1(image)), menuCommand->text());
         button->setData(int(command));
         connect(button, &QAction::triggered, menuCommand, &QAction::trigger);
-        connect(menuCommand, &QAction::changed, button, [button, menuCommand] { button->setText(menuCommand->text()); });
+        button->setEnabled(menuCommand->isEnabled());
+        connect(menuCommand, &QAction::changed, button, [button, menuCommand] {
+            button->setText(menuCommand->text());
+            button->setEnabled(menuCommand->isEnabled());
+        });
     }
     addToolBar(Qt::TopToolBarArea, toolbar);
     return true;
@@ -285,9 +338,36 @@ void MainWindow::rebuildPages()
 
 void MainWindow::newSkin()
 {
+    if (!maySaveChanges())
+        return;
     session.newSkin(localPath(newSkinName()));
-    setWindowTitle(newSkinName());
+    showSkinTitle(newSkinName());
     rebuildPages();
+}
+
+bool MainWindow::maySaveChanges()
+{
+    if (!session.isModified())
+        return true;
+    QString name = fromLocalPath(session.model().edited().path());
+    if (name != newSkinName())
+        name = QFileInfo(name).fileName();
+    const DialogService::Answer answer = DialogService::current().showMessage(
+        commandtexts::withArgument(langtext::edit::saveChanges, name, language), DialogService::programCaption(),
+        DialogService::Icon::Question,
+        DialogService::Buttons::SaveDiscardCancel);
+    if (answer == DialogService::Answer::Save)
+        return saveSkin();
+    return answer == DialogService::Answer::Discard;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // A close asked for at start-up has nothing to lose.
+    if (closing || maySaveChanges())
+        event->accept();
+    else
+        event->ignore();
 }
 
 FileQuestion MainWindow::skinFileQuestion() const
@@ -301,6 +381,8 @@ FileQuestion MainWindow::skinFileQuestion() const
 
 void MainWindow::openSkin()
 {
+    if (!maySaveChanges())
+        return;
     const QString path = askFileName(false, fileNameFullPath, {QStringLiteral("ski")}, skinFileQuestion());
     if (!path.isEmpty())
         openSkinFile(path);
@@ -313,30 +395,30 @@ bool MainWindow::openSkinFile(const QString& path)
         showMessage(text(langtext::shell::cannotOpenSkin), DialogService::Icon::Error);
         return false;
     }
-    setWindowTitle(path);
+    showSkinTitle(path);
     rebuildPages();
     return true;
 }
 
-void MainWindow::saveSkin()
+bool MainWindow::saveSkin()
 {
     const QString path = fromLocalPath(session.model().edited().path());
     // Nothing opened yet, or a new skin without a file: ask where it goes.
-    if (!session.model().edited().hasLineTable() || path == newSkinName()) {
-        saveSkinAs();
-        return;
-    }
-    writeSkin(path);
+    if (!session.model().edited().hasLineTable() || path == newSkinName())
+        return saveSkinAs();
+    return writeSkin(path);
 }
 
-void MainWindow::saveSkinAs()
+bool MainWindow::saveSkinAs()
 {
     const QString path = askFileName(true, fileNameFullPath, {QStringLiteral("ski")}, skinFileQuestion());
     if (path.isEmpty() || !mayReplaceUnnamedFile(path))
-        return;
+        return false;
     // The title names the file that was written, and only once it was.
-    if (writeSkin(path))
-        setWindowTitle(fromLocalPath(session.model().edited().path()));
+    if (!writeSkin(path))
+        return false;
+    showSkinTitle(fromLocalPath(session.model().edited().path()));
+    return true;
 }
 
 bool MainWindow::mayReplaceUnnamedFile(const QString& chosen)
@@ -414,6 +496,8 @@ void MainWindow::runAboutBox()
 
 void MainWindow::applyLanguageChange()
 {
+    // The skin, its undo history and its modified state stay; the edits' texts follow.
+    session.retranslate();
     applyMenuTexts();
     menuBar()->update();
     if (pages != 0)

@@ -39,6 +39,8 @@ public:
         commandNew = 57600,
         commandOpen = 57601,
         commandSave = 57603,
+        commandUndo = 57643,
+        commandRedo = 57644,
     };
 
     explicit MainWindow(QWidget* parent = nullptr);
@@ -63,9 +65,19 @@ public:
     // Open without the file question (also for a skin named on the command
     // line): false, with the message of a failed Open, when it does not load.
     bool openSkinFile(const QString& path);
-    void saveSkin();
-    void saveSkinAs();
-    void chooseDefaultSkin() { selectDefaultSkin(); }
+    // True when the skin was written.
+    bool saveSkin();
+    bool saveSkinAs();
+    // Before the skin being edited goes (Exit, New, Open, another default
+    // skin): true when it may go. A skin with unsaved changes asks "Save
+    // changes to NAME?": Save (true only when the save succeeds), Discard
+    // (true), Cancel (false).
+    bool maySaveChanges();
+    void chooseDefaultSkin()
+    {
+        if (maySaveChanges())
+            selectDefaultSkin();
+    }
     void chooseLanguage() { selectLanguage(); }
     void toggleFocusRect();
     // The focus-rectangle setting as stored: 1 shows them, every other value not.
@@ -97,9 +109,16 @@ public:
 protected:
     // Shows the About box modally.
     virtual void runAboutBox();
+    // The window closes only when the skin may go.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildMenu();
+    void buildEditMenu();
+    // The Undo and Redo commands name the edit they undo or redo.
+    void showUndoTexts();
+    // The window's title: the skin's name with the modified marker.
+    void showSkinTitle(const QString& name);
     QAction* addCommand(QMenu* menu, Command command, const QString& templateText);
     void requestClose();
     QString text(int number) const;
@@ -123,6 +142,7 @@ private:
     int pages = 0;
     QToolBar* toolbar = nullptr;
     QMenu* fileMenu = nullptr;
+    QMenu* editMenu = nullptr;
     QMenu* optionsMenu = nullptr;
     std::map<Command, QAction*> actions;
     bool closing = false;

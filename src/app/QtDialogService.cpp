@@ -47,6 +47,14 @@ QtDialogService::QtDialogService(QWidget* owner) : ownerWindow(owner)
 DialogService::Answer QtDialogService::showMessage(const QString& text, const QString& caption, Icon icon,
                                                    Buttons buttons)
 {
+    if (buttons == Buttons::SaveDiscardCancel) {
+        QMessageBox box(messageIcon(icon), caption, text, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                        ownerWindow);
+        box.setDefaultButton(QMessageBox::Save);
+        box.setEscapeButton(QMessageBox::Cancel);
+        const int chosen = box.exec();
+        return chosen == QMessageBox::Save ? Answer::Save : chosen == QMessageBox::Discard ? Answer::Discard : Answer::Cancel;
+    }
     QMessageBox::StandardButtons shown = QMessageBox::Ok;
     QMessageBox::StandardButton yes = QMessageBox::Ok;
     if (buttons == Buttons::OkCancel) {

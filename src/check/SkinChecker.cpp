@@ -268,6 +268,9 @@ void SkinChecker::checkWallpaper()
     const std::string name = model.edited().getWallpaperName();
     if (name.empty())
         return;
+    // Bytes read for that name (a wallpaper chosen in the editor) are saved with the skin.
+    if (model.wallpaperSize() > 0 && model.wallpaperFileName() == name)
+        return;
     std::error_code error;
     if (std::filesystem::is_regular_file(model.wallpaperPath(), error))
         return;

@@ -70,6 +70,8 @@ public:
         std::string source;
     };
     WallpaperState wallpaperState() const { return {wallpaperByteCount, wallpaper, wallpaperSource}; }
+    // The name of the file the wallpaper bytes were read from ("" without bytes).
+    const std::string& wallpaperFileName() const { return wallpaperSource; }
     void restoreWallpaperState(WallpaperState state);
     // The wallpaper the records name read afresh (the skin's own, or the
     // default skin's), or none when it cannot be read: after New and Open.

@@ -13,8 +13,8 @@
 class DialogService {
 public:
     enum class Icon { None, Information, Exclamation, Error, Question };
-    enum class Buttons { Ok, OkCancel, YesNo };
-    enum class Answer { Ok, Cancel, Yes = Ok, No = Cancel };
+    enum class Buttons { Ok, OkCancel, YesNo, SaveDiscardCancel };
+    enum class Answer { Ok, Cancel, Save, Discard, Yes = Ok, No = Cancel };
     enum class ListMode { Files, Folders }; // "*.lng" files, or the subfolders
 
     virtual ~DialogService() = default;

@@ -23,7 +23,9 @@ QString elementName(idlescreen::ElementKind kind, const LanguageTable& texts)
 
 QString withArgument(int number, const QString& argument, const LanguageTable& texts)
 {
-    return text(number, texts).arg(argument);
+    // A language file without the text reads "NULL", with no place for the argument.
+    const QString withPlace = text(number, texts);
+    return withPlace.contains(QLatin1String("%1")) ? withPlace.arg(argument) : withPlace;
 }
 
 } // namespace commandtexts

@@ -125,7 +125,7 @@ private slots:
         QCOMPARE(workspace->readFile(QStringLiteral("out/x.ski")), victim);
         QCOMPARE(workspace->readFile(QStringLiteral("out/x.dat")), QByteArray("old"));
         QCOMPARE(workspace->readFile(QStringLiteral("out/x1.dat")), QByteArray("o1"));
-        QCOMPARE(window->windowTitle(), QStringLiteral("New skin"));
+        QCOMPARE(titleOf(*window), QStringLiteral("New skin"));
 
         // "Yes" writes the skin file; the title names the file written, not the one typed.
         dialogs->fileAnswers.push_back(path(QStringLiteral("out/x.bak")));
@@ -134,16 +134,16 @@ private slots:
         QCOMPARE(dialogs->messages.size(), std::size_t(2));
         QVERIFY(workspace->readFile(QStringLiteral("out/x.ski")).endsWith("5 600 0 18 0\n"));
         QCOMPARE(workspace->readFile(QStringLiteral("out/x.dat")), QByteArray("GIF89a new picture"));
-        QCOMPARE(window->windowTitle(), path(QStringLiteral("out/x.ski")));
+        QCOMPARE(titleOf(*window), path(QStringLiteral("out/x.ski")));
 
         // No question where nothing is replaced, or where the file named is the one written.
         dialogs->fileAnswers.push_back(path(QStringLiteral("out/y.bak")));
         dialogs->fileAnswers.push_back(path(QStringLiteral("out/x.ski")));
         trigger(*window, MainWindow::commandSaveAs);
-        QCOMPARE(window->windowTitle(), path(QStringLiteral("out/y.ski")));
+        QCOMPARE(titleOf(*window), path(QStringLiteral("out/y.ski")));
         trigger(*window, MainWindow::commandSaveAs);
         QCOMPARE(dialogs->messages.size(), std::size_t(2));
-        QCOMPARE(window->windowTitle(), path(QStringLiteral("out/x.ski")));
+        QCOMPARE(titleOf(*window), path(QStringLiteral("out/x.ski")));
         QVERIFY(!QFileInfo::exists(path(QStringLiteral("out/x.bak"))));
         QVERIFY(!QFileInfo::exists(path(QStringLiteral("out/y.bak"))));
     }
@@ -159,12 +159,12 @@ private slots:
         const auto saveAs = [&](const QString& relative) {
             dialogs->fileAnswers.push_back(path(relative));
             trigger(*window, MainWindow::commandSaveAs);
-            QCOMPARE(window->windowTitle(), path(relative));
+            QCOMPARE(titleOf(*window), path(relative));
         };
         const auto open = [&](const QString& relative) {
             dialogs->fileAnswers.push_back(path(relative));
             trigger(*window, MainWindow::commandOpen);
-            QCOMPARE(window->windowTitle(), path(relative));
+            QCOMPARE(titleOf(*window), path(relative));
         };
 
         // A new skin shows the default wallpaper but does not own it.
@@ -205,7 +205,7 @@ private slots:
         QCOMPARE(dialogs->questions.size(), std::size_t(3));
         QCOMPARE(dialogs->questions[2].title, QStringLiteral("save"));
         QCOMPARE(dialogs->messageTexts(), QStringList({QStringLiteral("Can't open the skin file.")}));
-        QCOMPARE(window->windowTitle(), QStringLiteral("Vela Skin"));
+        QCOMPARE(titleOf(*window), QStringLiteral("Vela Skin"));
     }
 
     void fileDialogsStartBesideTheSkinAndOfferAllFiles()
@@ -247,7 +247,7 @@ private slots:
         workspace->addDefaultSkin();
         window = std::make_unique<MainWindow>();
         QVERIFY(SkinApp::prepareWindow(*window, {QStringLiteral("velaskin"), QStringLiteral("skins/a.ski")}));
-        QCOMPARE(window->windowTitle(), path(QStringLiteral("skins/a.ski")));
+        QCOMPARE(titleOf(*window), path(QStringLiteral("skins/a.ski")));
         QCOMPARE(window->pageCount(), 2);
         QCOMPARE(window->skinModel().getNumber(1), 99);
 
@@ -255,7 +255,7 @@ private slots:
         window = std::make_unique<MainWindow>();
         QVERIFY(SkinApp::prepareWindow(*window, {QStringLiteral("velaskin"), path(QStringLiteral("skins/bad.ski"))}));
         QCOMPARE(dialogs->messages.back().text, QStringLiteral("Can't open the skin file."));
-        QCOMPARE(window->windowTitle(), QStringLiteral("Vela Skin"));
+        QCOMPARE(titleOf(*window), QStringLiteral("Vela Skin"));
         QCOMPARE(window->pageCount(), 0);
         QVERIFY(!editedSkin(window->skinModel()).hasLineTable());
 
@@ -294,7 +294,7 @@ private slots:
             QVERIFY(!shortcut.isEmpty());
             QTest::keySequence(window.get(), shortcut);
             if (command == MainWindow::commandNew)
-                QCOMPARE(window->windowTitle(), QStringLiteral("New skin"));
+                QCOMPARE(titleOf(*window), QStringLiteral("New skin"));
         }
         // Save of a new skin asks for a name; then Open and Save As.
         QCOMPARE(dialogs->questions.size(), std::size_t(3));

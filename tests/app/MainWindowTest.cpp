@@ -94,11 +94,12 @@ private slots:
         QVERIFY(window);
         QVERIFY(dialogs->messages.empty());
         QVERIFY(!window->closeRequested());
-        QCOMPARE(window->windowTitle(), QStringLiteral("Vela Skin"));
+        QCOMPARE(titleOf(*window), QStringLiteral("Vela Skin"));
         QCOMPARE(menuTitle(*window, 0), QStringLiteral("&File"));
-        QCOMPARE(menuTitle(*window, 1), QStringLiteral("&Options"));
-        QCOMPARE(menuTitle(*window, 2), QStringLiteral("&Refresh"));
-        QCOMPARE(menuTitle(*window, 3), QStringLiteral("&About"));
+        QCOMPARE(menuTitle(*window, 1), QStringLiteral("&Edit"));
+        QCOMPARE(menuTitle(*window, 2), QStringLiteral("&Options"));
+        QCOMPARE(menuTitle(*window, 3), QStringLiteral("&Refresh"));
+        QCOMPARE(menuTitle(*window, 4), QStringLiteral("&About"));
         QCOMPARE(window->commandAction(MainWindow::commandSaveAs)->text(), QStringLiteral("Save &As"));
         QCOMPARE(window->commandAction(MainWindow::commandDefaultSkin)->text(), QStringLiteral("&Default skin"));
         QCOMPARE(window->pageCount(), 0);
@@ -110,12 +111,14 @@ private slots:
         QToolBar* toolbar = window->toolBar();
         QVERIFY(toolbar);
         const QList<QAction*> buttons = toolbar->actions();
-        QCOMPARE(buttons.size(), 4);
-        const MainWindow::Command commands[] = {MainWindow::commandNew, MainWindow::commandOpen,
-                                                MainWindow::commandSave, MainWindow::commandAbout};
-        for (int i = 0; i < 4; ++i) {
+        const MainWindow::Command commands[] = {MainWindow::commandNew,  MainWindow::commandOpen,
+                                                MainWindow::commandSave, MainWindow::commandUndo,
+                                                MainWindow::commandRedo, MainWindow::commandAbout};
+        QCOMPARE(buttons.size(), int(std::size(commands)));
+        for (int i = 0; i < buttons.size(); ++i) {
             QCOMPARE(buttons[i]->data().toInt(), int(commands[i]));
             QCOMPARE(buttons[i]->text(), window->commandAction(commands[i])->text());
+            QCOMPARE(buttons[i]->isEnabled(), window->commandAction(commands[i])->isEnabled());
         }
         for (QAction* button : buttons)
             QVERIFY(!button->icon().isNull());
@@ -238,7 +241,7 @@ private slots:
         auto window = startedWindow();
         QVERIFY(window);
         trigger(*window, MainWindow::commandNew);
-        QCOMPARE(window->windowTitle(), QStringLiteral("New skin"));
+        QCOMPARE(titleOf(*window), QStringLiteral("New skin"));
         QCOMPARE(window->pageCount(), 2);
         QCOMPARE(editedSkin(window->skinModel()).lineCount(), 100); // magic line and palette
 
@@ -249,7 +252,7 @@ private slots:
         QCOMPARE(dialogs->questions[0].title, QStringLiteral("save"));
         QCOMPARE(dialogs->questions[0].details, QStringList({QStringLiteral("ski files (*.ski)"),
                                                              QStringLiteral("All files (*)"), QStringLiteral("ski")}));
-        QCOMPARE(window->windowTitle(), path);
+        QCOMPARE(titleOf(*window), path);
         QVERIFY(workspace->readFile(QStringLiteral("mine.ski")).startsWith("SKI1\n0 41 98\n"));
         QVERIFY(dialogs->messages.empty());
 
@@ -269,7 +272,7 @@ private slots:
         trigger(*window, MainWindow::commandSaveAs);
         QCOMPARE(dialogs->questions.size(), std::size_t(2));
         QCOMPARE(dialogs->questions[0].title, QStringLiteral("open"));
-        QCOMPARE(window->windowTitle(), QStringLiteral("Vela Skin"));
+        QCOMPARE(titleOf(*window), QStringLiteral("Vela Skin"));
         QCOMPARE(window->pageCount(), 0);
         QVERIFY(dialogs->messages.empty());
     }
@@ -289,7 +292,7 @@ private slots:
         trigger(*window, MainWindow::commandOpen);
         QCOMPARE(dialogs->messageTexts(), QStringList({QStringLiteral("Can't open the skin file.")}));
         QCOMPARE(dialogs->messages[0].icon, DialogService::Icon::Error);
-        QCOMPARE(window->windowTitle(), QStringLiteral("New skin"));
+        QCOMPARE(titleOf(*window), QStringLiteral("New skin"));
         QCOMPARE(editedSkin(window->skinModel()).path(), std::string("New skin"));
         QCOMPARE(window->skinModel().getNumber(500), 3);
         QVERIFY(page);
@@ -310,7 +313,7 @@ private slots:
         dialogs->fileAnswers.push_back(path);
         trigger(*window, MainWindow::commandOpen);
         QVERIFY(dialogs->messages.empty());
-        QCOMPARE(window->windowTitle(), path);
+        QCOMPARE(titleOf(*window), path);
         QVERIFY(!oldPage); // destroyed by the rebuild
         QVERIFY(window->elementPage());
         QCOMPARE(window->skinModel().getNumber(1), 99);
@@ -328,7 +331,7 @@ private slots:
         trigger(*window, MainWindow::commandSaveAs);
         QCOMPARE(dialogs->messageTexts(), QStringList({QStringLiteral("Can't save skin ") + unreachable}));
         QCOMPARE(dialogs->messages[0].icon, DialogService::Icon::Error);
-        QCOMPARE(window->windowTitle(), QStringLiteral("New skin")); // the title names only a written file
+        QCOMPARE(titleOf(*window), QStringLiteral("New skin")); // the title names only a written file
 
         // Save to a folder that has gone away since the skin was saved there.
         QDir().mkpath(workspace->path(QStringLiteral("gone")));
@@ -394,7 +397,7 @@ private slots:
             qobject_cast<QToolButton*>(window->toolBar()->widgetForAction(window->toolBar()->actions().value(0)));
         QVERIFY(newButton);
         QTest::mouseClick(newButton, Qt::LeftButton);
-        QCOMPARE(window->windowTitle(), QStringLiteral("New skin"));
+        QCOMPARE(titleOf(*window), QStringLiteral("New skin"));
         QVERIFY(window->elementPage()->isVisible());
         QVERIFY(!window->imagesPage()->isVisible());
         window->tabWidget()->setCurrentIndex(1);

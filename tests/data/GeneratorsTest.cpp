@@ -62,7 +62,7 @@ TEST(Generators, ProgramArtworkIsReproducedByteForByte)
     const auto names = fileNames(out.root());
     EXPECT_EQ(names, (std::set<std::string>{"velaskin-32.gif", "velaskin-16.gif", "velaskin-16.png", "velaskin-32.png",
                                             "velaskin-64.png", "toolbar-new.gif", "toolbar-open.gif", "toolbar-save.gif",
-                                            "toolbar-about.gif", "statusbar.gif"}));
+                                            "toolbar-about.gif", "toolbar-undo.gif", "toolbar-redo.gif", "statusbar.gif"}));
     for (const auto& name : names)
         expectSameBytes(out.root() / name, fs::path(VELASKIN_RESOURCES_DIR) / name);
 }

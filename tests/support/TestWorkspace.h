@@ -9,9 +9,16 @@
 #include <QFileInfo>
 #include <QString>
 #include <QTemporaryDir>
+#include <QWidget>
 
 #include <memory>
 #include <string>
+
+// A window's title as it names the skin, without the place of the modified marker.
+inline QString titleOf(const QWidget& window)
+{
+    return window.windowTitle().remove(QStringLiteral("[*]"));
+}
 
 // A throw-away working folder for one test: the shipped language files in
 // "Lng", a small valid default skin "Default/Vela/Vela.ski", and a private
