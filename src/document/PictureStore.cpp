@@ -126,47 +126,44 @@ bool PictureStore::reach(int number, const SharedBytes& expected)
 
 bool PictureStore::undo(const DocumentChange::ByteStep& step)
 {
-    if (!reach(step.file, step.inserted) || !rangeIs(files[std::size_t(step.file)], step.offset, step.inserted))
-        return false;
-    if (step.addedFile) {
-        if (step.file != fileCount() - 1 || !files.back().empty())
-            return false;
-        files.pop_back();
-        fileStates.pop_back();
-        return true;
-    }
-    auto& data = files[std::size_t(step.file)];
-    const std::size_t insertedSize = step.inserted ? step.inserted->size() : 0;
-    const auto from = data.begin() + step.offset;
-    std::vector<std::uint8_t> rebuilt(data.begin(), from);
-    if (step.removed)
-        rebuilt.insert(rebuilt.end(), step.removed->begin(), step.removed->end());
-    rebuilt.insert(rebuilt.end(), from + std::ptrdiff_t(insertedSize), data.end());
-    data.swap(rebuilt);
-    fileStates[std::size_t(step.file)].changed = step.wasChanged;
-    return true;
+    return apply(step, false);
 }
 
 bool PictureStore::redo(const DocumentChange::ByteStep& step)
 {
+    return apply(step, true);
+}
+
+bool PictureStore::apply(const DocumentChange::ByteStep& step, bool forward)
+{
     if (step.addedFile) {
-        if (step.file != fileCount())
+        // Made again: the next file, empty; put back: the last file, empty
+        // again (or already gone: a save elsewhere drops empty files).
+        if (!forward && step.file == fileCount())
+            return true;
+        if (forward ? step.file != fileCount() : files.empty() || step.file != fileCount() - 1 || !files.back().empty())
             return false;
-        files.emplace_back();
-        fileStates.emplace_back();
+        if (forward) {
+            files.emplace_back();
+            fileStates.emplace_back();
+        } else {
+            files.pop_back();
+            fileStates.pop_back();
+        }
         return true;
     }
-    if (!reach(step.file, step.removed) || !rangeIs(files[std::size_t(step.file)], step.offset, step.removed))
+    const SharedBytes& expected = forward ? step.removed : step.inserted;
+    const SharedBytes& replacement = forward ? step.inserted : step.removed;
+    if (!reach(step.file, expected) || !rangeIs(files[std::size_t(step.file)], step.offset, expected))
         return false;
     auto& data = files[std::size_t(step.file)];
-    const std::size_t removedSize = step.removed ? step.removed->size() : 0;
     const auto from = data.begin() + step.offset;
     std::vector<std::uint8_t> rebuilt(data.begin(), from);
-    if (step.inserted)
-        rebuilt.insert(rebuilt.end(), step.inserted->begin(), step.inserted->end());
-    rebuilt.insert(rebuilt.end(), from + std::ptrdiff_t(removedSize), data.end());
+    if (replacement)
+        rebuilt.insert(rebuilt.end(), replacement->begin(), replacement->end());
+    rebuilt.insert(rebuilt.end(), from + std::ptrdiff_t(expected ? expected->size() : 0), data.end());
     data.swap(rebuilt);
-    fileStates[std::size_t(step.file)].changed = true;
+    fileStates[std::size_t(step.file)].changed = forward || step.wasChanged;
     return true;
 }
 

@@ -57,6 +57,8 @@ public:
     [[nodiscard]] bool redo(const DocumentChange::ByteStep& step);
 
 private:
+    // A recorded step made (forward) or put back.
+    bool apply(const DocumentChange::ByteStep& step, bool forward);
     // A file a step names that is not held reads as empty: held empty files
     // up to it when the step expects nothing there. False when it cannot be.
     bool reach(int file, const SharedBytes& expected);
