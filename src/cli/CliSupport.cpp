@@ -57,9 +57,11 @@ namespace {
 const char* loadFailure(LoadResult result)
 {
     switch (result) {
-    case LoadResult::CannotOpen: return "cannot open the skin file";
+    case LoadResult::CannotOpen:
+    case LoadResult::SkinFileMissing: return "cannot open the skin file";
     case LoadResult::NotASkin: return "not a skin file (its first line is not \"SKI1\")";
-    case LoadResult::DataFileMissing: return "a picture data file of the skin cannot be opened";
+    case LoadResult::DataFileMissing:
+    case LoadResult::DataFileUnreadable: return "a picture data file of the skin cannot be opened";
     default: return "cannot load the skin";
     }
 }

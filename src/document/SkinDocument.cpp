@@ -9,6 +9,7 @@
 #include "document/SkinFileFormat.h"
 
 #include <algorithm>
+#include <set>
 #include <variant>
 
 namespace {
@@ -119,17 +120,32 @@ void SkinDocument::upsert(std::string_view key, std::string line)
 
 // --- files ------------------------------------------------------------------
 
-LoadResult SkinDocument::load(const std::string& path)
+LoadResult SkinDocument::load(const std::string& path, std::string* failedFile)
 {
     clear();
     const SkinStorage storage(path);
     std::vector<std::uint8_t> text;
-    if (const int result = storage.readSkinFile(text); result != 0)
-        return result == 2 ? LoadResult::NotASkin : LoadResult::CannotOpen;
-    return loadParts(text, [&storage](std::int64_t file, std::vector<std::uint8_t>& bytes,
-                                      std::optional<FileIdentity>& identity) {
-        return storage.readDataFile(file, bytes, identity);
-    }, path);
+    std::string failed = path;
+    LoadResult result = LoadResult::Loaded;
+    if (const int read = storage.readSkinFile(text); read != 0) {
+        result = read == 2 ? LoadResult::NotASkin
+                 : pathExists(path) ? LoadResult::CannotOpen
+                                    : LoadResult::SkinFileMissing;
+    } else {
+        result = loadParts(text, [&storage, &failed](std::int64_t file, std::vector<std::uint8_t>& bytes,
+                                                     std::optional<FileIdentity>& identity) {
+            if (storage.readDataFile(file, bytes, identity))
+                return true;
+            failed = storage.dataFilePath(file);
+            return false;
+        }, path);
+        // Missing, or there and unreadable: the user's remedy differs.
+        if (result == LoadResult::DataFileMissing && pathExists(failed))
+            result = LoadResult::DataFileUnreadable;
+    }
+    if (failedFile)
+        *failedFile = result == LoadResult::Loaded ? std::string() : failed;
+    return result;
 }
 
 LoadResult SkinDocument::loadFromBuffers(std::span<const std::uint8_t> skinText,
@@ -513,6 +529,27 @@ std::vector<ElementId> SkinDocument::pictureIds() const
             ids.push_back(id);
     }
     return ids;
+}
+
+std::vector<SkinDocument::PictureBeyondData> SkinDocument::picturesBeyondData() const
+{
+    std::vector<PictureBeyondData> found;
+    std::set<ElementId> seen;
+    for (const ElementId id : pictureIds()) {
+        if (!seen.insert(id).second)
+            continue;
+        const RecordKey key(RecordType::Picture, id);
+        const int index = findRecord(key.view());
+        if (index < 0)
+            continue;
+        const std::optional<PictureLocation> where =
+            PictureRecord::fromValues(std::string_view(lineTable[std::size_t(index)]).substr(key.view().size()));
+        // Negative places are no place at all; only a short file is named.
+        if (where && where->file >= 0 && where->file < dataFileCount() && where->offset >= 0 && where->size >= 0
+            && !PictureRecord::fitsIn(*where, dataSize(where->file)))
+            found.push_back({id, where->file});
+    }
+    return found;
 }
 
 // --- recorded changes -----------------------------------------------------------

@@ -55,7 +55,9 @@ public:
 
     // --- files ----------------------------------------------------------
     // Every failure leaves the document empty. Files are opened read-only.
-    [[nodiscard]] LoadResult load(const std::string& path);
+    // failedFile, when given, gets the file a failed load stumbled on: the
+    // skin file, or the data file that is missing or cannot be read.
+    [[nodiscard]] LoadResult load(const std::string& path, std::string* failedFile = nullptr);
     // Writes the ".ski" file SkinFileFormat::savedSkinPath(path) and the data
     // files beside it: every data file a record names (also an empty one) and
     // every other one that holds bytes, except those whose bytes are already
@@ -112,6 +114,14 @@ public:
     bool linkPicture(ElementId first, ElementId second);
     // Ids of the picture records in line order (lines starting with "5").
     std::vector<ElementId> pictureIds() const;
+    // The pictures whose record (the one that is read) names bytes past the
+    // end of a held data file: the data file is shorter than the record
+    // says, and the default skin's picture shows instead. In line order.
+    struct PictureBeyondData {
+        ElementId id;
+        std::int32_t file;
+    };
+    std::vector<PictureBeyondData> picturesBeyondData() const;
 
     // The data files' bytes, for raw reads and changes (the records are not
     // kept in step: that is setPicture's and removePicture's work).

@@ -12,11 +12,11 @@ namespace {
 constexpr std::string_view paletteHeaderKey = "0 41 98";
 }
 
-LoadResult SkinModel::openSkin(const std::string& path)
+LoadResult SkinModel::openSkin(const std::string& path, std::string* failedFile)
 {
     // Loaded aside: a file that does not load leaves the edited skin as it was.
     SkinDocument opened;
-    if (const LoadResult result = opened.load(path); result != LoadResult::Loaded)
+    if (const LoadResult result = opened.load(path, failedFile); result != LoadResult::Loaded)
         return result;
     skin = std::move(opened);
     reloadWallpaper();
@@ -29,12 +29,15 @@ LoadResult SkinModel::loadSkin(const std::string& path)
     return skin.load(path);
 }
 
-LoadResult SkinModel::loadDefaultSkin(const std::string& path)
+LoadResult SkinModel::loadDefaultSkin(const std::string& path, std::string* failedFile)
 {
-    if (const LoadResult result = defaultSkin.load(path); result != LoadResult::Loaded)
+    if (const LoadResult result = defaultSkin.load(path, failedFile); result != LoadResult::Loaded)
         return result;
-    if (defaultSkin.lineCount() < minimumDefaultSkinLines)
+    if (defaultSkin.lineCount() < minimumDefaultSkinLines) {
+        if (failedFile)
+            *failedFile = path;
         return LoadResult::TooShort;
+    }
     defaultSkinFolder = folderPart(path);
     // A skin without a wallpaper of its own shows the new default skin's.
     if (skin.hasLineTable() && skin.getWallpaperName().empty())

@@ -30,14 +30,16 @@ public:
     const std::vector<std::uint8_t>& wallpaperBytes() const { return wallpaper; }
 
     // The editor's Open: the skin and its wallpaper. On failure the edited
-    // skin and the wallpaper stay as they were.
-    [[nodiscard]] LoadResult openSkin(const std::string& path);
+    // skin and the wallpaper stay as they were, and failedFile (when given)
+    // names the file the load stumbled on, as SkinDocument::load.
+    [[nodiscard]] LoadResult openSkin(const std::string& path, std::string* failedFile = nullptr);
     // The skin's file alone, as the command-line tool reads it: no wallpaper
     // is read. On failure the edited skin is empty.
     [[nodiscard]] LoadResult loadSkin(const std::string& path);
     // Loaded, and long enough to serve as a default skin (TooShort: loaded,
-    // but refused; its lines stay readable through defaults()).
-    [[nodiscard]] LoadResult loadDefaultSkin(const std::string& path);
+    // but refused; its lines stay readable through defaults()). failedFile
+    // as for openSkin.
+    [[nodiscard]] LoadResult loadDefaultSkin(const std::string& path, std::string* failedFile = nullptr);
     // Documents loaded elsewhere (from memory) become the edited or the
     // default skin as they are.
     void adoptSkin(SkinDocument&& document) { skin = std::move(document); }

@@ -69,11 +69,16 @@ bool SkinStorage::readDataFile(std::int64_t file, std::vector<std::uint8_t>& byt
                                std::optional<FileIdentity>& identity) const
 {
     FileIdentity read;
-    const std::string name = SkinFileFormat::dataFileName(SkinFileFormat::loadBaseName(path), file);
+    const std::string name = dataFilePath(file);
     if (!isReady || readWholeFile(name, bytes, &read) < 0)
         return false;
     identity = read;
     return true;
+}
+
+std::string SkinStorage::dataFilePath(std::int64_t file) const
+{
+    return SkinFileFormat::dataFileName(SkinFileFormat::loadBaseName(path), file);
 }
 
 int SkinStorage::write(const std::string& skinPath, const SkinFileContents& contents, std::vector<DataFileState>& states)

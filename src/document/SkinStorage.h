@@ -44,6 +44,8 @@ public:
     int readSkinFile(std::vector<std::uint8_t>& text) const;
     // Data file number file of the skin, read-only; false when it cannot be read.
     bool readDataFile(std::int64_t file, std::vector<std::uint8_t>& bytes, std::optional<FileIdentity>& identity) const;
+    // The path of data file number file of the skin.
+    std::string dataFilePath(std::int64_t file) const;
 
     // Writes contents as the skin file skinPath and its data files, all or
     // nothing, under the skin's exclusive lock. A data file whose bytes did not

@@ -1,6 +1,7 @@
 #include "DocumentTestSupport.h"
 #include "document/FileIo.h"
 #include "document/SkinFileFormat.h"
+#include "document/SkinModel.h"
 
 #include <gtest/gtest.h>
 
@@ -47,13 +48,62 @@ TEST(LoadAndSave, FirstLineMustBeginWithTheMagic)
     }
 }
 
-TEST(LoadAndSave, MissingOrUnusableSkinFileGivesOne)
+// A failed load says why, and names the file it failed on: the skin file or
+// the data file that is missing or cannot be read.
+TEST(LoadAndSave, FailedLoadsNameTheirReasonAndFile)
 {
     TempFolder folder;
-    SkinDocument document = documentWith({"2 1 1"});
-    EXPECT_EQ(document.load(folder.path("missing.ski")), LoadResult::CannotOpen);
-    EXPECT_FALSE(document.hasLineTable());
-    EXPECT_EQ(document.load(folder.root().string()), LoadResult::CannotOpen);
+    writeFile(folder.path("bad.ski"), "ABC\n");
+    writeFile(folder.path("k.ski"), "SKI1\n5 1 0 2 1\n");
+    writeFile(folder.path("k.dat"), "ab");
+    writeFile(folder.path("d.ski"), "SKI1\n5 1 0 2 1\n");
+    writeFile(folder.path("d.dat"), "ab");
+    std::filesystem::create_directory(folder.path("d1.dat")); // there, but no file to read
+    std::filesystem::create_directory(folder.path("folder.ski"));
+    const struct {
+        std::string skin;
+        LoadResult result;
+        std::string failedFile;
+    } cases[] = {
+        {"missing.ski", LoadResult::SkinFileMissing, "missing.ski"},
+        {"folder.ski", LoadResult::CannotOpen, "folder.ski"},
+        {"bad.ski", LoadResult::NotASkin, "bad.ski"},
+        {"k.ski", LoadResult::DataFileMissing, "k1.dat"},
+        {"d.ski", LoadResult::DataFileUnreadable, "d1.dat"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.skin);
+        SkinDocument document = documentWith({"2 1 1"});
+        std::string failed = "unchanged";
+        EXPECT_EQ(document.load(folder.path(c.skin), &failed), c.result);
+        EXPECT_EQ(failed, folder.path(c.failedFile));
+        EXPECT_FALSE(document.hasLineTable());
+        SkinModel model;
+        failed.clear();
+        EXPECT_EQ(model.openSkin(folder.path(c.skin), &failed), c.result);
+        EXPECT_EQ(failed, folder.path(c.failedFile));
+    }
+    writeFile(folder.path("k1.dat"), "xy");
+    SkinDocument document;
+    std::string failed = "unchanged";
+    EXPECT_EQ(document.load(folder.path("k.ski"), &failed), LoadResult::Loaded);
+    EXPECT_EQ(failed, "");
+}
+
+// A data file shorter than a record says does not stop a load; the pictures
+// it cannot hold are named, each once, as the record that is read says.
+TEST(LoadAndSave, PicturesBeyondTheirDataAreNamed)
+{
+    SkinDocument document = documentWith({"5 1 0 4 0", "5 2 2 3 0", "5 3 0 9 0", "5 1 0 99 0", "5 4 0 1 7",
+                                          "5 5 -1 2 0", "5 3 0 99 0"},
+                                         4);
+    const auto beyond = document.picturesBeyondData();
+    std::vector<std::pair<ElementId, std::int32_t>> named;
+    for (const auto& picture : beyond)
+        named.emplace_back(picture.id, picture.file);
+    // 1 fits (its second record is never read); 4 names a file the skin does
+    // not hold, which a load refuses; 5's offset is no place in any file.
+    EXPECT_EQ(named, (std::vector<std::pair<ElementId, std::int32_t>> {{2, 0}, {3, 0}}));
 }
 
 TEST(LoadAndSave, LongLinesAreSplitAndSavedBackUnchanged)

@@ -113,7 +113,7 @@ TEST(ModelFallback, ShortDefaultSkinIsRefusedButStaysLoaded)
     EXPECT_EQ(model.loadDefaultSkin(folder.path("Short.ski")), LoadResult::TooShort);
     EXPECT_EQ(defaultSkin(model).lineCount(), minimumDefaultSkinLines - 1);
     EXPECT_EQ(model.defaultFolder(), "");
-    EXPECT_EQ(model.loadDefaultSkin(folder.path("Missing.ski")), LoadResult::CannotOpen);
+    EXPECT_EQ(model.loadDefaultSkin(folder.path("Missing.ski")), LoadResult::SkinFileMissing);
 }
 
 namespace {
@@ -146,7 +146,7 @@ TEST(ModelFallback, WallpaperIsReadBesideTheSkinThenFromTheWorkingFolder)
 
     // A file that does not load changes nothing: skin, path and wallpaper stay.
     EXPECT_EQ(model.openSkin(skins.path("bad.ski")), LoadResult::NotASkin);
-    EXPECT_EQ(model.openSkin(skins.path("missing.ski")), LoadResult::CannotOpen);
+    EXPECT_EQ(model.openSkin(skins.path("missing.ski")), LoadResult::SkinFileMissing);
     EXPECT_EQ(editedSkin(model).path(), skins.path("a.ski"));
     EXPECT_EQ(editedSkin(model).getWallpaperName(), "own.gif");
     EXPECT_EQ(wallpaperText(model), "own beside the skin");
