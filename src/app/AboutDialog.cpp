@@ -2,7 +2,10 @@
 
 #include "app/ProgramIcon.h"
 #include "app/ProgramVersion.h"
+#include "document/LanguageTable.h"
+#include "document/LanguageTexts.h"
 
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
 
@@ -26,10 +29,11 @@ QString AboutDialog::versionLine()
     return QStringLiteral("VelaSkin Version ") + QLatin1String(programVersion);
 }
 
-AboutDialog::AboutDialog(QWidget* parent)
+AboutDialog::AboutDialog(const LanguageTable& texts, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
-    setWindowTitle(tr("About VelaSkin"));
+    const auto text = [&texts](int number) { return QString::fromStdString(texts.text(number)); };
+    setWindowTitle(text(langtext::shell::aboutTitle));
     setFixedSize(boxSize);
 
     auto* icon = new QLabel(this);
@@ -38,10 +42,11 @@ AboutDialog::AboutDialog(QWidget* parent)
     icon->setGeometry(14, 14, 32, 32);
 
     centredLine(versionLine(), QRect(52, 14, 194, 32), this)->setObjectName(QStringLiteral("version"));
-    centredLine(tr("Made by the VelaSkin team"), QRect(8, 56, 244, 20), this);
-    centredLine(tr("velaskin@example.org"), QRect(8, 76, 244, 20), this);
+    centredLine(text(langtext::shell::aboutMadeBy), QRect(8, 56, 244, 20), this)->setObjectName(QStringLiteral("madeBy"));
+    centredLine(QStringLiteral("velaskin@example.org"), QRect(8, 76, 244, 20), this);
 
-    auto* ok = new QPushButton(tr("OK"), this);
+    // Qt's own word for the button, in the language of its dialogs.
+    auto* ok = new QPushButton(QDialogButtonBox(QDialogButtonBox::Ok).button(QDialogButtonBox::Ok)->text(), this);
     ok->setObjectName(QStringLiteral("ok"));
     ok->setDefault(true);
     ok->setGeometry(93, 106, 75, 24);

@@ -2,12 +2,15 @@
 
 #include <QDialog>
 
-// The About box: program name and version, the program icon, who made it.
+class LanguageTable;
+
+// The About box: program name and version, the program icon, who made it,
+// in the language of the texts.
 class AboutDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit AboutDialog(QWidget* parent = nullptr);
+    explicit AboutDialog(const LanguageTable& texts, QWidget* parent = nullptr);
 
     // "VelaSkin Version " and the project's version.
     static QString versionLine();

@@ -9,6 +9,7 @@ namespace {
 const QString languageKey = QStringLiteral("Language/deflanguage");
 const QString focusRectKey = QStringLiteral("FocusRect/FocusRect");
 const QString defaultSkinKey = QStringLiteral("DefSkin/defskin");
+const QString recentSkinsGroup = QStringLiteral("RecentSkins");
 
 // The stored value, or an invalid one when the file cannot be read or lacks the entry.
 QVariant storedValue(const QString& key)
@@ -81,4 +82,43 @@ QString AppSettings::defaultSkinName()
 void AppSettings::setDefaultSkinName(const QString& name)
 {
     write(defaultSkinKey, name);
+}
+
+QStringList AppSettings::recentSkins()
+{
+    QStringList paths;
+    for (int entry = 1; entry <= recentSkinCount; ++entry) {
+        const QString path = readString(recentSkinsGroup + QLatin1Char('/') + QString::number(entry), {});
+        if (!path.isEmpty() && !paths.contains(path))
+            paths << path;
+    }
+    return paths;
+}
+
+namespace {
+
+void writeRecentSkins(const QStringList& paths)
+{
+    QSettings settings(AppSettings::filePath(), QSettings::IniFormat);
+    settings.remove(recentSkinsGroup);
+    for (int entry = 1; entry <= paths.size() && entry <= AppSettings::recentSkinCount; ++entry)
+        settings.setValue(recentSkinsGroup + QLatin1Char('/') + QString::number(entry), paths[entry - 1]);
+    settings.sync();
+}
+
+} // namespace
+
+void AppSettings::rememberRecentSkin(const QString& path)
+{
+    QStringList paths = recentSkins();
+    paths.removeAll(path);
+    paths.prepend(path);
+    writeRecentSkins(paths);
+}
+
+void AppSettings::forgetRecentSkin(const QString& path)
+{
+    QStringList paths = recentSkins();
+    paths.removeAll(path);
+    writeRecentSkins(paths);
 }

@@ -3,7 +3,10 @@
 #include "app/AboutDialog.h"
 #include "app/AppSettings.h"
 #include "app/DataFolders.h"
+#include "app/LanguageFallback.h"
+#include "app/LoadFailureTexts.h"
 #include "app/ProgramIcon.h"
+#include "app/StartPanel.h"
 #include "app/StartupLog.h"
 #include "check/SkinChecker.h"
 #include "document/FileIo.h"
@@ -25,6 +28,7 @@
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QLayout>
+#include <QLocale>
 #include <QMenuBar>
 #include <QTabWidget>
 #include <QToolBar>
@@ -63,9 +67,16 @@ MainWindow::MainWindow(QWidget* parent)
     tabs = new QTabWidget(client);
     tabs->setObjectName(QStringLiteral("tabs"));
     tabs->setGeometry(tabPlace);
+    // Over the empty tab control until the first pages exist.
+    startHint = new StartPanel(client);
+    startHint->setGeometry(tabPlace);
+    connect(startHint, &StartPanel::createRequested, this, [this] { commandAction(commandNew)->trigger(); });
+    connect(startHint, &StartPanel::openRequested, this, [this] { commandAction(commandOpen)->trigger(); });
+    connect(startHint, &StartPanel::recentChosen, this, &MainWindow::openRecentSkin);
     setCentralWidget(client);
 
     buildMenu();
+    showSkinState();
     // Fixed size: the window always fits its menu, toolbar and client area.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -95,7 +106,8 @@ void MainWindow::buildMenu()
     fileMenu->addSeparator();
     connect(addCommand(fileMenu, commandCheckSkin, QStringLiteral("Check skin")), &QAction::triggered, this,
             &MainWindow::checkSkin);
-    fileMenu->addSeparator();
+    // The recent skins go before this separator.
+    exitSeparator = fileMenu->addSeparator();
     connect(addCommand(fileMenu, commandExit, QStringLiteral("Exit")), &QAction::triggered, this, &QWidget::close);
 
     buildEditMenu();
@@ -217,7 +229,8 @@ bool MainWindow::initialise()
                                  << (languageLoaded ? "loaded" : "cannot be loaded");
     if (!languageLoaded) {
         const DialogService::Answer answer = DialogService::current().showMessage(
-            QStringLiteral("Can't find default language \n do you want to select language?"),
+            languageText(langtext::shell::noStartLanguage,
+                         QStringLiteral("Can't find default language \n do you want to select language?")),
             DialogService::programCaption(), DialogService::Icon::Exclamation, DialogService::Buttons::OkCancel);
         if (answer != DialogService::Answer::Ok || !selectLanguage()) {
             requestClose();
@@ -226,16 +239,20 @@ bool MainWindow::initialise()
     }
     applyMenuTexts();
 
-    const bool skinLoaded = session.loadDefaultSkin(localPath(defaultSkinPath(skinName))) == LoadResult::Loaded;
+    std::string failedFile;
+    const LoadResult skinLoad = session.loadDefaultSkin(localPath(defaultSkinPath(skinName)), &failedFile);
+    const bool skinLoaded = skinLoad == LoadResult::Loaded;
     qCInfo(startupLog).noquote() << "default skin" << defaultSkinPath(skinName)
                                  << (skinLoaded ? "loaded" : "cannot be loaded");
     if (!skinLoaded) {
-        showMessage(text(langtext::shell::cannotLoadDefaultSkin), DialogService::Icon::Error);
+        showMessage(loadFailureMessage(langtext::shell::cannotLoadDefaultSkin, skinLoad, failedFile),
+                    DialogService::Icon::Error);
         if (!selectDefaultSkin())
             requestClose();
     }
 
     createToolbar();
+    showSkinState();
     return true;
 }
 
@@ -244,7 +261,10 @@ bool MainWindow::loadLanguage(const QString& fileName)
     const bool loaded = language.load(localPath(languageFolder + fileName));
     // Qt's dialogs follow: an empty table (nothing loaded) means English.
     const QString locale = text(langtext::qtLocale).trimmed();
-    qtTexts.use(locale == QLatin1String(LanguageTable::missingText) ? QString() : locale);
+    const bool named = locale != QLatin1String(LanguageTable::missingText) && QtTranslations::isLanguageName(locale);
+    qtTexts.use(named ? locale : QString());
+    // So do the names of months and days the file dialog shows, and numbers written for the user.
+    QLocale::setDefault(named ? QLocale(locale) : QLocale::system());
     return loaded;
 }
 
@@ -270,7 +290,17 @@ bool MainWindow::applyMenuTexts()
         actions.at(command)->setText(text(number));
     actions.at(commandFocusRect)->setChecked(focusRectsShown());
     showUndoTexts();
+    applyShellTexts();
     return true;
+}
+
+void MainWindow::applyShellTexts()
+{
+    startHint->setTexts(text(langtext::shell::nothingOpen), text(langtext::shell::createSkin),
+                        text(langtext::shell::openSkin), text(langtext::shell::recentSkins));
+    if (fromLocalPath(session.model().edited().path()) == newSkinName() && windowTitle() != initialTitle())
+        showSkinTitle(text(langtext::shell::newSkinTitle));
+    showRecentSkins();
 }
 
 bool MainWindow::createToolbar()
@@ -317,6 +347,7 @@ void MainWindow::destroyPages()
     }
     tabs->clear();
     pages = 0;
+    showSkinState();
 }
 
 void MainWindow::rebuildPages()
@@ -334,6 +365,17 @@ void MainWindow::rebuildPages()
     tabs->addTab(images.release(), text(langtext::shell::imagesTab));
     tabs->setCurrentIndex(0);
     pages = 2;
+    showSkinState();
+}
+
+void MainWindow::showSkinState()
+{
+    const bool skinLoaded = session.model().edited().hasLineTable();
+    for (const Command command : {commandSave, commandSaveAs, commandCheckSkin})
+        actions.at(command)->setEnabled(skinLoaded);
+    startHint->setVisible(pages == 0);
+    if (pages == 0)
+        startHint->raise();
 }
 
 void MainWindow::newSkin()
@@ -341,7 +383,7 @@ void MainWindow::newSkin()
     if (!maySaveChanges())
         return;
     session.newSkin(localPath(newSkinName()));
-    showSkinTitle(newSkinName());
+    showSkinTitle(text(langtext::shell::newSkinTitle));
     rebuildPages();
 }
 
@@ -350,8 +392,8 @@ bool MainWindow::maySaveChanges()
     if (!session.isModified())
         return true;
     QString name = fromLocalPath(session.model().edited().path());
-    if (name != newSkinName())
-        name = QFileInfo(name).fileName();
+    // A new skin under the name the title gives it, in the user's language.
+    name = name == newSkinName() ? text(langtext::shell::newSkinTitle) : QFileInfo(name).fileName();
     const DialogService::Answer answer = DialogService::current().showMessage(
         commandtexts::withArgument(langtext::edit::saveChanges, name, language), DialogService::programCaption(),
         DialogService::Icon::Question,
@@ -376,7 +418,7 @@ FileQuestion MainWindow::skinFileQuestion() const
     QString folder = fromLocalPath(folderPart(session.model().edited().path()));
     if (folder.isEmpty() || !QDir(folder).exists())
         folder = QDir::currentPath();
-    return {folder, text(langtext::shell::allFiles)};
+    return {folder, text(langtext::shell::allFiles), text(langtext::shell::fileFilter)};
 }
 
 void MainWindow::openSkin()
@@ -391,13 +433,64 @@ void MainWindow::openSkin()
 bool MainWindow::openSkinFile(const QString& path)
 {
     // A file that does not load leaves the skin, its pages and the title as they were.
-    if (session.open(localPath(path)) != LoadResult::Loaded) {
-        showMessage(text(langtext::shell::cannotOpenSkin), DialogService::Icon::Error);
+    std::string failedFile;
+    if (const LoadResult result = session.open(localPath(path), &failedFile); result != LoadResult::Loaded) {
+        showMessage(loadFailureMessage(langtext::shell::cannotOpenSkin, result, failedFile),
+                    DialogService::Icon::Error);
         return false;
     }
     showSkinTitle(path);
+    rememberRecentSkin(path);
     rebuildPages();
+    // Opened, but some pictures show the default skin's: the user should know why.
+    if (const QString notice = picturesBeyondDataText(language, session.model().edited()); !notice.isEmpty())
+        showMessage(notice, DialogService::Icon::Exclamation);
     return true;
+}
+
+QString MainWindow::loadFailureMessage(int firstLine, LoadResult result, const std::string& failedFile) const
+{
+    return text(firstLine) + QLatin1Char('\n') + loadFailureText(language, result, fromLocalPath(failedFile));
+}
+
+void MainWindow::openRecentSkin(const QString& path)
+{
+    if (!QFileInfo::exists(path)) {
+        AppSettings::forgetRecentSkin(path);
+        showRecentSkins();
+        showMessage(text(langtext::shell::recentSkinGone).arg(path), DialogService::Icon::Exclamation);
+        return;
+    }
+    openSkinFile(path);
+}
+
+void MainWindow::rememberRecentSkin(const QString& path)
+{
+    AppSettings::rememberRecentSkin(QFileInfo(path).absoluteFilePath());
+    showRecentSkins();
+}
+
+void MainWindow::showRecentSkins()
+{
+    for (QAction* entry : recentActions) {
+        fileMenu->removeAction(entry);
+        entry->deleteLater();
+    }
+    recentActions.clear();
+    const QStringList paths = AppSettings::recentSkins();
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        // "&1 /skins/a.ski": a "&" in the path is shown, not taken as a mnemonic.
+        QString shown = QDir::toNativeSeparators(paths[i]);
+        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        auto* entry = new QAction(QLatin1Char('&') + QString::number(i + 1) + QLatin1Char(' ') + shown, fileMenu);
+        entry->setObjectName(QStringLiteral("recentSkin"));
+        connect(entry, &QAction::triggered, this, [this, path = paths[i]] { openRecentSkin(path); });
+        fileMenu->insertAction(exitSeparator, entry);
+        recentActions << entry;
+    }
+    if (!paths.isEmpty())
+        recentActions << fileMenu->insertSeparator(exitSeparator);
+    startHint->setRecentSkins(paths);
 }
 
 bool MainWindow::saveSkin()
@@ -418,6 +511,7 @@ bool MainWindow::saveSkinAs()
     if (!writeSkin(path))
         return false;
     showSkinTitle(fromLocalPath(session.model().edited().path()));
+    rememberRecentSkin(fromLocalPath(session.model().edited().path()));
     return true;
 }
 
@@ -490,7 +584,7 @@ void MainWindow::about()
 
 void MainWindow::runAboutBox()
 {
-    AboutDialog box(this);
+    AboutDialog box(language, this);
     box.exec();
 }
 
@@ -506,9 +600,7 @@ void MainWindow::applyLanguageChange()
 
 bool MainWindow::selectLanguage()
 {
-    QString title = text(langtext::shell::selectLanguage);
-    if (title == QLatin1String(LanguageTable::missingText))
-        title = QStringLiteral("Select Language");
+    const QString title = languageText(langtext::shell::selectLanguage, QStringLiteral("Select Language"));
     const QString previous = AppSettings::languageFile();
 
     const QString chosen =
@@ -522,13 +614,21 @@ bool MainWindow::selectLanguage()
         return true;
     }
     if (loadLanguage(previous)) {
-        showMessage(QStringLiteral("Can't load language ") + chosen + QStringLiteral("\n loading ") + previous,
+        // In the language now in use; one pass, so that a name holding "%2" stays as it is.
+        showMessage(languageText(langtext::shell::languageReplaced, QStringLiteral("Can't load language %1\n loading %2"))
+                        .arg(chosen, previous),
                     DialogService::Icon::Exclamation);
         applyLanguageChange();
         return true;
     }
-    showMessage(QStringLiteral("Can't load language"), DialogService::Icon::Error);
+    showMessage(languageText(langtext::shell::noLanguage, QStringLiteral("Can't load language")),
+                DialogService::Icon::Error);
     return false;
+}
+
+QString MainWindow::languageText(int number, const QString& english) const
+{
+    return languageMessage(language, number, languageFolder, english);
 }
 
 bool MainWindow::selectDefaultSkin()
@@ -539,11 +639,14 @@ bool MainWindow::selectDefaultSkin()
     if (chosen.isEmpty())
         return false;
 
-    if (session.loadDefaultSkin(localPath(defaultSkinPath(chosen))) == LoadResult::Loaded) {
+    std::string failedFile;
+    if (const LoadResult result = session.loadDefaultSkin(localPath(defaultSkinPath(chosen)), &failedFile);
+        result == LoadResult::Loaded) {
         AppSettings::setDefaultSkinName(chosen);
     } else {
         showMessage(text(langtext::shell::cannotLoadDefaultSkin) + QLatin1Char(' ') + chosen
-                        + QStringLiteral("\n loading ") + previous,
+                        + QStringLiteral("\n loading ") + previous + QLatin1Char('\n')
+                        + loadFailureText(language, result, fromLocalPath(failedFile)),
                     DialogService::Icon::Exclamation);
         if (session.loadDefaultSkin(localPath(defaultSkinPath(previous))) != LoadResult::Loaded) {
             showMessage(text(langtext::shell::cannotLoadDefaultSkin), DialogService::Icon::Error);

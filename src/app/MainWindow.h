@@ -16,6 +16,7 @@ class QAction;
 class QMenu;
 class QTabWidget;
 class QToolBar;
+class StartPanel;
 struct FileQuestion;
 struct Finding;
 
@@ -87,6 +88,8 @@ public:
     void checkSkin();
     void refresh() { rebuildPages(); }
     void about();
+    // Opens a skin from the recent-skins list; one that is gone leaves the list, with a message.
+    void openRecentSkin(const QString& path);
 
     QAction* commandAction(Command command) const;
     // The titles of the menu bar's entries, in order.
@@ -97,6 +100,10 @@ public:
     const QtTranslations& qtTranslations() const { return qtTexts; }
     QTabWidget* tabWidget() const { return tabs; }
     QToolBar* toolBar() const { return toolbar; }
+    // The hint, New, Open and recent skins shown while no pages exist.
+    StartPanel* startPanel() const { return startHint; }
+    // The File menu's entries of the recent skins, newest first.
+    const QList<QAction*>& recentSkinActions() const { return recentActions; }
     int pageCount() const { return pages; }
     ElementPage* elementPage() const { return elementPageWidget; }
     ImagesPage* imagesPage() const { return imagesPageWidget; }
@@ -104,6 +111,7 @@ public:
     const QString& defaultSkinsFolderPath() const { return defaultSkinsFolder; }
 
     static QString initialTitle() { return QStringLiteral("Vela Skin"); }
+    // The edited skin's name until it is saved under a file's name (the title shows the language's).
     static QString newSkinName() { return QStringLiteral("New skin"); }
 
 protected:
@@ -130,6 +138,15 @@ private:
     bool mayReplaceUnnamedFile(const QString& chosen);
     // One finding as the check's list shows it, in the user's language.
     QString findingLine(const Finding& finding) const;
+    // The message of a failed load: the first line, then why, naming the file.
+    QString loadFailureMessage(int firstLine, LoadResult result, const std::string& failedFile) const;
+    // A message about language files, also when none is loaded.
+    QString languageText(int number, const QString& english) const;
+    // Save, Save As and Check skin need a skin; the start panel shows while no pages exist.
+    void showSkinState();
+    void applyShellTexts();
+    void rememberRecentSkin(const QString& path);
+    void showRecentSkins();
 
     QString defaultSkinsFolder;
     QString languageFolder;
@@ -144,6 +161,9 @@ private:
     QMenu* fileMenu = nullptr;
     QMenu* editMenu = nullptr;
     QMenu* optionsMenu = nullptr;
+    QAction* exitSeparator = nullptr;
+    QList<QAction*> recentActions;
+    StartPanel* startHint = nullptr;
     std::map<Command, QAction*> actions;
     bool closing = false;
     int focusRectSetting = 0;

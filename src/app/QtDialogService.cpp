@@ -111,9 +111,9 @@ void QtDialogService::showList(const QString& title, const QStringList& lines)
     dialog.exec();
 }
 
-std::optional<std::uint32_t> QtDialogService::chooseColour(std::uint32_t initial)
+std::optional<std::uint32_t> QtDialogService::chooseColour(std::uint32_t initial, const QString& title)
 {
-    const QColor chosen = QColorDialog::getColor(qColorFromValue(initial), ownerWindow);
+    const QColor chosen = QColorDialog::getColor(qColorFromValue(initial), ownerWindow, title);
     if (!chosen.isValid())
         return std::nullopt;
     return valueFromQColor(chosen);

@@ -19,7 +19,7 @@ public:
     QString selectFromFolder(const QString& title, const QString& folder, ListMode mode,
                              const QString& current) override;
     void showList(const QString& title, const QStringList& lines) override;
-    std::optional<std::uint32_t> chooseColour(std::uint32_t initial) override;
+    std::optional<std::uint32_t> chooseColour(std::uint32_t initial, const QString& title) override;
 
 private:
     QPointer<QWidget> ownerWindow;

@@ -36,7 +36,7 @@ inline constexpr int about = 300;
 } // namespace menu
 
 namespace shell {
-inline constexpr int cannotOpenSkin = 10;
+inline constexpr int cannotOpenSkin = 10; // the reason follows on a line of its own
 inline constexpr int cannotLoadDefaultSkin = 12;
 inline constexpr int allFiles = 106;         // file dialogs: the filter of every file
 inline constexpr int replaceOtherFile = 107; // Save As writes another file than the one named
@@ -45,7 +45,48 @@ inline constexpr int selectLanguage = 202;
 inline constexpr int selectDefaultSkin = 205;
 inline constexpr int elementsTab = 1000;
 inline constexpr int imagesTab = 3000;
+inline constexpr int newSkinTitle = 510; // the window's title while a new skin has no file
+// Asked at start-up and by the Language command, also with no language loaded.
+inline constexpr int noStartLanguage = 511;
+inline constexpr int languageReplaced = 512; // "%1" the file that failed, "%2" the one loaded instead
+inline constexpr int noLanguage = 513;
+inline constexpr int fileFilter = 514; // "%1" an extension without its dot
+inline constexpr int aboutTitle = 515;
+inline constexpr int aboutMadeBy = 516;
+inline constexpr int nothingOpen = 517; // the window's hint while no skin is open
+inline constexpr int createSkin = 518;
+inline constexpr int openSkin = 519;
+inline constexpr int recentSkins = 520;
+inline constexpr int recentSkinGone = 521; // "%1" the file
 } // namespace shell
+
+// Why a skin did not load; "%1" the file it failed on.
+namespace loading {
+inline constexpr int fileMissing = 500;
+inline constexpr int fileUnreadable = 501;
+inline constexpr int notASkin = 502;
+inline constexpr int dataFileMissing = 503;
+inline constexpr int dataFileUnreadable = 504;
+inline constexpr int tooShort = 505;
+// Opened all the same: "%1" the data file, "%2" the pictures it is too short for.
+inline constexpr int picturesBeyondData = 506;
+} // namespace loading
+
+// Texts made of two others: "Left key: State 0", "Operator name: inner outline colour".
+namespace pair {
+inline constexpr int nameAndDetail = 522; // "%1: %2"
+inline constexpr int elementInState = 523; // "%1, %2": a tree item and the state under it
+} // namespace pair
+
+// The colours as a colour chooser's title names them, after the element.
+namespace colourTitle {
+inline constexpr int background = 530;
+inline constexpr int text = 531;
+inline constexpr int inner = 532;
+inline constexpr int outer = 533;
+inline constexpr int minuteHand = 534;
+inline constexpr int hourHand = 535;
+} // namespace colourTitle
 
 // The skin check's list: its title, its lines and the sentences of the findings.
 namespace check {
@@ -150,6 +191,11 @@ inline constexpr int close = 3010;
 inline constexpr int importTitle = 3011;
 inline constexpr int onlyOnePicture = 3012; // Replace with no row or several rows selected
 inline constexpr int cannotOpenPicture = 3013;
+inline constexpr int defaultDat = 3014; // "Dat" of a picture the default skin supplies
+inline constexpr int rowPrefix = 3015;  // before the picture's id
+inline constexpr int datHeading = 3016;
+inline constexpr int importedOk = 3017;
+inline constexpr int importFailed = 3018;
 } // namespace images
 
 // The Edit menu, the texts of the edits (each with the element's name for
@@ -182,6 +228,14 @@ inline constexpr std::array everyNumber = {
     menu::language, menu::defaultSkin, menu::focusRect, menu::refresh, menu::about,
     shell::cannotOpenSkin, shell::cannotLoadDefaultSkin, shell::allFiles, shell::replaceOtherFile,
     shell::cannotSaveSkin, shell::selectLanguage, shell::selectDefaultSkin, shell::elementsTab, shell::imagesTab,
+    shell::newSkinTitle, shell::noStartLanguage, shell::languageReplaced, shell::noLanguage, shell::fileFilter,
+    shell::aboutTitle, shell::aboutMadeBy, shell::nothingOpen, shell::createSkin, shell::openSkin,
+    shell::recentSkins, shell::recentSkinGone,
+    loading::fileMissing, loading::fileUnreadable, loading::notASkin, loading::dataFileMissing,
+    loading::dataFileUnreadable, loading::tooShort, loading::picturesBeyondData,
+    pair::nameAndDetail, pair::elementInState,
+    colourTitle::background, colourTitle::text, colourTitle::inner, colourTitle::outer, colourTitle::minuteHand,
+    colourTitle::hourHand,
     check::title, check::nothingFound, check::findingOnLine, check::findingOnSkin, check::unreadableKey,
     check::unreadableValues, check::unreadableNumber, check::unreadableFlag, check::unreadableCount,
     check::unreadableItem, check::notARecord, check::lineTooLong, check::alreadySet, check::listRunsPastEnd,
@@ -200,7 +254,8 @@ inline constexpr std::array everyNumber = {
     panel::handLength,
     images::notRestored, images::exportFailed, images::width, images::height, images::bytes, images::nameHeading,
     images::replace, images::importFolder, images::giveBack, images::exportPictures, images::background,
-    images::close, images::importTitle, images::onlyOnePicture, images::cannotOpenPicture,
+    images::close, images::importTitle, images::onlyOnePicture, images::cannotOpenPicture, images::defaultDat,
+    images::rowPrefix, images::datHeading, images::importedOk, images::importFailed,
     edit::menu, edit::undo, edit::redo, edit::colour, edit::transparency, edit::handLength, edit::outline,
     edit::underline, edit::alignment, edit::move, edit::picture, edit::wallpaper, edit::backToDefault,
     edit::replacePicture, edit::importPictures, edit::giveBackPictures, edit::saveChanges,

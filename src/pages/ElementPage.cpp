@@ -34,7 +34,10 @@
 #include <QSignalBlocker>
 #include <QTreeWidget>
 
+#include <algorithm>
+#include <iterator>
 #include <memory>
+#include <tuple>
 
 using namespace idlescreen;
 
@@ -183,6 +186,8 @@ void ElementPage::initialise()
     propertyPanel->fillAlignmentList();
     // Until the first selection the panel edits the background colour.
     propertyPanel->setTitle(titleText(text(langtext::tree::background)));
+    propertyPanel->setElementName(text(langtext::tree::background));
+    showKeyStateTips();
     propertyPanel->showElement(selectedElement());
     putViewOptions();
     markChangedElements(*elementTree, texts, model);
@@ -316,9 +321,14 @@ void showCannotRead(const LanguageTable& texts)
 
 } // namespace
 
+FileQuestion ElementPage::pictureQuestion() const
+{
+    return {{}, {}, text(langtext::shell::fileFilter)};
+}
+
 void ElementPage::chooseWallpaper()
 {
-    const QString path = askFileName(false, fileNameFullPath, {QStringLiteral("jpg"), QStringLiteral("gif")});
+    const QString path = askFileName(false, fileNameFullPath, {QStringLiteral("jpg"), QStringLiteral("gif")}, pictureQuestion());
     if (path.isEmpty())
         return;
     std::vector<std::uint8_t> bytes;
@@ -334,7 +344,7 @@ void ElementPage::chooseWallpaper()
 
 void ElementPage::chooseElementPicture(const ElementEntry& entry)
 {
-    const QString path = askFileName(false, fileNameFullPath, {QStringLiteral("gif")});
+    const QString path = askFileName(false, fileNameFullPath, {QStringLiteral("gif")}, pictureQuestion());
     if (path.isEmpty())
         return;
     std::vector<std::uint8_t> bytes;
@@ -409,6 +419,7 @@ void ElementPage::selectionChanged()
     }
     // A group edits nothing and shows no name.
     propertyPanel->setTitle(item && item->childCount() == 0 ? titleText(item->text(0)) : QString());
+    propertyPanel->setElementName(item ? elementName(*item) : QString());
     if (entry)
         showStateOfSelected(*entry);
     propertyPanel->showElement(entry);
@@ -467,6 +478,33 @@ void ElementPage::reloadKeyFrame(Key key)
 {
     idleScene.loadKeyFrame(model, key, area);
     frameContentChanged(keyIds(key).frame);
+    showKeyStateTips();
+}
+
+void ElementPage::showKeyStateTips()
+{
+    static constexpr int stateTexts[] = {langtext::tree::state0, langtext::tree::state1, langtext::tree::state2,
+                                         langtext::tree::state3};
+    const std::tuple<QPushButton*, Key, int> buttons[] = {
+        {leftState, Key::Left, langtext::keyName::left},
+        {centreState, Key::Centre, langtext::tree::centreKey},
+        {rightState, Key::Right, langtext::keyName::right},
+    };
+    for (const auto& [button, key, name] : buttons) {
+        const int state = std::clamp(idleScene.view.keyState(key), 0, int(std::size(stateTexts)) - 1);
+        button->setToolTip(text(langtext::pair::nameAndDetail).arg(text(name), text(stateTexts[state])));
+    }
+}
+
+QString ElementPage::elementName(const QTreeWidgetItem& item) const
+{
+    const QString name = item.text(0);
+    const QTreeWidgetItem* parent = item.parent();
+    for (const int state : {langtext::tree::state0, langtext::tree::state1, langtext::tree::state2,
+                            langtext::tree::state3})
+        if (parent && name == text(state))
+            return text(langtext::pair::elementInState).arg(parent->text(0), name);
+    return name;
 }
 
 void ElementPage::viewOptionClicked(int control)

@@ -24,6 +24,7 @@ class ScreenPreview;
 class SkinModel;
 class SkinSession;
 class SkinEditCommand;
+struct FileQuestion;
 struct SkinChange;
 
 // The first page of the main window: the live preview of the phone's idle
@@ -114,6 +115,8 @@ private:
     void positionTyped(const SkinRect& previous, const SkinRect& typed);
     void pictureRequested();
     void chooseWallpaper();
+    // The file question of the picture choices, its filters in the user's language.
+    FileQuestion pictureQuestion() const;
     void chooseElementPicture(const idlescreen::ElementEntry& entry);
     // The element's preview state as its panel shows it, when it is selected.
     void showStateOfSelected(const idlescreen::ElementEntry& entry);
@@ -122,6 +125,10 @@ private:
     void reportUnreadableWallpaper(bool read) const;
     void stepKeyState(idlescreen::Key key);
     void reloadKeyFrame(idlescreen::Key key);
+    // Each state button's tooltip names its key and the state the preview shows.
+    void showKeyStateTips();
+    // The selected item's name for titles: a state item with the item it belongs to.
+    QString elementName(const QTreeWidgetItem& item) const;
     void viewOptionClicked(int control);
     void showClockMode();
     void placeJoyPadLabels();

@@ -34,25 +34,24 @@ namespace {
 
 // Places in pixels (dialog units at 1.5 px across, 1.625 px down): the list
 // on the left, the preview area beside it with the background colour below,
-// the picture's figures and the commands on the right.
-constexpr QRect listPlace(10, 11, 308, 320);
-constexpr QRect previewPlace(328, 11, 195, 218);
-constexpr QRect backgroundLabelPlace(328, 240, 90, 23);
-constexpr QRect backgroundButtonPlace(423, 240, 100, 23);
-constexpr int figuresLeft = 538;
-constexpr int figureLabelWidth = 60;
-constexpr int figureEditWidth = 92;
+// the picture's figures and the commands on the right, wide enough for the
+// longer translations of the commands.
+constexpr QRect listPlace(10, 11, 268, 320);
+constexpr QRect previewPlace(288, 11, 195, 218);
+constexpr QRect backgroundLabelPlace(288, 240, 90, 23);
+constexpr QRect backgroundButtonPlace(383, 240, 100, 23);
+constexpr int figuresLeft = 496;
+constexpr int figureLabelWidth = 70;
+constexpr int figureEditWidth = 126;
 constexpr int figureTop = 11;
 constexpr int figureStep = 29;
 constexpr int commandTop = 118;
-constexpr int commandWidth = 152;
+constexpr int commandWidth = 196;
 constexpr int commandHeight = 27;
 constexpr int commandStep = 35;
 constexpr int nameColumnWidth = 180;
 constexpr int datColumnWidth = 50;
 constexpr int rowHeight = 20;
-
-const QString defaultDat = QStringLiteral("Default");
 
 void showMessage(const QString& message, DialogService::Icon icon)
 {
@@ -98,7 +97,7 @@ void ImagesPage::buildControls()
     list = new QTableWidget(0, 2, this);
     list->setObjectName(QStringLiteral("pictureList"));
     list->setGeometry(listPlace);
-    list->setHorizontalHeaderLabels({text(langtext::images::nameHeading), QStringLiteral("Dat")});
+    list->setHorizontalHeaderLabels({text(langtext::images::nameHeading), text(langtext::images::datHeading)});
     list->horizontalHeader()->setSectionsClickable(false);
     list->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     list->horizontalHeader()->setHighlightSections(false);
@@ -159,6 +158,7 @@ void ImagesPage::buildControls()
     background->setObjectName(QStringLiteral("background"));
     background->setGeometry(swatch->contentsRect());
     background->setColour(buttonFaceColour());
+    background->setChooserTitle(text(langtext::images::background));
     fillPreviewFrame(background->colour());
     connect(background, &ColourButton::colourChosen, this, [this] {
         fillPreviewFrame(background->colour());
@@ -179,23 +179,19 @@ void ImagesPage::buildControls()
     exportButton = addCommand(langtext::images::exportPictures, "export", 3, &ImagesPage::exportPictures);
 }
 
-QString ImagesPage::rowName(ElementId id)
+QString ImagesPage::rowName(ElementId id) const
 {
     const QString digits = QString::number(id);
-    return QStringLiteral("Image_") + QString(std::max<qsizetype>(0, 4 - digits.size()), QLatin1Char('0')) + digits;
-}
-
-QString ImagesPage::datText(ElementId id) const
-{
-    const std::optional<PictureLocation> where = model.edited().getPictureLocation(id);
-    return where ? QString::number(where->file) : defaultDat;
+    return text(langtext::images::rowPrefix) + QString(std::max<qsizetype>(0, 4 - digits.size()), QLatin1Char('0'))
+        + digits;
 }
 
 void ImagesPage::showDat(int row)
 {
-    const QString dat = datText(ids[std::size_t(row)]);
-    list->item(row, 1)->setText(dat);
-    const bool own = dat != defaultDat;
+    // The data file that holds the edited skin's own copy, or the default skin's word.
+    const std::optional<PictureLocation> where = model.edited().getPictureLocation(ids[std::size_t(row)]);
+    list->item(row, 1)->setText(where ? QString::number(where->file) : text(langtext::images::defaultDat));
+    const bool own = where.has_value();
     for (int column = 0; column < list->columnCount(); ++column) {
         QTableWidgetItem* item = list->item(row, column);
         QFont font = item->font();
@@ -337,7 +333,8 @@ void ImagesPage::replacePicture()
         showMessage(text(langtext::images::onlyOnePicture), DialogService::Icon::Exclamation);
         return;
     }
-    const QString path = askFileName(false, fileNameFullPath, {QStringLiteral("gif")});
+    const QString path =
+        askFileName(false, fileNameFullPath, {QStringLiteral("gif")}, {{}, {}, text(langtext::shell::fileFilter)});
     if (path.isEmpty())
         return;
     // The bytes stored are the ones judged: the file is read once.

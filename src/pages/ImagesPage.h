@@ -44,8 +44,8 @@ public:
     int selectedIndex() const { return shownIndex; }
     AnimatedPicture& preview() const { return *picture; }
 
-    // A row's name: "Image_" and the id, padded with zeros to ten characters.
-    static QString rowName(ElementId id);
+    // A row's name: the language's prefix ("Image_") and the id, padded with zeros to four digits.
+    QString rowName(ElementId id) const;
 
     // The buttons' commands.
     void replacePicture();
@@ -64,7 +64,6 @@ private:
     void rebuildList();
     // After every edit, undo and redo: the rows of the pictures that changed, and the picture shown.
     void skinChanged(const SkinChange& change);
-    QString datText(ElementId id) const;
     // The row's "Dat", and the row in bold while the edited skin holds the picture itself.
     void showDat(int row);
     std::vector<int> selectedRows() const;

@@ -8,11 +8,6 @@
 #include <QListWidget>
 #include <QPushButton>
 
-namespace {
-
-
-} // namespace
-
 // The list dialog with OK and Cancel under their own captions; OK imports, only Cancel closes.
 PictureImportDialog::PictureImportDialog(const QString& folder, const QString& title, const QString& okText,
                                          const QString& cancelText, SkinSession& session, const LanguageTable& texts,
@@ -54,13 +49,14 @@ void PictureImportDialog::importPictures()
 QString PictureImportDialog::outcomeText(const QString& name, pictureimport::Verdict verdict) const
 {
     const auto text = [this](int number) { return QString::fromStdString(texts.text(number)); };
+    const QString dash = QStringLiteral(" - ");
     switch (verdict) {
     case pictureimport::Verdict::stored:
-        return name + QStringLiteral(" - OK");
+        return name + dash + text(langtext::images::importedOk);
     case pictureimport::Verdict::undecodable:
-        return name + QStringLiteral(" - ERROR - ") + text(langtext::message::cannotReadPicture);
+        return name + dash + text(langtext::images::importFailed) + dash + text(langtext::message::cannotReadPicture);
     case pictureimport::Verdict::wrongSize:
-        return name + QStringLiteral(" - ERROR - ") + text(langtext::message::pictureOtherSize);
+        return name + dash + text(langtext::images::importFailed) + dash + text(langtext::message::pictureOtherSize);
     case pictureimport::Verdict::noReference:
         break;
     }

@@ -219,6 +219,30 @@ void PropertyPanel::showOnly(const std::vector<int>& ids)
 void PropertyPanel::setLabel(int id, int textNumber)
 {
     static_cast<QLabel*>(controls.at(id))->setText(text(textNumber));
+    // The colour beside a label is the colour it names.
+    for (std::size_t row = 0; row < colourButtons.size(); ++row)
+        if (id == colour1Label + 2 * int(row))
+            colourButtons[row]->setChooserTitle(colourChooserTitle(textNumber));
+}
+
+QString PropertyPanel::colourChooserTitle(int labelText) const
+{
+    static constexpr std::pair<int, int> titleNames[] = {
+        {langtext::panel::backgroundColour, langtext::colourTitle::background},
+        {langtext::panel::textColour, langtext::colourTitle::text},
+        {langtext::panel::innerColour, langtext::colourTitle::inner},
+        {langtext::panel::outerColour, langtext::colourTitle::outer},
+        {langtext::panel::minuteHand, langtext::colourTitle::minuteHand},
+        {langtext::panel::hourHand, langtext::colourTitle::hourHand},
+    };
+    QString colour = text(labelText);
+    for (const auto& [label, title] : titleNames)
+        if (label == labelText)
+            colour = text(title);
+    // The background colour is an element of its own: its name says it all.
+    if (elementName.isEmpty() || elementName.compare(colour, Qt::CaseInsensitive) == 0)
+        return elementName.isEmpty() ? colour : elementName;
+    return text(langtext::pair::nameAndDetail).arg(elementName, colour);
 }
 
 void PropertyPanel::showElement(const ElementEntry* entry)

@@ -85,6 +85,8 @@ public:
 
     QWidget* control(int id) const;
     const PanelValues& values() const { return shown; }
+    // The element's name as the colour chooser's title shows it before the colour's.
+    void setElementName(const QString& name) { elementName = name; }
 
 signals:
     // What the user did, each with the value of its own control only.
@@ -102,6 +104,8 @@ private:
     // Shows exactly the controls of ids (no control shown is hidden on the way).
     void showOnly(const std::vector<int>& ids);
     void setLabel(int id, int textNumber);
+    // "Operator name: inner outline colour" for the colour a label names.
+    QString colourChooserTitle(int labelText) const;
     // The controls the element shows (with its outline level) and their captions.
     std::vector<int> layOutText(const idlescreen::ElementEntry& entry);
     std::vector<int> layOut(const idlescreen::ElementEntry& entry);
@@ -119,6 +123,7 @@ private:
     const SkinModel& model;
     const LanguageTable& texts;
     const idlescreen::ElementEntry* shownElement = nullptr;
+    QString elementName;
     PanelValues shown;
     std::map<int, QWidget*> controls;
     std::array<ColourButton*, 3> colourButtons{};

@@ -22,7 +22,7 @@ public:
         for (const QString& line : lines)
             std::fprintf(stderr, "  %s\n", qPrintable(line));
     }
-    std::optional<std::uint32_t> chooseColour(std::uint32_t) override { return std::nullopt; }
+    std::optional<std::uint32_t> chooseColour(std::uint32_t, const QString&) override { return std::nullopt; }
 };
 
 ConsoleDialogService consoleService;

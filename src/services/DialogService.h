@@ -36,8 +36,9 @@ public:
                                      const QString& current) = 0;
     // Shows lines to read, one entry each, in the list dialog; closes with OK.
     virtual void showList(const QString& title, const QStringList& lines) = 0;
-    // The colour chooser (value laid out 0x00BBGGRR); nothing when cancelled.
-    virtual std::optional<std::uint32_t> chooseColour(std::uint32_t initial) = 0;
+    // The colour chooser (value laid out 0x00BBGGRR) under a title that names
+    // the colour ("": the chooser's own); nothing when cancelled.
+    virtual std::optional<std::uint32_t> chooseColour(std::uint32_t initial, const QString& title) = 0;
 
     // The service in force.
     static DialogService& current();

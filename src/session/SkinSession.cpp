@@ -13,18 +13,18 @@ SkinSession::~SkinSession()
     stack.clear();
 }
 
-LoadResult SkinSession::loadDefaultSkin(const std::string& path)
+LoadResult SkinSession::loadDefaultSkin(const std::string& path, std::string* failedFile)
 {
-    const LoadResult result = skinModel.loadDefaultSkin(path);
+    const LoadResult result = skinModel.loadDefaultSkin(path, failedFile);
     // The edits were made against the default skin that was: they stay, but
     // every view reads the new one.
     emit changed(SkinChange::all());
     return result;
 }
 
-LoadResult SkinSession::open(const std::string& path)
+LoadResult SkinSession::open(const std::string& path, std::string* failedFile)
 {
-    const LoadResult result = skinModel.openSkin(path);
+    const LoadResult result = skinModel.openSkin(path, failedFile);
     if (result == LoadResult::Loaded)
         startAfresh();
     return result;

@@ -33,8 +33,9 @@ public:
     const LanguageTable& languageTexts() const { return texts; }
 
     // --- the skin as a whole (not undoable: the undo stack starts afresh) ---
-    [[nodiscard]] LoadResult loadDefaultSkin(const std::string& path);
-    [[nodiscard]] LoadResult open(const std::string& path);
+    // failedFile, when given, names the file a failed load stumbled on (SkinModel).
+    [[nodiscard]] LoadResult loadDefaultSkin(const std::string& path, std::string* failedFile = nullptr);
+    [[nodiscard]] LoadResult open(const std::string& path, std::string* failedFile = nullptr);
     void newSkin(const std::string& name);
     // On success the skin is clean (saved) from here on.
     [[nodiscard]] SaveResult save(const std::string& path);

@@ -19,6 +19,12 @@ void ColourButton::setColour(std::uint32_t colour)
     update();
 }
 
+void ColourButton::setChooserTitle(const QString& chooserTitle)
+{
+    title = chooserTitle;
+    setToolTip(chooserTitle);
+}
+
 void ColourButton::paintEvent(QPaintEvent*)
 {
     // No border, text or focus mark: the whole button is the colour. A
@@ -30,7 +36,7 @@ void ColourButton::paintEvent(QPaintEvent*)
 
 void ColourButton::chooseColour()
 {
-    const std::optional<std::uint32_t> chosen = DialogService::current().chooseColour(shownColour);
+    const std::optional<std::uint32_t> chosen = DialogService::current().chooseColour(shownColour, title);
     if (!chosen)
         return;
     setColour(*chosen & 0x00FFFFFF);

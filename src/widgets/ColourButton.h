@@ -19,6 +19,9 @@ public:
     std::uint32_t colour() const { return shownColour; }
     // Stores and shows the colour; the parent is not told.
     void setColour(std::uint32_t colour);
+    // The colour chooser's title: the colour the button stands for. Also its tooltip.
+    void setChooserTitle(const QString& title);
+    const QString& chooserTitle() const { return title; }
 
 signals:
     // The user confirmed a new colour in the chooser.
@@ -32,4 +35,5 @@ private:
 
     int id;
     std::uint32_t shownColour = 0;
+    QString title;
 };

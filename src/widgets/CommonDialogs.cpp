@@ -4,11 +4,11 @@
 
 #include <QFileInfo>
 
-QStringList fileFilters(const QStringList& extensions, const QString& allFilesText)
+QStringList fileFilters(const QStringList& extensions, const QString& allFilesText, const QString& filterFormat)
 {
     QStringList filters;
     for (const QString& extension : extensions)
-        filters << QStringLiteral("%1 files (*.%1)").arg(extension);
+        filters << QString(filterFormat).replace(QStringLiteral("%1"), extension);
     if (!allFilesText.isEmpty())
         filters << allFilesText + QStringLiteral(" (*)");
     return filters;
@@ -19,7 +19,8 @@ QString askFileName(bool forSaving, int kind, const QStringList& extensions, con
     // The dialog appends only the first of several extensions to a bare name.
     const QString defaultSuffix = extensions.isEmpty() ? QString() : extensions.front();
     const QString chosen = DialogService::current().askFileName(
-        forSaving, fileFilters(extensions, question.allFilesText), defaultSuffix, question.startFolder);
+        forSaving, fileFilters(extensions, question.allFilesText, question.filterFormat), defaultSuffix,
+        question.startFolder);
     if (chosen.isEmpty())
         return {};
 

@@ -11,15 +11,19 @@ enum FileNameKind : int {
     fileNameFullPath = 4,    // the only kind the program itself uses
 };
 
-// Where a file question starts, and whether it also offers every file.
+// Where a file question starts, how it names its filters, and whether it
+// also offers every file.
 struct FileQuestion {
     QString startFolder;  // "": the dialog's own choice
     QString allFilesText; // the display text of a last filter "(*)"; "": no such filter
+    QString filterFormat = QStringLiteral("%1 files (*.%1)"); // an extension's filter, "%1" the extension
 };
 
-// One file-dialog filter per extension, in order: "ski files (*.ski)"; then
-// "All files (*)" when allFilesText is "All files".
-QStringList fileFilters(const QStringList& extensions, const QString& allFilesText = {});
+// One file-dialog filter per extension, in order: "ski files (*.ski)" with
+// the format "%1 files (*.%1)"; then "All files (*)" when allFilesText is
+// "All files".
+QStringList fileFilters(const QStringList& extensions, const QString& allFilesText = {},
+                        const QString& filterFormat = FileQuestion().filterFormat);
 
 // The open or save file question over the given extensions (without dots).
 // The save variant appends the first extension to a typed name that has none;

@@ -172,7 +172,10 @@ private slots:
         auto window = startedWindow();
         QVERIFY(window); // start-up goes on, but the cancelled selection asked to close
         QVERIFY(window->closeRequested());
-        QCOMPARE(dialogs->messageTexts(), QStringList({QStringLiteral("Can't load the default skin.")}));
+        QCOMPARE(dialogs->messageTexts(),
+                 QStringList({QStringLiteral("Can't load the default skin.\nThe file ")
+                              + workspace->path(QStringLiteral("Default/Vela/Vela.ski"))
+                              + QStringLiteral(" does not exist.")}));
         QCOMPARE(dialogs->messages[0].icon, DialogService::Icon::Error);
         QCOMPARE(dialogs->questions.size(), std::size_t(1));
         QCOMPARE(dialogs->questions[0].kind, QStringLiteral("list"));
@@ -269,11 +272,15 @@ private slots:
         auto window = startedWindow();
         QVERIFY(window);
         trigger(*window, MainWindow::commandOpen);
-        trigger(*window, MainWindow::commandSaveAs);
-        QCOMPARE(dialogs->questions.size(), std::size_t(2));
+        QCOMPARE(dialogs->questions.size(), std::size_t(1));
         QCOMPARE(dialogs->questions[0].title, QStringLiteral("open"));
         QCOMPARE(titleOf(*window), QStringLiteral("Vela Skin"));
         QCOMPARE(window->pageCount(), 0);
+        trigger(*window, MainWindow::commandNew);
+        trigger(*window, MainWindow::commandSaveAs);
+        QCOMPARE(dialogs->questions.size(), std::size_t(2));
+        QCOMPARE(dialogs->questions[1].title, QStringLiteral("save"));
+        QCOMPARE(titleOf(*window), QStringLiteral("New skin"));
         QVERIFY(dialogs->messages.empty());
     }
 
@@ -290,7 +297,9 @@ private slots:
         const QString path = workspace->path(QStringLiteral("notes.ski"));
         dialogs->fileAnswers.push_back(path);
         trigger(*window, MainWindow::commandOpen);
-        QCOMPARE(dialogs->messageTexts(), QStringList({QStringLiteral("Can't open the skin file.")}));
+        QCOMPARE(dialogs->messageTexts(),
+                 QStringList({QStringLiteral("Can't open the skin file.\nThe file ") + path
+                              + QStringLiteral(" is not a skin: its first line is not \"SKI1\".")}));
         QCOMPARE(dialogs->messages[0].icon, DialogService::Icon::Error);
         QCOMPARE(titleOf(*window), QStringLiteral("New skin"));
         QCOMPARE(editedSkin(window->skinModel()).path(), std::string("New skin"));
@@ -544,7 +553,9 @@ private slots:
         dialogs->listAnswers.push_back(QStringLiteral("Short"));
         QVERIFY(window->selectDefaultSkin());
         QCOMPARE(dialogs->messageTexts(),
-                 QStringList({QStringLiteral("Can't load the default skin. Short\n loading Other")}));
+                 QStringList({QStringLiteral("Can't load the default skin. Short\n loading Other\nThe file ")
+                              + workspace->path(QStringLiteral("Default/Short/Short.ski"))
+                              + QStringLiteral(" has too few lines to serve as a default skin.")}));
         QCOMPARE(dialogs->messages[0].icon, DialogService::Icon::Exclamation);
         QCOMPARE(window->skinModel().getNumber(1), 42);
         QCOMPARE(AppSettings::defaultSkinName(), QStringLiteral("Other"));
@@ -570,7 +581,7 @@ private slots:
         QCOMPARE(window->aboutBoxes, 1);
         QCOMPARE(window->pageCount(), 2);
 
-        AboutDialog box;
+        AboutDialog box(window->languageTable());
         const auto* version = box.findChild<QLabel*>(QStringLiteral("version"));
         QVERIFY(version);
         // The version comes from the project's version, filled in by the configuration.

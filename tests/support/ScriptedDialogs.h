@@ -37,7 +37,7 @@ public:
     struct Question {
         QString kind;   // "file", "folder", "list", "colour"
         QString title;  // list title, or "save"/"open" for files
-        QStringList details; // filters, or the listed folder and mode
+        QStringList details; // filters, the listed folder and mode, or the colour chooser's title
         QString initial;     // the file dialog's start folder, the list's preselected entry
     };
     std::vector<Question> questions;
@@ -67,9 +67,9 @@ public:
         return pop(listAnswers, QString());
     }
     void showList(const QString& title, const QStringList& lines) override { lists.push_back({title, lines}); }
-    std::optional<std::uint32_t> chooseColour(std::uint32_t initial) override
+    std::optional<std::uint32_t> chooseColour(std::uint32_t initial, const QString& title) override
     {
-        questions.push_back({"colour", QString::number(initial), {}, {}});
+        questions.push_back({"colour", QString::number(initial), {title}, {}});
         return pop(colourAnswers, std::optional<std::uint32_t>());
     }
 
