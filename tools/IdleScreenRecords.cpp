@@ -61,10 +61,12 @@ void clockAndLabels(SkinWriter& skin, const IdleScreenArt& art)
     skin.colour(minuteHand.colour, Theme::white, 0);
 
     // JoyPad labels: a row above the keys, two lines high so that a caption
-    // wraps without being cut; or a cross under the clock face, wide enough
-    // for a caption on one line.
-    constexpr Box cross[joyPadLabels.size()] = {{59, 140, 58, 16}, {59, 176, 58, 16}, {0, 158, 58, 16},
-                                                {118, 158, 58, 16}};
+    // wraps without being cut; or a cross under the clock face, each box wide
+    // enough for the longest caption of the shipped languages on one line
+    // ("Rechte Taste"): up and down across the middle, left and right half
+    // of the screen each.
+    constexpr Box cross[joyPadLabels.size()] = {{44, 140, 88, 16}, {44, 176, 88, 16}, {0, 158, 86, 16},
+                                                {90, 158, 86, 16}};
     for (std::size_t i = 0; i < joyPadLabels.size(); ++i)
         skin.rect(joyPadLabels[i].rectOff, {2 + 44 * int(i), 167, 42, 26});
     for (std::size_t i = 0; i < joyPadLabels.size(); ++i)

@@ -27,6 +27,7 @@ ListSelectDialog::ListSelectDialog(const QString& title, const QString& folder, 
 ListSelectDialog::ListSelectDialog(const QString& title, const QStringList& lines, QWidget* parent)
     : ListDialog(title, readingSize, QDialogButtonBox::Ok, parent), choosing(false)
 {
+    wrapLines();
     list->addItems(lines);
     button(QDialogButtonBox::Ok)->setDefault(true);
     connect(buttonRow, &QDialogButtonBox::accepted, this, &ListSelectDialog::accept);

@@ -49,8 +49,9 @@ namespace {
 // and panel reach down as far as the check boxes, so that neither a
 // translated label nor the opened tree needs to be cut short.
 constexpr QPoint previewPlace(10, 11);
-constexpr QRect treePlace(204, 11, 184, 320);
-constexpr QRect panelPlace(396, 11, 302, 320);
+constexpr QRect treePlace(204, 11, 194, 320);
+constexpr QRect panelPlace(406, 11, 292, 320);
+constexpr int treeIndentation = 16;
 constexpr int stateButtonTop = 242;
 constexpr QSize stateButtonSize(44, 23);
 constexpr int leftButtonX = 10;
@@ -138,6 +139,8 @@ void ElementPage::buildControls()
     elementTree->setGeometry(treePlace);
     elementTree->setHeaderHidden(true);
     elementTree->setRootIsDecorated(true);
+    // Three levels deep and the longest group name still fit beside the scroll bar.
+    elementTree->setIndentation(treeIndentation);
     elementTree->setSelectionMode(QAbstractItemView::SingleSelection);
     // Long names scroll sideways instead of being cut short.
     elementTree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);

@@ -19,6 +19,8 @@ PictureImportDialog::PictureImportDialog(const QString& folder, const QString& t
 {
     setObjectName(QStringLiteral("pictureImportDialog"));
     list->setObjectName(QStringLiteral("files"));
+    // A verdict is a sentence: read whole, not scrolled to.
+    wrapLines();
     list->addItems(pictureimport::candidateNames(folder));
 
     QPushButton* ok = button(QDialogButtonBox::Ok);

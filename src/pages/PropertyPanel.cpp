@@ -97,8 +97,9 @@ void PropertyPanel::buildControls()
     // under the pointer while the colours come and go.
     enum Row : int { pictureRow, outlineRow, colourRow, alignmentRow = colourRow + 3, positionRow, xRow, yRow };
     auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(8, 8, 8, 8);
-    grid->setHorizontalSpacing(6);
+    // Tight margins: the colours' names get what is left, in every language.
+    grid->setContentsMargins(6, 8, 6, 8);
+    grid->setHorizontalSpacing(5);
     // The colours' names take what the other columns leave; the numbers'
     // column is as wide as its widest caption, whatever shows.
     grid->setColumnStretch(0, 1);

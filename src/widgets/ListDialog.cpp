@@ -38,6 +38,13 @@ ListDialog::ListDialog(const QString& title, QSize size, QDialogButtonBox::Stand
         cancel->setObjectName(QStringLiteral("cancel"));
 }
 
+void ListDialog::wrapLines()
+{
+    list->setWordWrap(true);
+    list->setResizeMode(QListView::Adjust);
+    list->setUniformItemSizes(false);
+}
+
 QStringList ListDialog::entries() const
 {
     QStringList lines;

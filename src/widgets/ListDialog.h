@@ -25,6 +25,9 @@ public:
 protected:
     ListDialog(const QString& title, QSize size, QDialogButtonBox::StandardButtons buttons, QWidget* parent);
 
+    // Long lines break at word boundaries instead of running past the list's edge.
+    void wrapLines();
+
     // The button, named "ok" or "cancel"; nullptr when the row has none.
     QPushButton* button(QDialogButtonBox::StandardButton which) const { return buttonRow->button(which); }
 
