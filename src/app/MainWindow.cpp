@@ -106,7 +106,9 @@ void MainWindow::buildMenu()
     fileMenu->addSeparator();
     connect(addCommand(fileMenu, commandCheckSkin, QStringLiteral("Check skin")), &QAction::triggered, this,
             &MainWindow::checkSkin);
-    // The recent skins go before this separator.
+    // The recent skins go between these separators.
+    recentSeparator = fileMenu->addSeparator();
+    recentSeparator->setVisible(false);
     exitSeparator = fileMenu->addSeparator();
     connect(addCommand(fileMenu, commandExit, QStringLiteral("Exit")), &QAction::triggered, this, &QWidget::close);
 
@@ -263,8 +265,10 @@ bool MainWindow::loadLanguage(const QString& fileName)
     const QString locale = text(langtext::qtLocale).trimmed();
     const bool named = locale != QLatin1String(LanguageTable::missingText) && QtTranslations::isLanguageName(locale);
     qtTexts.use(named ? locale : QString());
-    // So do the names of months and days the file dialog shows, and numbers written for the user.
-    QLocale::setDefault(named ? QLocale(locale) : QLocale::system());
+    // So do the dates the file dialogs show. With no language loaded the
+    // user's language stays what it was: the messages that say so use it.
+    if (loaded)
+        QLocale::setDefault(named ? QLocale(locale) : QLocale::system());
     return loaded;
 }
 
@@ -478,6 +482,8 @@ void MainWindow::showRecentSkins()
     }
     recentActions.clear();
     const QStringList paths = AppSettings::recentSkins();
+    // Set apart from the commands above them; Exit keeps its own separator.
+    recentSeparator->setVisible(!paths.isEmpty());
     for (qsizetype i = 0; i < paths.size(); ++i) {
         // "&1 /skins/a.ski": a "&" in the path is shown, not taken as a mnemonic.
         QString shown = QDir::toNativeSeparators(paths[i]);
@@ -488,8 +494,6 @@ void MainWindow::showRecentSkins()
         fileMenu->insertAction(exitSeparator, entry);
         recentActions << entry;
     }
-    if (!paths.isEmpty())
-        recentActions << fileMenu->insertSeparator(exitSeparator);
     startHint->setRecentSkins(paths);
 }
 

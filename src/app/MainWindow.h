@@ -161,6 +161,7 @@ private:
     QMenu* fileMenu = nullptr;
     QMenu* editMenu = nullptr;
     QMenu* optionsMenu = nullptr;
+    QAction* recentSeparator = nullptr;
     QAction* exitSeparator = nullptr;
     QList<QAction*> recentActions;
     StartPanel* startHint = nullptr;

@@ -1,5 +1,6 @@
 #include "app/QtDialogService.h"
 
+#include "app/FileDatesProxy.h"
 #include "app/ListSelectDialog.h"
 #include "pictures/ColourValue.h"
 
@@ -73,6 +74,8 @@ QString QtDialogService::askFileName(bool forSaving, const QStringList& filters,
                                      const QString& startFolder)
 {
     QFileDialog dialog(ownerWindow);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setProxyModel(new FileDatesProxy(&dialog));
     dialog.setNameFilters(filters);
     if (!startFolder.isEmpty())
         dialog.setDirectory(startFolder);
@@ -92,7 +95,13 @@ QString QtDialogService::askFileName(bool forSaving, const QStringList& filters,
 
 QString QtDialogService::browseForFolder()
 {
-    return QFileDialog::getExistingDirectory(ownerWindow, QString());
+    QFileDialog dialog(ownerWindow);
+    dialog.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setProxyModel(new FileDatesProxy(&dialog));
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
 }
 
 QString QtDialogService::selectFromFolder(const QString& title, const QString& folder, ListMode mode,

@@ -67,8 +67,10 @@ void StartPanel::setRecentSkins(const QStringList& paths)
     for (const QString& path : paths) {
         auto* button = new QPushButton(this);
         button->setObjectName(QStringLiteral("recent"));
+        // Shown as a link: it opens the file it names.
         button->setFlat(true);
-        button->setStyleSheet(QStringLiteral("text-align: left"));
+        button->setCursor(Qt::PointingHandCursor);
+        button->setStyleSheet(QStringLiteral("text-align: left; color: palette(link); text-decoration: underline"));
         button->setToolTip(QDir::toNativeSeparators(path));
         connect(button, &QPushButton::clicked, this, [this, path] { emit recentChosen(path); });
         recentList->addWidget(button);

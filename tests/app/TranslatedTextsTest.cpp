@@ -230,10 +230,7 @@ private:
     std::unique_ptr<MainWindow> startIn(const QString& languageFile)
     {
         workspace->addShippedLanguages();
-        const QDir shipped(QStringLiteral(VELASKIN_DATA_DIR "/Default/Vela"));
-        QDir().mkpath(workspace->path(QStringLiteral("Default/Vela")));
-        for (const QString& name : shipped.entryList(QDir::Files))
-            QFile::copy(shipped.filePath(name), workspace->path(QStringLiteral("Default/Vela/") + name));
+        workspace->addShippedDefaultSkin();
         workspace->writeSettings("[Language]\ndeflanguage=" + languageFile.toUtf8() + "\n");
         auto window = std::make_unique<MainWindow>();
         if (!window->initialise())

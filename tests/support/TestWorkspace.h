@@ -58,6 +58,15 @@ public:
             QFile::copy(shipped.filePath(name), path(QStringLiteral("Lng/") + name));
     }
 
+    // Copies the shipped default skin "Vela" with its data files and wallpaper.
+    void addShippedDefaultSkin() const
+    {
+        QDir().mkpath(path(QStringLiteral("Default/Vela")));
+        const QDir shipped(QStringLiteral(VELASKIN_DATA_DIR "/Default/Vela"));
+        for (const QString& name : shipped.entryList(QDir::Files))
+            QFile::copy(shipped.filePath(name), path(QStringLiteral("Default/Vela/") + name));
+    }
+
     void writeFile(const QString& relative, const QByteArray& bytes) const
     {
         const QString full = path(relative);
