@@ -294,13 +294,13 @@ private:
         const auto text = [&texts](int number) { return QString::fromStdString(texts.text(number)); };
         PictureImportDialog import(workspace->path(QStringLiteral("import")), text(langtext::images::importTitle),
                                    text(langtext::images::replace), text(langtext::images::close),
-                                   window->skinModel(), texts, window.get());
+                                   window->skinSession(), texts, window.get());
         import.show();
         import.importPictures();
         walker.widgets(QStringLiteral("import"), import);
 
         // The check's list of findings.
-        window->skinModel().setColour(595, 0, 300);
+        window->skinSession().modelForEdit().setColour(595, 0, 300);
         window->commandAction(MainWindow::commandCheckSkin)->trigger();
         if (!dialogs->lists.empty()) {
             ListSelectDialog findings(dialogs->lists.back().title, dialogs->lists.back().lines, window.get());
