@@ -6,6 +6,7 @@
 #include "app/LanguageFallback.h"
 #include "app/LoadFailureTexts.h"
 #include "app/ProgramIcon.h"
+#include "app/RecentSkinsMenu.h"
 #include "app/StartPanel.h"
 #include "app/StartupLog.h"
 #include "check/SkinChecker.h"
@@ -106,10 +107,9 @@ void MainWindow::buildMenu()
     fileMenu->addSeparator();
     connect(addCommand(fileMenu, commandCheckSkin, QStringLiteral("Check skin")), &QAction::triggered, this,
             &MainWindow::checkSkin);
-    // The recent skins go between these separators.
-    recentSeparator = fileMenu->addSeparator();
-    recentSeparator->setVisible(false);
-    exitSeparator = fileMenu->addSeparator();
+    // The recent skins go before Exit's separator.
+    recentMenu = new RecentSkinsMenu(*fileMenu, fileMenu->addSeparator());
+    connect(recentMenu, &RecentSkinsMenu::chosen, this, &MainWindow::openRecentSkin);
     connect(addCommand(fileMenu, commandExit, QStringLiteral("Exit")), &QAction::triggered, this, &QWidget::close);
 
     buildEditMenu();
@@ -474,26 +474,15 @@ void MainWindow::rememberRecentSkin(const QString& path)
     showRecentSkins();
 }
 
+const QList<QAction*>& MainWindow::recentSkinActions() const
+{
+    return recentMenu->entries();
+}
+
 void MainWindow::showRecentSkins()
 {
-    for (QAction* entry : recentActions) {
-        fileMenu->removeAction(entry);
-        entry->deleteLater();
-    }
-    recentActions.clear();
     const QStringList paths = AppSettings::recentSkins();
-    // Set apart from the commands above them; Exit keeps its own separator.
-    recentSeparator->setVisible(!paths.isEmpty());
-    for (qsizetype i = 0; i < paths.size(); ++i) {
-        // "&1 /skins/a.ski": a "&" in the path is shown, not taken as a mnemonic.
-        QString shown = QDir::toNativeSeparators(paths[i]);
-        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        auto* entry = new QAction(QLatin1Char('&') + QString::number(i + 1) + QLatin1Char(' ') + shown, fileMenu);
-        entry->setObjectName(QStringLiteral("recentSkin"));
-        connect(entry, &QAction::triggered, this, [this, path = paths[i]] { openRecentSkin(path); });
-        fileMenu->insertAction(exitSeparator, entry);
-        recentActions << entry;
-    }
+    recentMenu->show(paths);
     startHint->setRecentSkins(paths);
 }
 

@@ -16,6 +16,7 @@ class QAction;
 class QMenu;
 class QTabWidget;
 class QToolBar;
+class RecentSkinsMenu;
 class StartPanel;
 struct FileQuestion;
 struct Finding;
@@ -103,7 +104,7 @@ public:
     // The hint, New, Open and recent skins shown while no pages exist.
     StartPanel* startPanel() const { return startHint; }
     // The File menu's entries of the recent skins, newest first.
-    const QList<QAction*>& recentSkinActions() const { return recentActions; }
+    const QList<QAction*>& recentSkinActions() const;
     int pageCount() const { return pages; }
     ElementPage* elementPage() const { return elementPageWidget; }
     ImagesPage* imagesPage() const { return imagesPageWidget; }
@@ -161,9 +162,7 @@ private:
     QMenu* fileMenu = nullptr;
     QMenu* editMenu = nullptr;
     QMenu* optionsMenu = nullptr;
-    QAction* recentSeparator = nullptr;
-    QAction* exitSeparator = nullptr;
-    QList<QAction*> recentActions;
+    RecentSkinsMenu* recentMenu = nullptr;
     StartPanel* startHint = nullptr;
     std::map<Command, QAction*> actions;
     bool closing = false;
