@@ -5,6 +5,7 @@
 
 #include "ScriptedDialogs.h"
 #include "TestWorkspace.h"
+#include "TreeItemAt.h"
 #include "app/AppSettings.h"
 #include "app/MainWindow.h"
 #include "app/StartPanel.h"
@@ -47,21 +48,6 @@ QStringList recentMenuTexts(const MainWindow& window)
     return texts;
 }
 
-// The tree item at the path of texts ("Soft keys/Label style/State 0").
-QTreeWidgetItem* itemAt(QTreeWidget& tree, const QString& path)
-{
-    QTreeWidgetItem* item = tree.invisibleRootItem();
-    for (const QString& text : path.split(QLatin1Char('/'))) {
-        QTreeWidgetItem* found = nullptr;
-        for (int i = 0; i < item->childCount() && !found; ++i)
-            if (item->child(i)->text(0) == text)
-                found = item->child(i);
-        if (!found)
-            return nullptr;
-        item = found;
-    }
-    return item;
-}
 
 } // namespace
 
@@ -261,7 +247,7 @@ private slots:
                                       QStringLiteral("Right key: State 0")}));
         QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("centreState")), Qt::LeftButton);
         QTest::mouseClick(page.findChild<QPushButton*>(QStringLiteral("centreState")), Qt::LeftButton);
-        page.tree().setCurrentItem(itemAt(page.tree(), QStringLiteral("Soft keys/Right key/State 1")));
+        page.tree().setCurrentItem(treeItemAt(page.tree(), QStringLiteral("Soft keys/Right key/State 1").split(QLatin1Char('/'))));
         QCOMPARE(tips(), QStringList({QStringLiteral("Left key: State 0"), QStringLiteral("Centre key: State 2"),
                                       QStringLiteral("Right key: State 1")}));
 
@@ -283,7 +269,7 @@ private slots:
         for (const auto& c : choosers) {
             ElementPage& shown = *window->elementPage();
             if (*c.item)
-                shown.tree().setCurrentItem(itemAt(shown.tree(), QLatin1String(c.item)));
+                shown.tree().setCurrentItem(treeItemAt(shown.tree(), QString::fromLatin1(c.item).split(QLatin1Char('/'))));
             auto* button = shown.panel().findChild<ColourButton*>(QLatin1String(c.button));
             QVERIFY2(button->isVisibleTo(&shown), c.item);
             dialogs->questions.clear();

@@ -7,6 +7,7 @@
 #include "ModelAccess.h"
 #include "ScriptedDialogs.h"
 #include "TestWorkspace.h"
+#include "TreeItemAt.h"
 #include "document/LanguageTable.h"
 #include "document/SkinModel.h"
 #include "pages/ElementPage.h"
@@ -60,20 +61,7 @@ public:
     }
 
     // The item at the end of a path of texts from the top level; nullptr when there is none.
-    QTreeWidgetItem* item(const QStringList& path) const
-    {
-        QTreeWidgetItem* found = page->tree().invisibleRootItem();
-        for (const QString& text : path) {
-            QTreeWidgetItem* next = nullptr;
-            for (int i = 0; i < found->childCount() && !next; ++i)
-                if (found->child(i)->text(0) == text)
-                    next = found->child(i);
-            if (!next)
-                return nullptr;
-            found = next;
-        }
-        return found;
-    }
+    QTreeWidgetItem* item(const QStringList& path) const { return treeItemAt(page->tree(), path); }
 
     // Selects as a click on the item would.
     bool select(const QStringList& path)
