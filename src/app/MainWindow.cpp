@@ -86,6 +86,10 @@ MainWindow::~MainWindow()
 {
     // The pages refer to the model and the texts: they go first.
     destroyPages();
+    // The session clears its undo stack as it goes, after the commands' table
+    // is gone: nothing it announces may reach the window any more.
+    session.undoStack().disconnect(this);
+    session.disconnect(this);
 }
 
 QAction* MainWindow::addCommand(QMenu* menu, Command command, const QString& templateText)

@@ -227,7 +227,7 @@ private slots:
         QCOMPARE(window->recentSkinActions().size(), 4);
         QCOMPARE(window->startPanel()->findChildren<QPushButton*>(QStringLiteral("recent")).size(), 4);
         QTest::mouseClick(window->startPanel()->findChildren<QPushButton*>(QStringLiteral("recent"))[2], Qt::LeftButton);
-        QCOMPARE(window->windowTitle(), skins[2]);
+        QCOMPARE(titleOf(*window), skins[2]);
         QCOMPARE(AppSettings::recentSkins().front(), skins[2]);
     }
 
@@ -299,7 +299,7 @@ private slots:
         window = startedWindow("[Language]\ndeflanguage=Deutsch.lng\n");
         QVERIFY(window);
         trigger(*window, MainWindow::commandNew);
-        QCOMPARE(window->windowTitle(), QStringLiteral("Neuer Skin"));
+        QCOMPARE(titleOf(*window), QStringLiteral("Neuer Skin"));
         workspace->writeFile(QStringLiteral("Lng/Broken.lng"), "1=One\n");
         dialogs->listAnswers.push_back(QStringLiteral("Broken.lng"));
         trigger(*window, MainWindow::commandLanguage);
@@ -316,7 +316,7 @@ private slots:
         trigger(*english, MainWindow::commandNew);
         dialogs->listAnswers.push_back(QStringLiteral("English.lng"));
         trigger(*english, MainWindow::commandLanguage);
-        QCOMPARE(english->windowTitle(), QStringLiteral("New skin"));
+        QCOMPARE(titleOf(*english), QStringLiteral("New skin"));
     }
 };
 

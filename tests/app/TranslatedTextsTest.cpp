@@ -93,7 +93,7 @@ public:
     {
         visit(prefix, root);
         if (root.isWindow())
-            add(prefix + QStringLiteral("/title"), root.windowTitle());
+            add(prefix + QStringLiteral("/title"), titleOf(root));
     }
 
     void menus(const QString& prefix, const QList<QAction*>& actions)
@@ -251,7 +251,7 @@ private:
         walker.menus(QStringLiteral("toolbar"), window->toolBar()->actions());
 
         window->commandAction(MainWindow::commandNew)->trigger();
-        walker.add(QStringLiteral("title"), window->windowTitle());
+        walker.add(QStringLiteral("title"), titleOf(*window));
         for (int tab = 0; tab < window->tabWidget()->count(); ++tab)
             walker.add(QStringLiteral("tab") + QString::number(tab), window->tabWidget()->tabText(tab));
         ElementPage& page = *window->elementPage();
