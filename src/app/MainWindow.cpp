@@ -469,7 +469,9 @@ void MainWindow::openRecentSkin(const QString& path)
         showMessage(text(langtext::shell::recentSkinGone).arg(path), DialogService::Icon::Exclamation);
         return;
     }
-    openSkinFile(path);
+    // As Open: unsaved changes are not dropped without a question.
+    if (maySaveChanges())
+        openSkinFile(path);
 }
 
 void MainWindow::rememberRecentSkin(const QString& path)

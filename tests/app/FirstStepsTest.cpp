@@ -229,6 +229,17 @@ private slots:
         QTest::mouseClick(window->startPanel()->findChildren<QPushButton*>(QStringLiteral("recent"))[2], Qt::LeftButton);
         QCOMPARE(titleOf(*window), skins[2]);
         QCOMPARE(AppSettings::recentSkins().front(), skins[2]);
+
+        // Unsaved changes are not dropped without the question of Open; Cancel keeps them.
+        ElementPage& page = *window->elementPage();
+        page.tree().setCurrentItem(treeItemAt(page.tree(), {QStringLiteral("Operator name")}));
+        dialogs->colourAnswers.push_back(0x0000FFu); // the operator name in red
+        QTest::mouseClick(page.panel().findChild<ColourButton*>(QStringLiteral("colour1")), Qt::LeftButton);
+        QVERIFY(window->skinSession().isModified());
+        dialogs->messageAnswers.push_back(DialogService::Answer::Cancel);
+        window->recentSkinActions()[1]->trigger();
+        QCOMPARE(dialogs->messages.back().buttons, DialogService::Buttons::SaveDiscardCancel);
+        QCOMPARE(titleOf(*window), skins[2]);
     }
 
     void keyButtonsAndColourChoosersSayWhatTheyStandFor()
