@@ -31,6 +31,7 @@
 #include <QUndoStack>
 
 #include <memory>
+#include <new>
 #include <tuple>
 
 namespace {
@@ -391,7 +392,7 @@ void MainWindow::openSkin()
 bool MainWindow::openSkinFile(const QString& path)
 {
     // A file that does not load leaves the skin, its pages and the title as they were.
-    if (session.open(localPath(path)) != LoadResult::Loaded) {
+    if (!opensSkin(localPath(path))) {
         showMessage(text(langtext::shell::cannotOpenSkin), DialogService::Icon::Error);
         return false;
     }
@@ -434,11 +435,26 @@ bool MainWindow::mayReplaceUnnamedFile(const QString& chosen)
     return answer == DialogService::Answer::Yes;
 }
 
+bool MainWindow::opensSkin(const std::string& path)
+{
+    try {
+        return session.open(path) == LoadResult::Loaded;
+    } catch (const std::bad_alloc&) {
+        return false; // the skin (or its wallpaper) is too large for the memory left
+    }
+}
+
 bool MainWindow::writeSkin(const QString& path)
 {
     // No other program saves this skin while it is written.
     const SkinLock lock(localPath(path));
-    if (!lock.busy() && session.save(localPath(path)) == SaveResult::Saved)
+    bool saved = false;
+    try {
+        saved = !lock.busy() && session.save(localPath(path)) == SaveResult::Saved;
+    } catch (const std::bad_alloc&) {
+        saved = false;
+    }
+    if (saved)
         return true;
     showMessage(text(langtext::shell::cannotSaveSkin) + QLatin1Char(' ') + path, DialogService::Icon::Error);
     return false;

@@ -125,7 +125,10 @@ private:
     QString defaultSkinPath(const QString& name) const;
     bool loadLanguage(const QString& fileName);
     void applyLanguageChange();
+    // Saves the skin under its lock; false (and the message shown) when it was not saved.
     bool writeSkin(const QString& path);
+    // Opens the skin into the model; false when it does not load (memory included).
+    bool opensSkin(const std::string& path);
     FileQuestion skinFileQuestion() const;
     bool mayReplaceUnnamedFile(const QString& chosen);
     // One finding as the check's list shows it, in the user's language.

@@ -19,6 +19,7 @@
 #include <cstdlib>
 #include <functional>
 #include <memory>
+#include <new>
 #include <string_view>
 #include <vector>
 
@@ -126,10 +127,15 @@ int main(int argc, char** argv)
         std::unique_ptr<QGuiApplication> application;
         if (command.needsGui)
             application = makeGuiApplication(argc, argv);
-        const int code = command.run(args);
-        if (code == exitcode::usage)
-            usage();
-        return code;
+        try {
+            const int code = command.run(args);
+            if (code == exitcode::usage)
+                usage();
+            return code;
+        } catch (const std::bad_alloc&) {
+            // Commands that save catch it themselves: here nothing was saved.
+            return failWith(exitcode::cannotLoad, "not enough memory");
+        }
     }
     failWith(exitcode::usage, "unknown command '" + std::string(name) + "'");
     return usage();

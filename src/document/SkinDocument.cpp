@@ -9,6 +9,7 @@
 #include "document/SkinFileFormat.h"
 
 #include <algorithm>
+#include <new>
 #include <variant>
 
 namespace {
@@ -119,23 +120,38 @@ void SkinDocument::upsert(std::string_view key, std::string line)
 
 // --- files ------------------------------------------------------------------
 
-LoadResult SkinDocument::load(const std::string& path)
+LoadResult SkinDocument::load(const std::string& path, std::chrono::milliseconds lockWait)
 {
     clear();
-    const SkinStorage storage(path);
-    std::vector<std::uint8_t> text;
-    if (const int result = storage.readSkinFile(text); result != 0)
-        return result == 2 ? LoadResult::NotASkin : LoadResult::CannotOpen;
-    return loadParts(text, [&storage](std::int64_t file, std::vector<std::uint8_t>& bytes,
-                                      std::optional<FileIdentity>& identity) {
-        return storage.readDataFile(file, bytes, identity);
-    }, path);
+    try {
+        SkinStorage storage(path, lockWait);
+        SkinFileFormat::SkinLines table;
+        LoadResult result = LoadResult::Loaded;
+        if (const int read = storage.readSkinFile(table); read != 0) {
+            result = read == 2 ? LoadResult::NotASkin : LoadResult::CannotOpen;
+        } else {
+            result = loadParts(std::move(table), [&storage](std::int64_t file, std::vector<std::uint8_t>& bytes,
+                                                            std::optional<FileIdentity>& identity) {
+                return storage.readDataFile(file, bytes, identity);
+            }, path);
+        }
+        if (result != LoadResult::Loaded)
+            problem = storage.problem();
+        return result;
+    } catch (const std::bad_alloc&) {
+        clear();
+        problem = {StorageProblem::Kind::OutOfMemory, {}};
+        return LoadResult::CannotOpen;
+    }
 }
 
 LoadResult SkinDocument::loadFromBuffers(std::span<const std::uint8_t> skinText,
                                          std::span<const std::vector<std::uint8_t>> buffers, const std::string& path)
 {
-    return loadParts(skinText, [buffers](std::int64_t file, std::vector<std::uint8_t>& bytes,
+    clear();
+    if (!SkinFileFormat::hasSkinMagic(skinText))
+        return LoadResult::NotASkin;
+    return loadParts(SkinFileFormat::splitLines(skinText), [buffers](std::int64_t file, std::vector<std::uint8_t>& bytes,
                                          std::optional<FileIdentity>& identity) {
         if (file >= std::int64_t(buffers.size()))
             return false;
@@ -145,13 +161,10 @@ LoadResult SkinDocument::loadFromBuffers(std::span<const std::uint8_t> skinText,
     }, path);
 }
 
-LoadResult SkinDocument::loadParts(std::span<const std::uint8_t> text, const DataFileSource& readDataFile,
+LoadResult SkinDocument::loadParts(SkinFileFormat::SkinLines&& table, const DataFileSource& readDataFile,
                                    const std::string& path)
 {
     clear();
-    if (!SkinFileFormat::hasSkinMagic(text))
-        return LoadResult::NotASkin;
-    SkinFileFormat::SkinLines table = SkinFileFormat::splitLines(text);
 
     // Data files are read one after the other, so a record naming a huge file
     // number fails at the first missing file instead of allocating for it.
@@ -199,8 +212,13 @@ SaveResult SkinDocument::save(const std::string& path)
     if (!loaded)
         return SaveResult::SkinFileNotWritten;
     const std::string skinPath = SkinFileFormat::savedSkinPath(path);
-    if (const int result = SkinStorage::write(skinPath, saveToBuffers(), store.states()); result != 0)
-        return result == 1 ? SaveResult::SkinFileNotWritten : SaveResult::DataFileNotWritten;
+    try {
+        if (const int result = SkinStorage::write(skinPath, saveToBuffers(), store.states(), problem); result != 0)
+            return result == 1 ? SaveResult::SkinFileNotWritten : SaveResult::DataFileNotWritten;
+    } catch (const std::bad_alloc&) {
+        problem = {StorageProblem::Kind::OutOfMemory, {}};
+        return SaveResult::SkinFileNotWritten;
+    }
     // What was written is what is held: the document stays as it is (its
     // recorded changes stay valid) and takes the saved file's name; saved
     // elsewhere, it holds no empty data file that the save did not write.
@@ -212,6 +230,7 @@ SaveResult SkinDocument::save(const std::string& path)
 
 void SkinDocument::clear()
 {
+    problem = {};
     std::vector<std::string>().swap(lineTable);
     store.clear();
     documentPath.clear();

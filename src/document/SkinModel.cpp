@@ -23,15 +23,15 @@ LoadResult SkinModel::openSkin(const std::string& path)
     return LoadResult::Loaded;
 }
 
-LoadResult SkinModel::loadSkin(const std::string& path)
+LoadResult SkinModel::loadSkin(const std::string& path, std::chrono::milliseconds lockWait)
 {
     dropWallpaper();
-    return skin.load(path);
+    return skin.load(path, lockWait);
 }
 
-LoadResult SkinModel::loadDefaultSkin(const std::string& path)
+LoadResult SkinModel::loadDefaultSkin(const std::string& path, std::chrono::milliseconds lockWait)
 {
-    if (const LoadResult result = defaultSkin.load(path); result != LoadResult::Loaded)
+    if (const LoadResult result = defaultSkin.load(path, lockWait); result != LoadResult::Loaded)
         return result;
     if (defaultSkin.lineCount() < minimumDefaultSkinLines)
         return LoadResult::TooShort;
