@@ -58,8 +58,9 @@ const char* const usageText =
     "  check [--default DEF.ski] SKIN.ski\n"
     "      one line \"LINE: CODE: text\" per finding; exit 4 when there is any\n"
     "Rectangles are LEFT TOP RIGHT BOTTOM with right and bottom exclusive.\n"
-    "Commands that change a skin wait for another program changing it up to\n"
-    "VELASKIN_LOCK_WAIT milliseconds (10000 when unset), then exit with 3.\n";
+    "Commands wait for another program changing the skin up to\n"
+    "VELASKIN_LOCK_WAIT milliseconds (10000 when unset), then exit with 3 (2 when\n"
+    "they only read it).\n";
 
 const Command commands[] = {
     {"info", runInfoCommand, false},
