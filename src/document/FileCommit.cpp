@@ -460,9 +460,8 @@ Trust Trust::beside(const std::string& path)
     return trust;
 }
 
-Result commit(const std::vector<File>& files, const std::string& journal)
+Result commit(const std::vector<File>& files, const std::string& journal, const Trust& trust)
 {
-    const Trust trust = Trust::beside(files.empty() ? std::string() : files[0].path);
     Folders folders;
     std::vector<Placed> steps(files.size());
     std::vector<struct stat> olds(files.size());

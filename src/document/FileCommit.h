@@ -78,9 +78,9 @@ struct Result {
 };
 
 // Replaces the files. journal is where the journal is kept while more than one
-// file is replaced (one file needs none: its rename is the commit). The trust
-// is that beside the first file.
-[[nodiscard]] Result commit(const std::vector<File>& files, const std::string& journal);
+// file is replaced (one file needs none: its rename is the commit). trust is
+// the one a later recovery of them will use (backups are made to suit it).
+[[nodiscard]] Result commit(const std::vector<File>& files, const std::string& journal, const Trust& trust);
 
 enum class Recovery {
     NothingToDo, // no journal, or a malformed one, removed once no side file showed an unfinished commit

@@ -110,7 +110,8 @@ std::int64_t readFileStart(const std::string& path, std::size_t limit, std::vect
 
 bool writeWholeFile(std::span<const std::uint8_t> bytes, const std::string& path)
 {
-    return FileCommit::commit({{path, bytes}}, std::string()).outcome == FileCommit::Outcome::Succeeded;
+    return FileCommit::commit({{path, bytes}}, std::string(), FileCommit::Trust::beside(path)).outcome
+        == FileCommit::Outcome::Succeeded;
 }
 
 std::optional<FileIdentity> identityOf(const std::string& path)

@@ -56,13 +56,18 @@ bool namesSameFile(const std::string& path, std::uint64_t device, std::uint64_t 
     return ::lstat(path.c_str(), &now) == 0 && std::uint64_t(now.st_dev) == device && std::uint64_t(now.st_ino) == inode;
 }
 
-// The users whose lock file is used: the user, root, the skin file's owner.
-bool trustedOwner(uid_t owner, const std::string& skinPath)
+// The users whose lock file is used: the user, root, the skin file's owner;
+// in a folder that is not sticky anybody's, since whoever may write there
+// may remove and replace the skin's own files as well.
+bool trustedOwner(uid_t owner, const std::string& lockPath, const std::string& skinPath)
 {
     if (owner == 0 || owner == ::geteuid())
         return true;
-    struct stat skin {};
-    return ::lstat(skinPath.c_str(), &skin) == 0 && skin.st_uid == owner;
+    struct stat info {};
+    if (::lstat(skinPath.c_str(), &info) == 0 && info.st_uid == owner)
+        return true;
+    const std::string folder = folderPart(lockPath);
+    return ::stat(folder.empty() ? "." : folder.c_str(), &info) == 0 && (info.st_mode & S_ISVTX) == 0;
 }
 
 } // namespace
@@ -124,7 +129,7 @@ SkinLock::Outcome SkinLock::acquire(const std::string& skinPath, Mode mode,
         if (fd < 0)
             return failure;
         struct stat info {};
-        if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || !trustedOwner(info.st_uid, skinPath)) {
+        if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || !trustedOwner(info.st_uid, lockPath, skinPath)) {
             ::close(fd);
             fd = -1;
             return Outcome::Unusable;

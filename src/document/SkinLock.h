@@ -19,8 +19,9 @@
 // A lock cannot be switched off: a lock file that is a link, a pipe or
 // anything but a regular file, that cannot be opened, or that belongs to
 // another user than the user running the program, root or the skin file's
-// owner, is Unusable, never taken for "no lock here". Nothing here blocks
-// but the bounded wait for another holder.
+// owner in a sticky folder (where that user could swap it at will), is
+// Unusable, never taken for "no lock here". Nothing here blocks but the
+// bounded wait for another holder.
 //
 // Taking the lock again in the same process, while an outer lock of the same
 // skin is held, nests: the inner lock holds it as the outer one does (an

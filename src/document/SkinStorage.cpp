@@ -244,7 +244,8 @@ int SkinStorage::write(const std::string& skinPath, const SkinFileContents& cont
         fileNumbers.push_back(file);
     }
     const FileCommit::Result result =
-        files.empty() ? FileCommit::Result {} : FileCommit::commit(files, SkinFileFormat::journalPath(skinPath));
+        files.empty() ? FileCommit::Result {}
+                      : FileCommit::commit(files, SkinFileFormat::journalPath(skinPath), FileCommit::Trust::beside(skinPath));
     if (result.outcome == FileCommit::Outcome::Unfinished)
         problem = {StorageProblem::Kind::Unfinished, SkinFileFormat::journalPath(skinPath)};
     if (result.outcome != FileCommit::Outcome::Succeeded)
