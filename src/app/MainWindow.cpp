@@ -73,6 +73,10 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow()
 {
+    // The session outlives the actions (members end in reverse order), and
+    // clearing its undo stack signals: nothing of it may reach this window now.
+    session.undoStack().disconnect(this);
+    session.disconnect(this);
     // The pages refer to the model and the texts: they go first.
     destroyPages();
 }
