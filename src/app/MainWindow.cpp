@@ -36,6 +36,7 @@
 #include <QUndoStack>
 
 #include <memory>
+#include <new>
 #include <tuple>
 
 namespace {
@@ -442,7 +443,7 @@ bool MainWindow::openSkinFile(const QString& path)
 {
     // A file that does not load leaves the skin, its pages and the title as they were.
     std::string failedFile;
-    if (const LoadResult result = session.open(localPath(path), &failedFile); result != LoadResult::Loaded) {
+    if (const LoadResult result = opensSkin(localPath(path), failedFile); result != LoadResult::Loaded) {
         showMessage(loadFailureMessage(langtext::shell::cannotOpenSkin, result, failedFile),
                     DialogService::Icon::Error);
         return false;
@@ -527,11 +528,27 @@ bool MainWindow::mayReplaceUnnamedFile(const QString& chosen)
     return answer == DialogService::Answer::Yes;
 }
 
+LoadResult MainWindow::opensSkin(const std::string& path, std::string& failedFile)
+{
+    try {
+        return session.open(path, &failedFile);
+    } catch (const std::bad_alloc&) {
+        failedFile = path;
+        return LoadResult::CannotOpen; // the skin (or its wallpaper) is too large for the memory left
+    }
+}
+
 bool MainWindow::writeSkin(const QString& path)
 {
     // No other program saves this skin while it is written.
     const SkinLock lock(localPath(path));
-    if (!lock.busy() && session.save(localPath(path)) == SaveResult::Saved)
+    bool saved = false;
+    try {
+        saved = !lock.busy() && session.save(localPath(path)) == SaveResult::Saved;
+    } catch (const std::bad_alloc&) {
+        saved = false;
+    }
+    if (saved)
         return true;
     showMessage(text(langtext::shell::cannotSaveSkin) + QLatin1Char(' ') + path, DialogService::Icon::Error);
     return false;

@@ -134,7 +134,11 @@ private:
     QString defaultSkinPath(const QString& name) const;
     bool loadLanguage(const QString& fileName);
     void applyLanguageChange();
+    // Saves the skin under its lock; false (and the message shown) when it was not saved.
     bool writeSkin(const QString& path);
+    // Opens the skin into the model (memory running out included); failedFile
+    // names the file a failed load stumbled on.
+    LoadResult opensSkin(const std::string& path, std::string& failedFile);
     FileQuestion skinFileQuestion() const;
     bool mayReplaceUnnamedFile(const QString& chosen);
     // One finding as the check's list shows it, in the user's language.

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <new>
 
 int failWith(int code, const std::string& message)
 {
@@ -54,6 +55,13 @@ SkinArguments splitDefaultOption(const Arguments& args)
 
 namespace {
 
+std::chrono::milliseconds lockWait()
+{
+    const char* text = std::getenv("VELASKIN_LOCK_WAIT");
+    const auto milliseconds = text ? parseNumber(text) : std::nullopt;
+    return milliseconds && *milliseconds >= 0 ? std::chrono::milliseconds(*milliseconds) : SkinLock::standardWait;
+}
+
 const char* loadFailure(LoadResult result)
 {
     switch (result) {
@@ -66,25 +74,61 @@ const char* loadFailure(LoadResult result)
     }
 }
 
-int reportLoad(LoadResult result, const std::string& path)
+// What a user must be told beyond the result of a load or save; "" when nothing.
+std::string problemText(const StorageProblem& problem, bool saving)
 {
-    if (result != LoadResult::Loaded)
-        return failWith(exitcode::cannotLoad, path + ": " + loadFailure(result));
-    return exitcode::done;
+    using Kind = StorageProblem::Kind;
+    const std::string nothing = saving ? "; nothing saved" : "";
+    switch (problem.kind) {
+    case Kind::None:
+        return {};
+    case Kind::Locked:
+        return "the skin is locked by another program" + nothing;
+    case Kind::LockUnusable:
+        return "cannot lock the skin: " + problem.path +
+               " cannot be made or opened, or is no regular file of this user or of the skin's owner" + nothing;
+    case Kind::Unfinished:
+        if (saving)
+            return "the save failed and its files could not all be put back; " + problem.path +
+                   " keeps what the next load or save needs to put them back";
+        return "an interrupted save could not be finished or undone, so the skin is not shown; " + problem.path +
+               " keeps what is needed to do it later";
+    case Kind::JournalUnreadable:
+        return "cannot read " + problem.path + "; nothing changed";
+    case Kind::JournalDamaged:
+        return problem.path + " is damaged and files of an unfinished save are left beside the skin; nothing changed";
+    case Kind::JournalNotOurs:
+        return problem.path + " is in the way (a folder, a link or another user's file); nothing saved";
+    case Kind::TooLarge:
+        return "the skin is too large to load (a skin file may hold " +
+               std::to_string(SkinStorage::largestSkinFile >> 20) + " MiB, its picture data files together " +
+               std::to_string(SkinStorage::largestDataFiles >> 20) + " MiB)";
+    case Kind::OutOfMemory:
+        return "not enough memory" + nothing;
+    }
+    return {};
+}
+
+int reportLoad(const SkinDocument& document, LoadResult result, const std::string& path)
+{
+    if (result == LoadResult::Loaded)
+        return exitcode::done;
+    const std::string problem = problemText(document.fileProblem(), false);
+    return failWith(exitcode::cannotLoad, path + ": " + (problem.empty() ? loadFailure(result) : problem));
 }
 
 } // namespace
 
 int loadSkin(SkinDocument& document, const std::string& path)
 {
-    return reportLoad(document.load(path), path);
+    return reportLoad(document, document.load(path, nullptr, lockWait()), path);
 }
 
 int loadDefaultSkin(SkinModel& model, const std::string& path)
 {
-    const LoadResult result = model.loadDefaultSkin(path);
+    const LoadResult result = model.loadDefaultSkin(path, nullptr, lockWait());
     if (result != LoadResult::TooShort)
-        return reportLoad(result, path);
+        return reportLoad(model.defaults(), result, path);
     return failWith(exitcode::cannotLoad, path + ": not accepted as a default skin (" +
                                               std::to_string(model.defaults().lineCount()) + " lines, at least " +
                                               std::to_string(minimumDefaultSkinLines) + " needed)");
@@ -96,11 +140,15 @@ int loadModel(SkinModel& model, const std::string& skinPath, const std::optional
         if (const int code = loadDefaultSkin(model, *defaultPath); code != exitcode::done)
             return code;
     }
-    return reportLoad(model.loadSkin(skinPath), skinPath);
+    return reportLoad(model.edited(), model.loadSkin(skinPath, lockWait()), skinPath);
 }
 
-int reportSave(SaveResult result, const std::string& path)
+int reportSave(const SkinDocument& document, SaveResult result, const std::string& path)
 {
+    if (result == SaveResult::Saved)
+        return exitcode::done;
+    if (const std::string problem = problemText(document.fileProblem(), true); !problem.empty())
+        return failWith(exitcode::cannotSave, path + ": " + problem);
     if (result == SaveResult::SkinFileNotWritten)
         return failWith(exitcode::cannotSave, path + ": cannot write the skin file");
     if (result != SaveResult::Saved)
@@ -112,26 +160,22 @@ int saveInPlace(SkinModel& model)
 {
     // Without a default skin no wallpaper bytes were read, so only the skin's files are written.
     const std::string path = model.edited().path();
-    return reportSave(model.saveSkin(path), path);
+    return reportSave(model.edited(), model.saveSkin(path), path);
 }
-
-namespace {
-
-std::chrono::milliseconds lockWait()
-{
-    const char* text = std::getenv("VELASKIN_LOCK_WAIT");
-    const auto milliseconds = text ? parseNumber(text) : std::nullopt;
-    return milliseconds && *milliseconds >= 0 ? std::chrono::milliseconds(*milliseconds) : SkinLock::standardWait;
-}
-
-} // namespace
 
 int underSkinLock(const std::string& skinPath, const std::function<int()>& body)
 {
     const SkinLock lock(skinPath, SkinLock::Mode::Exclusive, lockWait());
-    if (lock.busy())
+    if (lock.outcome() == SkinLock::Outcome::Busy)
         return failWith(exitcode::cannotSave, skinPath + ": another program is changing this skin; nothing saved");
-    return body();
+    if (lock.busy())
+        return failWith(exitcode::cannotSave,
+                        skinPath + ": " + problemText({StorageProblem::Kind::LockUnusable, lock.path()}, true));
+    try {
+        return body();
+    } catch (const std::bad_alloc&) {
+        return failWith(exitcode::cannotSave, skinPath + ": not enough memory; nothing saved");
+    }
 }
 
 bool writeOutputFile(const std::string& path, std::span<const std::uint8_t> bytes)

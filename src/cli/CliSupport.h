@@ -52,16 +52,18 @@ int loadDefaultSkin(SkinModel& model, const std::string& path);
 // Loads the edited skin and, when given, the default skin of model the way the
 // editor does. Returns an exit code as loadSkin.
 int loadModel(SkinModel& model, const std::string& skinPath, const std::optional<std::string>& defaultPath);
-// exitcode::done for a skin saved, else the save failure on stderr and exitcode::cannotSave.
-int reportSave(SaveResult result, const std::string& path);
+// exitcode::done for a skin saved, else the document's save failure on stderr
+// and exitcode::cannotSave.
+int reportSave(const SkinDocument& document, SaveResult result, const std::string& path);
 // Saves the edited skin in place (its wallpaper file too, when the model read its bytes).
 int saveInPlace(SkinModel& model);
 
 // Runs body (a load, change and save of the skin that a save of skinPath
 // writes) while holding that skin's lock, so that no other program saves it
 // in between. When another program holds the lock for longer than the wait
-// (VELASKIN_LOCK_WAIT milliseconds, 10 s when unset): an error and
-// exitcode::cannotSave, body not run.
+// (VELASKIN_LOCK_WAIT milliseconds, 10 s when unset), or the lock cannot be
+// taken at all: an error and exitcode::cannotSave, body not run. Running out
+// of memory in body is exitcode::cannotSave too. Loads wait for the lock as long.
 int underSkinLock(const std::string& skinPath, const std::function<int()>& body);
 
 // Writes an output file of the tool: "-" is standard output; otherwise only a

@@ -176,7 +176,7 @@ int runNewCommand(const Arguments& args)
         if (const int code = loadDefaultSkin(model, *parsed.defaultSkin); code != exitcode::done)
             return code;
         model.newSkin("New skin");
-        return reportSave(model.saveSkin(out), out);
+        return reportSave(model.edited(), model.saveSkin(out), out);
     });
 }
 

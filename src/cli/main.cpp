@@ -19,6 +19,7 @@
 #include <cstdlib>
 #include <functional>
 #include <memory>
+#include <new>
 #include <string_view>
 #include <vector>
 
@@ -57,8 +58,9 @@ const char* const usageText =
     "  check [--default DEF.ski] SKIN.ski\n"
     "      one line \"LINE: CODE: text\" per finding; exit 4 when there is any\n"
     "Rectangles are LEFT TOP RIGHT BOTTOM with right and bottom exclusive.\n"
-    "Commands that change a skin wait for another program changing it up to\n"
-    "VELASKIN_LOCK_WAIT milliseconds (10000 when unset), then exit with 3.\n";
+    "Commands wait for another program changing the skin up to\n"
+    "VELASKIN_LOCK_WAIT milliseconds (10000 when unset), then exit with 3 (2 when\n"
+    "they only read it).\n";
 
 const Command commands[] = {
     {"info", runInfoCommand, false},
@@ -126,10 +128,15 @@ int main(int argc, char** argv)
         std::unique_ptr<QGuiApplication> application;
         if (command.needsGui)
             application = makeGuiApplication(argc, argv);
-        const int code = command.run(args);
-        if (code == exitcode::usage)
-            usage();
-        return code;
+        try {
+            const int code = command.run(args);
+            if (code == exitcode::usage)
+                usage();
+            return code;
+        } catch (const std::bad_alloc&) {
+            // Commands that save catch it themselves: here nothing was saved.
+            return failWith(exitcode::cannotLoad, "not enough memory");
+        }
     }
     failWith(exitcode::usage, "unknown command '" + std::string(name) + "'");
     return usage();

@@ -1,7 +1,10 @@
 #include "document/FileIo.h"
 
 #include "document/FileCommit.h"
+#include "document/FileDescriptor.h"
+#include "document/FileSeam.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <limits>
@@ -13,38 +16,38 @@
 
 namespace {
 
-// Owns one open file descriptor.
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd)
-        : fd(fd)
-    {
-    }
-    ~FileDescriptor() { reset(); }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-
-    int get() const { return fd; }
-    bool valid() const { return fd >= 0; }
-    // Closes now; false when the close reported an error (data may be lost).
-    bool reset()
-    {
-        if (fd < 0)
-            return true;
-        const bool closed = ::close(fd) == 0;
-        fd = -1;
-        return closed;
-    }
-
-private:
-    int fd;
-};
-
 constexpr std::int64_t largestFile = std::numeric_limits<std::int32_t>::max();
 // Longer chains of links are taken for loops, as the system does.
 constexpr int mostLinksFollowed = 40;
 
-FileIdentity identityFrom(const struct stat& info)
+// Opens a regular file read-only; sets info. Non-blocking, so that a FIFO
+// given as a path is refused instead of waiting for a writer. A file to be
+// read whole must not be larger than a 32-bit signed count.
+FileDescriptor openRegularFile(const std::string& path, struct stat& info, bool whole)
+{
+    FileDescriptor file(FileSeam::current().openAt(AT_FDCWD, path, O_RDONLY | O_CLOEXEC | O_NONBLOCK, 0));
+    if (file.valid()
+        && (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode) || (whole && info.st_size > largestFile)))
+        file.reset();
+    return file;
+}
+
+// True when a link in that folder may be followed: not in a sticky folder
+// that everybody may write, unless it is the user's or the folder owner's.
+bool mayFollowLink(const std::string& link, const struct stat& linkInfo)
+{
+    const auto slash = link.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : link.substr(0, slash);
+    struct stat folderInfo {};
+    if (::stat(folder.c_str(), &folderInfo) != 0)
+        return false;
+    const bool shared = (folderInfo.st_mode & S_ISVTX) != 0 && (folderInfo.st_mode & S_IWOTH) != 0;
+    return !shared || linkInfo.st_uid == ::geteuid() || linkInfo.st_uid == folderInfo.st_uid;
+}
+
+} // namespace
+
+FileIdentity FileIdentity::of(const struct stat& info)
 {
     constexpr std::int64_t second = 1000000000;
     return {std::uint64_t(info.st_dev), std::uint64_t(info.st_ino), std::int64_t(info.st_size),
@@ -52,28 +55,12 @@ FileIdentity identityFrom(const struct stat& info)
             std::int64_t(info.st_ctim.tv_sec) * second + info.st_ctim.tv_nsec};
 }
 
-// Opens a regular file read-only; sets info. Non-blocking, so that a FIFO
-// given as a path is refused instead of waiting for a writer. A file to be
-// read whole must not be larger than a 32-bit signed count.
-int openRegularFile(const std::string& path, struct stat& info, bool whole)
-{
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd >= 0 && (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || (whole && info.st_size > largestFile))) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
-}
-
-// Reads up to limit bytes from the file's current position.
-std::int64_t readUpTo(int fd, std::size_t limit, std::vector<std::uint8_t>& bytes)
+std::int64_t readOpenFile(int fd, std::size_t limit, std::vector<std::uint8_t>& bytes)
 {
     std::vector<std::uint8_t> data(limit);
     std::size_t got = 0;
     while (got < data.size()) {
-        const ssize_t n = ::read(fd, data.data() + got, data.size() - got);
-        if (n < 0 && errno == EINTR)
-            continue;
+        const ssize_t n = FileSeam::current().readSome(fd, data.data() + got, data.size() - got);
         if (n < 0)
             return -1;
         if (n == 0)
@@ -85,46 +72,46 @@ std::int64_t readUpTo(int fd, std::size_t limit, std::vector<std::uint8_t>& byte
     return static_cast<std::int64_t>(got);
 }
 
-bool writeAll(int fd, std::span<const std::uint8_t> bytes)
+bool writeOpenFile(int fd, std::span<const std::uint8_t> bytes)
 {
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
+        const ssize_t n = FileSeam::current().writeSome(fd, bytes.data() + done, bytes.size() - done);
+        if (n <= 0) {
+            if (n == 0)
+                errno = EIO;
             return false;
+        }
         done += static_cast<std::size_t>(n);
     }
     return true;
 }
 
-} // namespace
-
 std::int64_t readWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes, FileIdentity* identity)
 {
     struct stat info {};
-    FileDescriptor file(openRegularFile(path, info, true));
+    const FileDescriptor file = openRegularFile(path, info, true);
     if (!file.valid())
         return -1;
-    const std::int64_t got = readUpTo(file.get(), std::size_t(info.st_size), bytes);
+    const std::int64_t got = readOpenFile(file.get(), std::size_t(info.st_size), bytes);
     if (got >= 0 && identity)
-        *identity = identityFrom(info);
+        *identity = FileIdentity::of(info);
     return got;
 }
 
 std::int64_t readFileStart(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& bytes)
 {
     struct stat info {};
-    FileDescriptor file(openRegularFile(path, info, false));
+    const FileDescriptor file = openRegularFile(path, info, false);
     if (!file.valid())
         return -1;
-    return readUpTo(file.get(), std::size_t(std::min<std::uint64_t>(limit, std::uint64_t(info.st_size))), bytes);
+    return readOpenFile(file.get(), std::size_t(std::min<std::uint64_t>(limit, std::uint64_t(info.st_size))), bytes);
 }
 
 bool writeWholeFile(std::span<const std::uint8_t> bytes, const std::string& path)
 {
-    return FileCommit::commit({{path, bytes}}, std::string()) == FileCommit::succeeded;
+    return FileCommit::commit({{path, bytes}}, std::string(), FileCommit::Trust::beside(path)).outcome
+        == FileCommit::Outcome::Succeeded;
 }
 
 std::optional<FileIdentity> identityOf(const std::string& path)
@@ -132,7 +119,7 @@ std::optional<FileIdentity> identityOf(const std::string& path)
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0)
         return std::nullopt;
-    return identityFrom(info);
+    return FileIdentity::of(info);
 }
 
 std::optional<std::string> resolveLinks(const std::string& path)
@@ -142,6 +129,8 @@ std::optional<std::string> resolveLinks(const std::string& path)
         struct stat info {};
         if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
             return current;
+        if (!mayFollowLink(current, info))
+            return std::nullopt;
         std::string target(std::size_t(std::max<off_t>(info.st_size, 0)) + 256, '\0');
         const ssize_t length = ::readlink(current.c_str(), target.data(), target.size());
         if (length <= 0 || std::size_t(length) >= target.size())
@@ -169,23 +158,6 @@ int replaceableError(const std::string& path)
     return 0;
 }
 
-int createFile(const std::string& path, std::span<const std::uint8_t> bytes, std::optional<unsigned> permissions)
-{
-    FileDescriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, permissions.value_or(0666) & 07777));
-    if (!file.valid())
-        return errno;
-    int error = 0;
-    // Exactly the given bits, whatever the process's file creation mask.
-    if ((permissions && ::fchmod(file.get(), *permissions & 07777) != 0) || !writeAll(file.get(), bytes)
-        || ::fsync(file.get()) != 0)
-        error = errno != 0 ? errno : EIO;
-    if (!file.reset() && error == 0)
-        error = errno != 0 ? errno : EIO;
-    if (error != 0)
-        ::unlink(path.c_str());
-    return error;
-}
-
 bool pathExists(const std::string& path)
 {
     struct stat info {};
@@ -196,12 +168,6 @@ bool isRegularFile(const std::string& path)
 {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-}
-
-bool syncFolder(const std::string& folder)
-{
-    FileDescriptor dir(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    return dir.valid() && ::fsync(dir.get()) == 0;
 }
 
 std::string fileNamePart(const std::string& path)

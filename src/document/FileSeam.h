@@ -3,17 +3,30 @@
 #include <cstddef>
 #include <string>
 
-// The file system steps of a multi-file save that can fail half-way, behind
-// one replaceable object: the program uses the real calls, tests install a
-// seam that fails a chosen step or stops a save as if the process had died.
+#include <sys/types.h>
+
+// The file system calls of loading and saving, behind one replaceable object:
+// the program uses the real calls, tests install a seam that fails a chosen
+// call (once or from then on) or stops a save as if the process had died.
+// Every call answers as the system call of its name does: -1 (or a negative
+// count) with errno set on failure.
 class FileSeam {
 public:
     virtual ~FileSeam() = default;
 
-    // rename(2): 0, or -1 with errno set.
-    virtual int renameFile(const std::string& from, const std::string& to);
-    // link(2): 0, or -1 with errno set.
-    virtual int linkFile(const std::string& existing, const std::string& newName);
+    // openat(2).
+    virtual int openAt(int folder, const std::string& name, int flags, unsigned mode);
+    // read(2) and write(2).
+    virtual ssize_t readSome(int fd, void* buffer, std::size_t count);
+    virtual ssize_t writeSome(int fd, const void* bytes, std::size_t count);
+    // fsync(2) of a file or a folder.
+    virtual int syncFile(int fd);
+    // renameat(2).
+    virtual int renameAt(int fromFolder, const std::string& from, int toFolder, const std::string& to);
+    // linkat(2) without following a link.
+    virtual int linkAt(int fromFolder, const std::string& from, int toFolder, const std::string& to);
+    // unlinkat(2) of a file.
+    virtual int unlinkAt(int folder, const std::string& name);
     // Asked after each file of a commit has been renamed into place (count:
     // how many so far). False abandons the commit on the spot, leaving every
     // file as a killed process would.

@@ -9,6 +9,7 @@
 #include "document/SkinFileFormat.h"
 
 #include <algorithm>
+#include <new>
 #include <set>
 #include <variant>
 
@@ -120,28 +121,37 @@ void SkinDocument::upsert(std::string_view key, std::string line)
 
 // --- files ------------------------------------------------------------------
 
-LoadResult SkinDocument::load(const std::string& path, std::string* failedFile)
+LoadResult SkinDocument::load(const std::string& path, std::string* failedFile, std::chrono::milliseconds lockWait)
 {
     clear();
-    const SkinStorage storage(path);
-    std::vector<std::uint8_t> text;
     std::string failed = path;
     LoadResult result = LoadResult::Loaded;
-    if (const int read = storage.readSkinFile(text); read != 0) {
-        result = read == 2 ? LoadResult::NotASkin
-                 : pathExists(path) ? LoadResult::CannotOpen
-                                    : LoadResult::SkinFileMissing;
-    } else {
-        result = loadParts(text, [&storage, &failed](std::int64_t file, std::vector<std::uint8_t>& bytes,
-                                                     std::optional<FileIdentity>& identity) {
-            if (storage.readDataFile(file, bytes, identity))
-                return true;
-            failed = storage.dataFilePath(file);
-            return false;
-        }, path);
-        // Missing, or there and unreadable: the user's remedy differs.
-        if (result == LoadResult::DataFileMissing && pathExists(failed))
-            result = LoadResult::DataFileUnreadable;
+    try {
+        SkinStorage storage(path, lockWait);
+        SkinFileFormat::SkinLines table;
+        if (const int read = storage.readSkinFile(table); read != 0) {
+            result = read == 2 ? LoadResult::NotASkin
+                     : pathExists(path) || storage.problem().kind != StorageProblem::Kind::None ? LoadResult::CannotOpen
+                                                                                               : LoadResult::SkinFileMissing;
+        } else {
+            result = loadParts(std::move(table), [&storage, &failed](std::int64_t file, std::vector<std::uint8_t>& bytes,
+                                                                     std::optional<FileIdentity>& identity) {
+                if (storage.readDataFile(file, bytes, identity))
+                    return true;
+                // The file that stopped the load, which may lie after this one.
+                failed = storage.dataFilePath(storage.failedDataFile() >= 0 ? storage.failedDataFile() : file);
+                return false;
+            }, path);
+            // Missing, or there and unreadable (or too large): the user's remedy differs.
+            if (result == LoadResult::DataFileMissing && pathExists(failed))
+                result = LoadResult::DataFileUnreadable;
+        }
+        if (result != LoadResult::Loaded)
+            problem = storage.problem();
+    } catch (const std::bad_alloc&) {
+        clear();
+        problem = {StorageProblem::Kind::OutOfMemory, {}};
+        result = LoadResult::CannotOpen;
     }
     if (failedFile)
         *failedFile = result == LoadResult::Loaded ? std::string() : failed;
@@ -151,7 +161,10 @@ LoadResult SkinDocument::load(const std::string& path, std::string* failedFile)
 LoadResult SkinDocument::loadFromBuffers(std::span<const std::uint8_t> skinText,
                                          std::span<const std::vector<std::uint8_t>> buffers, const std::string& path)
 {
-    return loadParts(skinText, [buffers](std::int64_t file, std::vector<std::uint8_t>& bytes,
+    clear();
+    if (!SkinFileFormat::hasSkinMagic(skinText))
+        return LoadResult::NotASkin;
+    return loadParts(SkinFileFormat::splitLines(skinText), [buffers](std::int64_t file, std::vector<std::uint8_t>& bytes,
                                          std::optional<FileIdentity>& identity) {
         if (file >= std::int64_t(buffers.size()))
             return false;
@@ -161,13 +174,10 @@ LoadResult SkinDocument::loadFromBuffers(std::span<const std::uint8_t> skinText,
     }, path);
 }
 
-LoadResult SkinDocument::loadParts(std::span<const std::uint8_t> text, const DataFileSource& readDataFile,
+LoadResult SkinDocument::loadParts(SkinFileFormat::SkinLines&& table, const DataFileSource& readDataFile,
                                    const std::string& path)
 {
     clear();
-    if (!SkinFileFormat::hasSkinMagic(text))
-        return LoadResult::NotASkin;
-    SkinFileFormat::SkinLines table = SkinFileFormat::splitLines(text);
 
     // Data files are read one after the other, so a record naming a huge file
     // number fails at the first missing file instead of allocating for it.
@@ -215,8 +225,13 @@ SaveResult SkinDocument::save(const std::string& path)
     if (!loaded)
         return SaveResult::SkinFileNotWritten;
     const std::string skinPath = SkinFileFormat::savedSkinPath(path);
-    if (const int result = SkinStorage::write(skinPath, saveToBuffers(), store.states()); result != 0)
-        return result == 1 ? SaveResult::SkinFileNotWritten : SaveResult::DataFileNotWritten;
+    try {
+        if (const int result = SkinStorage::write(skinPath, saveToBuffers(), store.states(), problem); result != 0)
+            return result == 1 ? SaveResult::SkinFileNotWritten : SaveResult::DataFileNotWritten;
+    } catch (const std::bad_alloc&) {
+        problem = {StorageProblem::Kind::OutOfMemory, {}};
+        return SaveResult::SkinFileNotWritten;
+    }
     // What was written is what is held: the document stays as it is (its
     // recorded changes stay valid) and takes the saved file's name; saved
     // elsewhere, it holds no empty data file that the save did not write.
@@ -228,6 +243,7 @@ SaveResult SkinDocument::save(const std::string& path)
 
 void SkinDocument::clear()
 {
+    problem = {};
     std::vector<std::string>().swap(lineTable);
     store.clear();
     documentPath.clear();

@@ -6,6 +6,7 @@
 #include "document/SkinStorage.h"
 #include "document/SkinTypes.h"
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -17,6 +18,10 @@
 // One skin in memory: its path, its line table (the single source of truth
 // for records: first match wins) and the bytes of its picture data files.
 // Missing records give sentinel values (see SkinTypes.h), never exceptions.
+namespace SkinFileFormat {
+struct SkinLines;
+}
+
 class SkinDocument {
 public:
     SkinDocument() = default;
@@ -54,16 +59,21 @@ public:
     int removeRecord(RecordType type, ElementId id);
 
     // --- files ----------------------------------------------------------
-    // Every failure leaves the document empty. Files are opened read-only.
+    // Every failure leaves the document empty. Files are opened read-only;
+    // another program saving the skin is waited for up to lockWait.
     // failedFile, when given, gets the file a failed load stumbled on: the
     // skin file, or the data file that is missing or cannot be read.
-    [[nodiscard]] LoadResult load(const std::string& path, std::string* failedFile = nullptr);
+    [[nodiscard]] LoadResult load(const std::string& path, std::string* failedFile = nullptr,
+                                  std::chrono::milliseconds lockWait = SkinLock::standardWait);
     // Writes the ".ski" file SkinFileFormat::savedSkinPath(path) and the data
     // files beside it: every data file a record names (also an empty one) and
     // every other one that holds bytes, except those whose bytes are already
-    // on disk unchanged. All or nothing: on failure every file on disk stays
-    // as it was. After a save the document's path is the saved file's.
+    // on disk. All or nothing: on failure every file on disk stays as it was
+    // (or fileProblem() names the journal with which the next load or save
+    // puts them back). After a save the document's path is the saved file's.
     [[nodiscard]] SaveResult save(const std::string& path);
+    // Why the last load or save failed, where more can be said than its result.
+    const StorageProblem& fileProblem() const { return problem; }
     // load without files, through the same code: skinText is the ".ski" file,
     // dataFiles[k] data file k (a data file the skin needs beyond them is
     // missing); path becomes the document's path.
@@ -142,8 +152,8 @@ private:
     // if any); false when it cannot be read.
     using DataFileSource = std::function<bool(std::int64_t file, std::vector<std::uint8_t>& bytes,
                                               std::optional<FileIdentity>& identity)>;
-    // The body of load and loadFromBuffers.
-    LoadResult loadParts(std::span<const std::uint8_t> text, const DataFileSource& readDataFile, const std::string& path);
+    // The body of load and loadFromBuffers, once the skin file was judged a skin and split.
+    LoadResult loadParts(SkinFileFormat::SkinLines&& table, const DataFileSource& readDataFile, const std::string& path);
     // The line of item index (1 up to the count the header gives) of the list
     // whose header line is header; -1 for any other index or no header.
     // countKey is the header's key up to its count.
@@ -176,4 +186,5 @@ private:
     std::vector<std::string> lineTable;
     PictureStore store;
     DocumentChange* recording = nullptr;
+    StorageProblem problem;
 };

@@ -1,6 +1,7 @@
 #include "document/SkinLock.h"
 
 #include "document/FileIo.h"
+#include "document/FileSeam.h"
 #include "document/SkinFileFormat.h"
 
 #include <algorithm>
@@ -18,11 +19,15 @@ namespace {
 
 constexpr std::chrono::milliseconds pollInterval {5};
 constexpr std::size_t longestSkinName = 100;
+// Readable by everybody who may read the skin, whatever the file creation mask.
+constexpr unsigned lockFilePermissions = 0644;
+constexpr int openAttempts = 10;
 
-// The lock files this process holds, by identity, with the number of nested locks in each.
+// The lock files this process holds, by identity, with their mode and the number of nested locks in each.
 struct HeldLock {
     std::uint64_t device;
     std::uint64_t inode;
+    bool exclusive;
     int nested;
 };
 
@@ -48,7 +53,21 @@ std::vector<HeldLock>::iterator findHeld(std::uint64_t device, std::uint64_t ino
 bool namesSameFile(const std::string& path, std::uint64_t device, std::uint64_t inode)
 {
     struct stat now {};
-    return ::stat(path.c_str(), &now) == 0 && std::uint64_t(now.st_dev) == device && std::uint64_t(now.st_ino) == inode;
+    return ::lstat(path.c_str(), &now) == 0 && std::uint64_t(now.st_dev) == device && std::uint64_t(now.st_ino) == inode;
+}
+
+// The users whose lock file is used: the user, root, the skin file's owner;
+// in a folder that is not sticky anybody's, since whoever may write there
+// may remove and replace the skin's own files as well.
+bool trustedOwner(uid_t owner, const std::string& lockPath, const std::string& skinPath)
+{
+    if (owner == 0 || owner == ::geteuid())
+        return true;
+    struct stat info {};
+    if (::lstat(skinPath.c_str(), &info) == 0 && info.st_uid == owner)
+        return true;
+    const std::string folder = folderPart(lockPath);
+    return ::stat(folder.empty() ? "." : folder.c_str(), &info) == 0 && (info.st_mode & S_ISVTX) == 0;
 }
 
 } // namespace
@@ -60,9 +79,9 @@ std::string SkinLock::lockFilePath(const std::string& skinPath)
 }
 
 SkinLock::SkinLock(const std::string& skinPath, Mode mode, std::chrono::milliseconds wait)
-    : path(lockFilePath(skinPath))
+    : lockPath(lockFilePath(skinPath))
 {
-    wasBusy = !acquire(mode, std::chrono::steady_clock::now() + wait);
+    result = acquire(SkinFileFormat::savedSkinPath(skinPath), mode, std::chrono::steady_clock::now() + wait);
 }
 
 SkinLock::~SkinLock()
@@ -70,30 +89,63 @@ SkinLock::~SkinLock()
     release();
 }
 
-bool SkinLock::acquire(Mode mode, std::chrono::steady_clock::time_point deadline)
+int SkinLock::openLockFile(Mode mode, Outcome& failure) const
+{
+    // Never through a link, and never waiting for a pipe's writer.
+    constexpr int flags = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
+    FileSeam& seam = FileSeam::current();
+    for (int attempt = 0; attempt < openAttempts; ++attempt) {
+        int opened = seam.openAt(AT_FDCWD, lockPath, O_RDWR | flags, 0);
+        // A lock file that may only be read locks as well.
+        if (opened < 0 && errno == EACCES)
+            opened = seam.openAt(AT_FDCWD, lockPath, O_RDONLY | flags, 0);
+        if (opened >= 0)
+            return opened;
+        if (errno != ENOENT)
+            break;
+        if (mode == Mode::Shared) {
+            failure = Outcome::NoLockFile;
+            return -1;
+        }
+        opened = seam.openAt(AT_FDCWD, lockPath, O_RDWR | O_CREAT | O_EXCL | flags, lockFilePermissions);
+        if (opened >= 0) {
+            ::fchmod(opened, lockFilePermissions);
+            return opened;
+        }
+        if (errno != EEXIST)
+            break; // made by another program meanwhile: open that one
+    }
+    failure = Outcome::Unusable;
+    return -1;
+}
+
+SkinLock::Outcome SkinLock::acquire(const std::string& skinPath, Mode mode,
+                                    std::chrono::steady_clock::time_point deadline)
 {
     const int operation = mode == Mode::Exclusive ? LOCK_EX : LOCK_SH;
     for (;;) {
-        fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
+        Outcome failure = Outcome::Unusable;
+        fd = openLockFile(mode, failure);
         if (fd < 0)
-            fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+            return failure;
         struct stat info {};
-        if (fd >= 0 && ::fstat(fd, &info) != 0) {
+        if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || !trustedOwner(info.st_uid, lockPath, skinPath)) {
             ::close(fd);
             fd = -1;
+            return Outcome::Unusable;
         }
-        if (fd < 0)
-            return true; // no lock file can be made here, so there is nothing to lock
         device = std::uint64_t(info.st_dev);
         inode = std::uint64_t(info.st_ino);
         {
             const std::lock_guard guard(registryMutex());
             if (const auto held = findHeld(device, inode); held != registry().end()) {
-                ++held->nested;
-                nested = true;
                 ::close(fd);
                 fd = -1;
-                return true;
+                if (mode == Mode::Exclusive && !held->exclusive)
+                    return Outcome::Busy;
+                ++held->nested;
+                nested = true;
+                return Outcome::Held;
             }
         }
         int error = 0;
@@ -104,25 +156,23 @@ bool SkinLock::acquire(Mode mode, std::chrono::steady_clock::time_point deadline
             std::this_thread::sleep_for(pollInterval);
             error = 0;
         }
-        if (error == 0 && !namesSameFile(path, device, inode)) {
-            // The last holder removed the file after we opened it: lock the one there now.
-            ::close(fd);
-            fd = -1;
-            if (std::chrono::steady_clock::now() >= deadline)
-                return false;
-            continue;
-        }
         if (error != 0) {
             ::close(fd);
             fd = -1;
-            // A file system without flock cannot be locked; only a holder makes us wait.
-            return error != EWOULDBLOCK && error != EINTR;
+            return error == EWOULDBLOCK || error == EINTR ? Outcome::Busy : Outcome::Unusable;
+        }
+        if (!namesSameFile(lockPath, device, inode)) {
+            // Replaced while we waited for it: lock the one there now.
+            ::close(fd);
+            fd = -1;
+            if (std::chrono::steady_clock::now() >= deadline)
+                return Outcome::Busy;
+            continue;
         }
         owner = true;
-        exclusive = mode == Mode::Exclusive;
         const std::lock_guard guard(registryMutex());
-        registry().push_back({device, inode, 0});
-        return true;
+        registry().push_back({device, inode, mode == Mode::Exclusive, 0});
+        return Outcome::Held;
     }
 }
 
@@ -139,10 +189,6 @@ void SkinLock::release()
         return;
     if (held != registry().end())
         registry().erase(held);
-    // The last holder removes the lock file; a shared holder is the last one
-    // when it can have the lock to itself.
-    if ((exclusive || ::flock(fd, LOCK_EX | LOCK_NB) == 0) && namesSameFile(path, device, inode))
-        ::unlink(path.c_str());
     ::close(fd);
     fd = -1;
     owner = false;

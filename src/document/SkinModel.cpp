@@ -23,15 +23,16 @@ LoadResult SkinModel::openSkin(const std::string& path, std::string* failedFile)
     return LoadResult::Loaded;
 }
 
-LoadResult SkinModel::loadSkin(const std::string& path)
+LoadResult SkinModel::loadSkin(const std::string& path, std::chrono::milliseconds lockWait)
 {
     dropWallpaper();
-    return skin.load(path);
+    return skin.load(path, nullptr, lockWait);
 }
 
-LoadResult SkinModel::loadDefaultSkin(const std::string& path, std::string* failedFile)
+LoadResult SkinModel::loadDefaultSkin(const std::string& path, std::string* failedFile,
+                                      std::chrono::milliseconds lockWait)
 {
-    if (const LoadResult result = defaultSkin.load(path, failedFile); result != LoadResult::Loaded)
+    if (const LoadResult result = defaultSkin.load(path, failedFile, lockWait); result != LoadResult::Loaded)
         return result;
     if (defaultSkin.lineCount() < minimumDefaultSkinLines) {
         if (failedFile)

@@ -3,6 +3,7 @@
 #include "document/SkinDocument.h"
 #include "document/SkinResults.h"
 
+#include <chrono>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -34,12 +35,15 @@ public:
     // names the file the load stumbled on, as SkinDocument::load.
     [[nodiscard]] LoadResult openSkin(const std::string& path, std::string* failedFile = nullptr);
     // The skin's file alone, as the command-line tool reads it: no wallpaper
-    // is read. On failure the edited skin is empty.
-    [[nodiscard]] LoadResult loadSkin(const std::string& path);
+    // is read. On failure the edited skin is empty. Loads wait up to lockWait
+    // for another program saving the skin.
+    [[nodiscard]] LoadResult loadSkin(const std::string& path,
+                                      std::chrono::milliseconds lockWait = SkinLock::standardWait);
     // Loaded, and long enough to serve as a default skin (TooShort: loaded,
     // but refused; its lines stay readable through defaults()). failedFile
     // as for openSkin.
-    [[nodiscard]] LoadResult loadDefaultSkin(const std::string& path, std::string* failedFile = nullptr);
+    [[nodiscard]] LoadResult loadDefaultSkin(const std::string& path, std::string* failedFile = nullptr,
+                                             std::chrono::milliseconds lockWait = SkinLock::standardWait);
     // Documents loaded elsewhere (from memory) become the edited or the
     // default skin as they are.
     void adoptSkin(SkinDocument&& document) { skin = std::move(document); }

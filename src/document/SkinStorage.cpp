@@ -1,78 +1,207 @@
 #include "document/SkinStorage.h"
 
 #include "document/FileCommit.h"
+#include "document/Folder.h"
 #include "document/SkinFileFormat.h"
+
+#include <algorithm>
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 namespace {
 
-// The files a commit of the skin file skinPath may replace: the skin file
-// and data files of its base name in its folder.
-bool isOwnFile(const std::string& skinPath, const std::string& path)
-{
-    return path == skinPath
-        || (folderPart(path) == folderPart(skinPath)
-            && SkinFileFormat::isDataFileName(fileNamePart(path), SkinFileFormat::loadBaseName(skinPath)));
-}
-
-// The names of the files beside the skin whose temporary files are the skin's.
+// The files of the skin file skinPath that a commit may replace: the skin
+// file and the data files of its base name, in its folder.
 bool isOwnName(const std::string& skinPath, const std::string& name)
 {
-    return name == fileNamePart(skinPath) || name == fileNamePart(SkinFileFormat::journalPath(skinPath))
-        || SkinFileFormat::isDataFileName(name, SkinFileFormat::loadBaseName(skinPath));
+    return name == fileNamePart(skinPath) || SkinFileFormat::isDataFileName(name, SkinFileFormat::loadBaseName(skinPath));
 }
 
-// Finishes a cut-short save of the skin; false when it could not be finished.
-bool finishCutShortSave(const std::string& skinPath)
+std::string journalName(const std::string& skinPath)
 {
-    const auto recovery = FileCommit::recover(SkinFileFormat::journalPath(skinPath),
-                                              [&skinPath](const std::string& path) { return isOwnFile(skinPath, path); });
-    return recovery != FileCommit::Recovery::Failed;
+    return fileNamePart(SkinFileFormat::journalPath(skinPath));
+}
+
+std::chrono::milliseconds remaining(std::chrono::steady_clock::time_point deadline)
+{
+    return std::max(std::chrono::milliseconds(0),
+                    std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now()));
+}
+
+StorageProblem lockProblem(const SkinLock& lock)
+{
+    if (lock.outcome() == SkinLock::Outcome::Busy)
+        return {StorageProblem::Kind::Locked, {}};
+    return {StorageProblem::Kind::LockUnusable, lock.path()};
+}
+
+// Finishes or undoes a cut-short save of the skin (under its exclusive lock);
+// the problem that stops a load or save, or none. A journal's name that holds
+// something else stops only a save.
+StorageProblem finishCutShortSave(const Folder& folder, const std::string& skinPath, bool forSaving)
+{
+    const auto recovery = FileCommit::recover(folder, journalName(skinPath),
+                                              [&skinPath](const std::string& name) { return isOwnName(skinPath, name); },
+                                              FileCommit::Trust::beside(skinPath));
+    const std::string journal = SkinFileFormat::journalPath(skinPath);
+    switch (recovery) {
+    case FileCommit::Recovery::NothingToDo:
+    case FileCommit::Recovery::Finished:
+        return {};
+    case FileCommit::Recovery::NotOurs:
+        return forSaving ? StorageProblem {StorageProblem::Kind::JournalNotOurs, journal} : StorageProblem {};
+    case FileCommit::Recovery::Unfinished:
+        return {StorageProblem::Kind::Unfinished, journal};
+    case FileCommit::Recovery::Unreadable:
+        return {StorageProblem::Kind::JournalUnreadable, journal};
+    case FileCommit::Recovery::Damaged:
+        return {StorageProblem::Kind::JournalDamaged, journal};
+    }
+    return {};
+}
+
+// Opens a file of the skin read-only (through its links) relative to the
+// skin's folder; its status in info. Not a regular file: invalid.
+FileDescriptor openSkinFile(const Folder& folder, const std::string& path, struct stat& info)
+{
+    FileDescriptor file = folderPart(path) == folder.path() ? folder.open(fileNamePart(path), O_RDONLY | O_NONBLOCK)
+                                                             : folder.open(path, O_RDONLY | O_NONBLOCK);
+    if (file.valid() && (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)))
+        file.reset();
+    return file;
+}
+
+// True when the file at path holds exactly bytes.
+bool holdsBytes(const std::string& path, std::span<const std::uint8_t> bytes)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || std::uint64_t(info.st_size) != bytes.size())
+        return false;
+    std::vector<std::uint8_t> onDisk;
+    return readWholeFile(path, onDisk) == std::int64_t(bytes.size()) && std::equal(onDisk.begin(), onDisk.end(), bytes.begin());
 }
 
 } // namespace
 
-SkinStorage::SkinStorage(const std::string& path)
+SkinStorage::SkinStorage(const std::string& path, std::chrono::milliseconds lockWait)
     : path(path)
 {
-    const std::string saved = SkinFileFormat::savedSkinPath(path);
-    const std::string journal = SkinFileFormat::journalPath(saved);
-    bool cutShort = pathExists(journal);
-    // A path that names no skin gets no lock file.
-    if (!cutShort && !isRegularFile(path))
-        return;
-    lock.emplace(saved, cutShort ? SkinLock::Mode::Exclusive : SkinLock::Mode::Shared);
-    if (!lock->busy() && !cutShort && pathExists(journal)) {
-        // A save died while this load waited for it.
-        cutShort = true;
-        lock.reset();
-        lock.emplace(saved, SkinLock::Mode::Exclusive);
+    const auto deadline = std::chrono::steady_clock::now() + lockWait;
+    // A second round only when the first found no lock file and one came while it read.
+    for (int round = 0; round < 2 && read(deadline) == Attempt::Again; ++round) {
     }
-    if (lock->busy() || (cutShort && !finishCutShortSave(saved)))
-        return;
-    FileCommit::removeLeftovers(folderPart(saved), [&saved](const std::string& name) { return isOwnName(saved, name); });
-    isReady = true;
 }
 
-int SkinStorage::readSkinFile(std::vector<std::uint8_t>& text) const
+SkinStorage::Attempt SkinStorage::read(std::chrono::steady_clock::time_point deadline)
 {
-    if (!isReady)
+    skinResult = 1;
+    why = {};
+    skinLines = {};
+    dataFiles.clear();
+    dataIdentities.clear();
+    const std::string saved = SkinFileFormat::savedSkinPath(path);
+    const Folder folder(folderPart(path));
+    if (!folder.valid())
+        return Attempt::Done;
+    std::optional<SkinLock> lock;
+    lock.emplace(saved, SkinLock::Mode::Shared, remaining(deadline));
+    if (lock->busy()) {
+        why = lockProblem(*lock);
+        return Attempt::Done;
+    }
+    // One look by name: is there a save to finish?
+    if (folder.entry(journalName(saved)) || errno != ENOENT) {
+        lock.reset();
+        lock.emplace(saved, SkinLock::Mode::Exclusive, remaining(deadline));
+        if (lock->busy()) {
+            why = lockProblem(*lock);
+            return Attempt::Done;
+        }
+        why = finishCutShortSave(folder, saved, false);
+        if (why.kind != StorageProblem::Kind::None)
+            return Attempt::Done;
+    }
+    skinResult = readFiles(folder);
+    // Without a lock file, nothing may have saved the skin meanwhile.
+    if (lock->outcome() == SkinLock::Outcome::NoLockFile && folder.entry(fileNamePart(lock->path())))
+        return Attempt::Again;
+    return Attempt::Done;
+}
+
+int SkinStorage::readFiles(const Folder& folder)
+{
+    struct stat info {};
+    const FileDescriptor skin = openSkinFile(folder, path, info);
+    if (!skin.valid())
         return 1;
-    std::vector<std::uint8_t> start;
-    if (readFileStart(path, SkinFileFormat::magicLineLimit, start) < 0)
+    if (info.st_size > largestSkinFile) {
+        // Judged by its first line first: a file that is no skin is no skin, whatever its size.
+        std::vector<std::uint8_t> start;
+        if (readOpenFile(skin.get(), SkinFileFormat::magicLineLimit, start) < 0)
+            return 1;
+        if (!SkinFileFormat::hasSkinMagic(start))
+            return 2;
+        why = {StorageProblem::Kind::TooLarge, {}};
         return 1;
-    if (!SkinFileFormat::hasSkinMagic(start))
+    }
+    std::vector<std::uint8_t> text;
+    if (readOpenFile(skin.get(), std::size_t(info.st_size), text) < 0)
+        return 1;
+    if (!SkinFileFormat::hasSkinMagic(text))
         return 2;
-    return readWholeFile(path, text) < 0 ? 1 : 0;
+    skinLines = SkinFileFormat::splitLines(text);
+
+    // The data files are sized before any of them is read; opening stops at
+    // the first that cannot be opened (a record naming a huge file number
+    // costs nothing).
+    const std::int64_t needed = skinLines.neededDataFiles;
+    const std::string base = SkinFileFormat::loadBaseName(path);
+    std::vector<FileDescriptor> opened;
+    std::int64_t total = 0;
+    for (std::int64_t file = 0; file < needed; ++file) {
+        FileDescriptor data = openSkinFile(folder, SkinFileFormat::dataFileName(base, file), info);
+        if (!data.valid()) {
+            failedData = file;
+            break;
+        }
+        total += info.st_size;
+        if (total > largestDataFiles) {
+            why = {StorageProblem::Kind::TooLarge, {}};
+            break;
+        }
+        opened.push_back(std::move(data));
+        dataIdentities.push_back(FileIdentity::of(info));
+    }
+    // A load that fails at a later data file needs none of them.
+    if (std::int64_t(opened.size()) < needed)
+        return 0;
+    for (std::size_t file = 0; file < opened.size(); ++file) {
+        std::vector<std::uint8_t> bytes;
+        if (readOpenFile(opened[file].get(), std::size_t(dataIdentities[file].size), bytes) < 0) {
+            failedData = std::int64_t(file);
+            break;
+        }
+        dataFiles.push_back(std::move(bytes));
+    }
+    return 0;
+}
+
+int SkinStorage::readSkinFile(SkinFileFormat::SkinLines& table)
+{
+    if (skinResult == 0)
+        table = std::move(skinLines);
+    return skinResult;
 }
 
 bool SkinStorage::readDataFile(std::int64_t file, std::vector<std::uint8_t>& bytes,
-                               std::optional<FileIdentity>& identity) const
+                               std::optional<FileIdentity>& identity)
 {
-    FileIdentity read;
-    const std::string name = dataFilePath(file);
-    if (!isReady || readWholeFile(name, bytes, &read) < 0)
+    if (skinResult != 0 || file < 0 || file >= std::int64_t(dataFiles.size()))
         return false;
-    identity = read;
+    bytes = std::move(dataFiles[std::size_t(file)]);
+    identity = dataIdentities[std::size_t(file)];
     return true;
 }
 
@@ -81,29 +210,60 @@ std::string SkinStorage::dataFilePath(std::int64_t file) const
     return SkinFileFormat::dataFileName(SkinFileFormat::loadBaseName(path), file);
 }
 
-int SkinStorage::write(const std::string& skinPath, const SkinFileContents& contents, std::vector<DataFileState>& states)
+int SkinStorage::write(const std::string& skinPath, const SkinFileContents& contents, std::vector<DataFileState>& states,
+                       StorageProblem& problem)
 {
-    const SkinLock exclusive(skinPath);
-    if (exclusive.busy() || !finishCutShortSave(skinPath))
+    problem = {};
+    const Folder folder(folderPart(skinPath));
+    if (!folder.valid())
         return 1;
+    const SkinLock exclusive(skinPath);
+    if (exclusive.busy()) {
+        problem = lockProblem(exclusive);
+        return 1;
+    }
+    problem = finishCutShortSave(folder, skinPath, true);
+    if (problem.kind != StorageProblem::Kind::None)
+        return 1;
+    const std::string journal = journalName(skinPath);
+    FileCommit::removeLeftovers(folder,
+                                [&](const std::string& name) { return name == journal || isOwnName(skinPath, name); },
+                                FileCommit::Trust::beside(skinPath));
+
+    // Only what differs from the disk is written (only under the lock can
+    // nobody change the files after this look).
     const std::string base = SkinFileFormat::loadBaseName(skinPath);
     const auto& text = contents.skinText;
-    std::vector<FileCommit::File> files {
-        {skinPath, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size())}};
-    std::vector<int> written;
+    const auto skinBytes = std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+    std::vector<FileCommit::File> files;
+    std::vector<int> fileNumbers; // -1: the skin file
+    if (!holdsBytes(skinPath, skinBytes)) {
+        files.push_back({skinPath, skinBytes});
+        fileNumbers.push_back(-1);
+    }
+    std::vector<int> onDisk;
     for (const auto& [file, bytes] : contents.dataFiles) {
         const std::string name = SkinFileFormat::dataFileName(base, file);
         const DataFileState& state = states.at(std::size_t(file));
-        // Only under the lock can nobody have replaced it since this check.
-        if (!state.changed && state.onDisk && identityOf(name) == state.onDisk)
+        if ((!state.changed && state.onDisk && identityOf(name) == state.onDisk) || holdsBytes(name, bytes)) {
+            onDisk.push_back(file);
             continue;
+        }
         files.push_back({name, bytes});
-        written.push_back(file);
+        fileNumbers.push_back(file);
     }
-    const int failed = FileCommit::commit(files, SkinFileFormat::journalPath(skinPath));
-    if (failed != FileCommit::succeeded)
-        return failed == 0 ? 1 : 2;
-    for (int file : written)
-        states[std::size_t(file)] = {false, identityOf(SkinFileFormat::dataFileName(base, file))};
+    const FileCommit::Result result =
+        files.empty() ? FileCommit::Result {}
+                      : FileCommit::commit(files, SkinFileFormat::journalPath(skinPath), FileCommit::Trust::beside(skinPath));
+    if (result.outcome == FileCommit::Outcome::Unfinished)
+        problem = {StorageProblem::Kind::Unfinished, SkinFileFormat::journalPath(skinPath)};
+    if (result.outcome != FileCommit::Outcome::Succeeded)
+        return fileNumbers.at(result.file) < 0 ? 1 : 2;
+    for (int file : fileNumbers)
+        onDisk.push_back(file);
+    for (int file : onDisk) {
+        if (file >= 0)
+            states[std::size_t(file)] = {false, identityOf(SkinFileFormat::dataFileName(base, file))};
+    }
     return 0;
 }

@@ -1,14 +1,19 @@
 #pragma once
 
 #include "document/FileIo.h"
+#include "document/SkinFileFormat.h"
 #include "document/SkinLock.h"
+#include "document/StorageProblem.h"
 
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
 #include <utility>
 #include <vector>
+
+class Folder;
 
 // What a save of a skin writes: the text of the ".ski" file and the data
 // files by number (views of the document's buffers).
@@ -26,38 +31,63 @@ struct DataFileState {
 
 // A skin's files on disk, for SkinDocument's load and save.
 //
-// Reading holds the skin's lock (shared) for the object's life. Before
-// anything is read, a save of the skin that was cut short is finished (under
-// the exclusive lock) and temporary files that dead processes left are
-// removed, so that the skin is read in one consistent state.
+// Constructing it reads the skin: the skin file once, then the data files its
+// picture records need, whole, all under the skin's lock (shared). A save of
+// the skin that was cut short is first finished or undone (under the
+// exclusive lock); a skin whose cut-short save can be neither is not read.
+// Otherwise a load creates, removes and changes no file: it looks for the
+// journal by its name, and where no lock file was ever made (no save yet,
+// read-only media) it checks afterwards that none appeared while it read.
+//
+// A load holds at most largestSkinFile bytes of skin file and
+// largestDataFiles bytes of data files (their sizes on disk, summed); a
+// larger skin is refused before its data files are read.
 class SkinStorage {
 public:
-    explicit SkinStorage(const std::string& path);
+    static constexpr std::int64_t largestSkinFile = std::int64_t(8) << 20;
+    static constexpr std::int64_t largestDataFiles = std::int64_t(256) << 20;
+
+    SkinStorage(const std::string& path, std::chrono::milliseconds lockWait);
     SkinStorage(const SkinStorage&) = delete;
     SkinStorage& operator=(const SkinStorage&) = delete;
 
-    // False when the skin cannot be read: its file is missing or no regular
-    // file, its lock stayed busy, or a cut-short save could not be finished.
-    bool ready() const { return isReady; }
-    // 0 read; 1 it cannot be read; 2 its first line does not begin with "SKI1",
-    // which is judged before the rest of the file is read.
-    int readSkinFile(std::vector<std::uint8_t>& text) const;
-    // Data file number file of the skin, read-only; false when it cannot be read.
-    bool readDataFile(std::int64_t file, std::vector<std::uint8_t>& bytes, std::optional<FileIdentity>& identity) const;
+    // 0 read (table gets its lines); 1 it cannot be read; 2 its first line
+    // does not begin with "SKI1", which is judged before the rest of the skin
+    // is read.
+    int readSkinFile(SkinFileFormat::SkinLines& table);
+    // Data file number file of the skin (bytes get it); false when it cannot be read.
+    bool readDataFile(std::int64_t file, std::vector<std::uint8_t>& bytes, std::optional<FileIdentity>& identity);
+    // Why the skin could not be read, where more can be said than the result.
+    const StorageProblem& problem() const { return why; }
     // The path of data file number file of the skin.
     std::string dataFilePath(std::int64_t file) const;
+    // The number of the data file that could not be opened or read; -1: none.
+    std::int64_t failedDataFile() const { return failedData; }
 
     // Writes contents as the skin file skinPath and its data files, all or
-    // nothing, under the skin's exclusive lock. A data file whose bytes did not
-    // change, and whose file on disk is still the one they came from, is not
-    // written again. states (indexed by data file number) are updated for the
-    // files written. Result: 0 saved; 1 the skin file cannot be written (or
-    // the lock stayed busy); 2 a data file cannot be written. On failure every
-    // file is as it was.
-    static int write(const std::string& skinPath, const SkinFileContents& contents, std::vector<DataFileState>& states);
+    // nothing, under the skin's exclusive lock, after finishing a cut-short
+    // save. A file whose bytes are already on disk is not written again (a
+    // data file whose bytes did not change, and whose file on disk is still
+    // the one they came from, is not even compared). states (indexed by data
+    // file number) are updated for the files on disk. Result: 0 saved; 1 the
+    // skin file cannot be written (or the skin cannot be locked, or a
+    // cut-short save be finished); 2 a data file cannot be written. On
+    // failure every file is as it was, or problem says that a save could not
+    // be undone and names the journal that the next load or save finishes it with.
+    static int write(const std::string& skinPath, const SkinFileContents& contents, std::vector<DataFileState>& states,
+                     StorageProblem& problem);
 
 private:
+    enum class Attempt { Done, Again };
+    Attempt read(std::chrono::steady_clock::time_point deadline);
+    // Reads the skin file and its data files from folder; 0, 1 or 2 as readSkinFile.
+    int readFiles(const Folder& folder);
+
     std::string path;
-    std::optional<SkinLock> lock;
-    bool isReady = false;
+    StorageProblem why;
+    int skinResult = 1;
+    SkinFileFormat::SkinLines skinLines;
+    std::vector<std::vector<std::uint8_t>> dataFiles; // the data files that could be read, in order
+    std::vector<FileIdentity> dataIdentities;
+    std::int64_t failedData = -1;
 };

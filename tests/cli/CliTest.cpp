@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <future>
 #include <sstream>
 #include <string>
@@ -291,7 +292,8 @@ TEST_F(Cli, FailedSaveExitsThreeAndLeavesEveryFileAsItWas)
     EXPECT_EQ(readFile(dir / "s.ski"), before);
     for (const auto& entry : fs::directory_iterator(dir)) {
         const std::string name = entry.path().filename().string();
-        EXPECT_TRUE(name == "s.ski" || name == "s.dat" || name == "new.gif") << "left behind: " << name;
+        EXPECT_TRUE(name == "s.ski" || name == "s.dat" || name == "new.gif" || name == ".s.ski.lock")
+            << "left behind: " << name;
     }
 }
 
@@ -446,6 +448,11 @@ TEST_F(Cli, ChangingCommandsWaitForTheSkinsLockThenExitThree)
             ASSERT_EQ(r.errorLines().size(), 1u) << r.err;
             EXPECT_EQ(r.errorLines()[0], "velaskin-cli: s.ski: another program is changing this skin; nothing saved");
         }
+        // Loads wait as long, then say why.
+        const Result r = run("info s.ski");
+        EXPECT_EQ(r.code, 2);
+        ASSERT_EQ(r.errorLines().size(), 1u) << r.err;
+        EXPECT_EQ(r.errorLines()[0], "velaskin-cli: s.ski: the skin is locked by another program");
     }
     EXPECT_EQ(readFile(dir / "s.ski"), "SKI1\n2 8 1\n");
     EXPECT_EQ(run("set s.ski number 8 2").code, 0);
@@ -566,6 +573,93 @@ TEST_F(Cli, SkinsAreSavedToTheExactFileLoadedAlsoThroughLinks)
     EXPECT_TRUE(fs::is_symlink(dir / "s.dat"));
     EXPECT_EQ(readFile(dir / "real" / "s.ski"), "SKI1\n5 1 0 6 0\n");
     EXPECT_EQ(readFile(dir / "real" / "s.dat"), "GIF89a");
+}
+
+TEST_F(Cli, WhatLiesBesideTheSkinGetsAMessageNeverAHangOrAnUnlockedSave)
+{
+    struct Case {
+        const char* what;
+        std::function<void()> make;
+        const char* command;
+        int code;
+        const char* message; // a part of the one error line
+    };
+    const auto sparse = [this](const char* name, std::uintmax_t size) {
+        writeFile(dir / name, "GIF8");
+        fs::resize_file(dir / name, size);
+    };
+    const Case cases[] = {
+        {"a link at the lock file's name", [this] { fs::create_symlink("elsewhere", dir / ".s.ski.lock"); },
+         "picture set s.ski 1 new.gif", 3, ".s.ski.lock"},
+        {"a link at the lock file's name, loading", [this] { fs::create_symlink("elsewhere", dir / ".s.ski.lock"); },
+         "info s.ski", 2, ".s.ski.lock"},
+        {"a pipe at the lock file's name", [this] { ::mkfifo((dir / ".s.ski.lock").c_str(), 0666); }, "info s.ski", 2,
+         ".s.ski.lock"},
+        {"a folder at the journal's name", [this] { fs::create_directory(dir / ".s.ski.commit"); },
+         "picture set s.ski 1 new.gif", 3, ".s.ski.commit is in the way"},
+        {"a folder at the journal's name, loading", [this] { fs::create_directory(dir / ".s.ski.commit"); },
+         "info s.ski", 0, nullptr},
+        {"data files larger than a load may hold", [&] {
+             writeFile(dir / "s.ski", "SKI1\n5 1 0 2 0\n5 2 0 4 3\n");
+             for (const char* name : {"s.dat", "s1.dat", "s2.dat", "s3.dat"})
+                 sparse(name, std::uintmax_t(1) << 30);
+         },
+         "info s.ski", 2, "the skin is too large to load"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const auto& entry : fs::directory_iterator(dir))
+            fs::remove_all(entry.path());
+        writeFile(dir / "s.ski", "SKI1\n5 1 0 2 0\n");
+        writeFile(dir / "s.dat", "ab");
+        writeFile(dir / "elsewhere", "precious");
+        writeFile(dir / "new.gif", "GIF89a");
+        c.make();
+        const std::string skinBefore = readFile(dir / "s.ski");
+        const Result r = run(c.command);
+        EXPECT_EQ(r.code, c.code) << r.err;
+        if (c.message) {
+            ASSERT_EQ(r.errorLines().size(), 1u) << r.err;
+            EXPECT_NE(r.errorLines()[0].find(c.message), std::string::npos) << r.errorLines()[0];
+        }
+        EXPECT_EQ(readFile(dir / "s.ski"), skinBefore);
+        EXPECT_EQ(readFile(dir / "elsewhere"), "precious");
+    }
+}
+
+TEST_F(Cli, RunningOutOfMemoryIsAnExitCodeNeverACrash)
+{
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    GTEST_SKIP() << "the sanitizers need more address space than the limit leaves";
+#endif
+    // Four data files of 60 MiB: within what a load may hold, beyond what the address space allows.
+    writeFile(dir / "s.ski", "SKI1\n5 1 0 2 0\n5 2 0 4 3\n");
+    for (const char* name : {"s.dat", "s1.dat", "s2.dat", "s3.dat"}) {
+        writeFile(dir / name, "GIF8");
+        fs::resize_file(dir / name, std::uintmax_t(60) << 20);
+    }
+    options.launcher = {"sh", "-c", "ulimit -v 200000 && exec \"$0\" \"$@\""};
+    const Result r = run("info s.ski");
+    EXPECT_EQ(r.code, 2) << r.err;
+    ASSERT_EQ(r.errorLines().size(), 1u) << r.err;
+    EXPECT_EQ(r.errorLines()[0], "velaskin-cli: s.ski: not enough memory");
+}
+
+TEST_F(Cli, PictureSetWithThePicturesOwnBytesWritesNothing)
+{
+    writeFile(dir / "s.ski", "SKI1\n5 1 0 6 0\n5 2 6 2 0\n");
+    writeFile(dir / "s.dat", "GIF89aok");
+    writeFile(dir / "same.gif", "GIF89a");
+    const ino_t skin = inodeOf(dir / "s.ski");
+    const ino_t data = inodeOf(dir / "s.dat");
+    EXPECT_EQ(run("picture set s.ski 1 same.gif").code, 0);
+    EXPECT_EQ(run("set s.ski number 8 1").code, 0);
+    EXPECT_EQ(inodeOf(dir / "s.dat"), data);
+    EXPECT_NE(inodeOf(dir / "s.ski"), skin);
+    const ino_t changed = inodeOf(dir / "s.ski");
+    EXPECT_EQ(run("set s.ski number 8 1").code, 0);
+    EXPECT_EQ(inodeOf(dir / "s.ski"), changed);
+    EXPECT_EQ(readFile(dir / "s.dat"), "GIF89aok");
 }
 
 TEST_F(Cli, NewSkinWithAnEmptyPictureLoadsAgain)

@@ -78,10 +78,10 @@ private:
     std::filesystem::path previous;
 };
 
-// File system steps of a commit as a test scripts them: the renames with the
-// given numbers (1 for the first) fail with the given error, links fail, the
-// commit stops after some renames as if the process had died, or pauses
-// between renames.
+// File system steps of a commit as a test scripts them: the renames of files
+// with the given numbers (1 for the first; the journal's own renames are not
+// counted) fail with the given error, links fail, the commit stops after some
+// renames as if the process had died, or pauses between renames.
 class ScriptedSeam : public FileSeam {
 public:
     std::vector<int> failingRenames;
@@ -91,27 +91,88 @@ public:
     std::chrono::milliseconds pause {0};
     int renames = 0;
 
-    int renameFile(const std::string& from, const std::string& to) override
+    int renameAt(int fromFolder, const std::string& from, int toFolder, const std::string& to) override
     {
-        if (std::count(failingRenames.begin(), failingRenames.end(), ++renames) > 0) {
+        if (!to.ends_with(".commit") && std::count(failingRenames.begin(), failingRenames.end(), ++renames) > 0) {
             errno = failingError;
             return -1;
         }
-        return FileSeam::renameFile(from, to);
+        return FileSeam::renameAt(fromFolder, from, toFolder, to);
     }
-    int linkFile(const std::string& existing, const std::string& newName) override
+    int linkAt(int fromFolder, const std::string& from, int toFolder, const std::string& to) override
     {
         if (linksFail) {
             errno = EPERM;
             return -1;
         }
-        return FileSeam::linkFile(existing, newName);
+        return FileSeam::linkAt(fromFolder, from, toFolder, to);
     }
     bool goOnAfterRename(std::size_t count) override
     {
         std::this_thread::sleep_for(pause);
         return stopAfter == 0 || count < stopAfter;
     }
+};
+
+// Fails one kind of file system call with EIO: its nth call only, or every
+// call from the nth on; or ends the process at that call, as a kill would.
+// An nth of 0 fails nothing and only counts the calls. FileRename counts the
+// renames of files but not those of a journal (".commit"), so that undoing
+// can fail while the journal can still be marked.
+class FaultSeam : public FileSeam {
+public:
+    enum class Call { Open, Read, Write, Sync, Rename, FileRename, Link, Unlink };
+    static constexpr Call allCalls[] = {Call::Open,   Call::Read,       Call::Write, Call::Sync,
+                                        Call::Rename, Call::FileRename, Call::Link,  Call::Unlink};
+    enum class Mode { Once, FromThenOn, Kill };
+
+    FaultSeam(Call call = Call::Open, int nth = 0, Mode mode = Mode::Once) : call(call), nth(nth), mode(mode) {}
+
+    int calls(Call kind) const { return counts[int(kind)]; }
+
+    int openAt(int folder, const std::string& name, int flags, unsigned permissions) override
+    {
+        return fails(Call::Open) ? -1 : FileSeam::openAt(folder, name, flags, permissions);
+    }
+    ssize_t readSome(int fd, void* buffer, std::size_t count) override
+    {
+        return fails(Call::Read) ? -1 : FileSeam::readSome(fd, buffer, count);
+    }
+    ssize_t writeSome(int fd, const void* bytes, std::size_t count) override
+    {
+        return fails(Call::Write) ? -1 : FileSeam::writeSome(fd, bytes, count);
+    }
+    int syncFile(int fd) override { return fails(Call::Sync) ? -1 : FileSeam::syncFile(fd); }
+    int renameAt(int fromFolder, const std::string& from, int toFolder, const std::string& to) override
+    {
+        const bool fileFails = !to.ends_with(".commit") && fails(Call::FileRename);
+        return fails(Call::Rename) || fileFails ? -1 : FileSeam::renameAt(fromFolder, from, toFolder, to);
+    }
+    int linkAt(int fromFolder, const std::string& from, int toFolder, const std::string& to) override
+    {
+        return fails(Call::Link) ? -1 : FileSeam::linkAt(fromFolder, from, toFolder, to);
+    }
+    int unlinkAt(int folder, const std::string& name) override
+    {
+        return fails(Call::Unlink) ? -1 : FileSeam::unlinkAt(folder, name);
+    }
+
+private:
+    bool fails(Call kind)
+    {
+        const int count = ++counts[int(kind)];
+        if (kind != call || nth == 0 || count < nth || (count > nth && mode == Mode::Once))
+            return false;
+        if (mode == Mode::Kill)
+            ::_exit(0);
+        errno = EIO;
+        return true;
+    }
+
+    Call call;
+    int nth;
+    Mode mode;
+    int counts[8] {};
 };
 
 // A process id that no process has (a child that has ended).

@@ -97,14 +97,17 @@ TEST(FileIo, CommitNamesTheFirstFileThatCannotBeWritten)
     TempFolder folder;
     const std::string journal = folder.path(".j");
     std::filesystem::create_directory(folder.path("c"));
-    EXPECT_EQ(FileCommit::commit({{folder.path("a"), spanOf("a")}, {folder.path("b"), spanOf("b")},
-                                  {folder.path("c"), spanOf("c")}},
-                                 journal),
-              2);
+    const FileCommit::Result failed = FileCommit::commit(
+        {{folder.path("a"), spanOf("a")}, {folder.path("b"), spanOf("b")}, {folder.path("c"), spanOf("c")}}, journal,
+        FileCommit::Trust::beside(folder.path("a")));
+    EXPECT_EQ(failed.outcome, FileCommit::Outcome::Failed);
+    EXPECT_EQ(failed.file, 2u);
     EXPECT_EQ(folder.names(), std::vector<std::string> {"c"});
     writeFile(folder.path("b"), "old b");
-    EXPECT_EQ(FileCommit::commit({{folder.path("a"), spanOf("a")}, {folder.path("b"), spanOf("b")}}, journal),
-              FileCommit::succeeded);
+    EXPECT_EQ(FileCommit::commit({{folder.path("a"), spanOf("a")}, {folder.path("b"), spanOf("b")}}, journal,
+                                 FileCommit::Trust::beside(folder.path("a")))
+                  .outcome,
+              FileCommit::Outcome::Succeeded);
     EXPECT_EQ(readFile(folder.path("b")), "b");
     EXPECT_EQ(folder.names(), (std::vector<std::string> {"a", "b", "c"}));
 }

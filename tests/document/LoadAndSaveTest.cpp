@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <thread>
+#include <tuple>
 
 #include <sys/stat.h>
 
@@ -341,6 +343,71 @@ TEST(LoadAndSave, FirstLineIsJudgedBeforeTheWholeFileIsRead)
     writeFile(path, "SKI1\n");
     std::filesystem::resize_file(path, std::uintmax_t(3) << 30);
     EXPECT_EQ(document.load(path), LoadResult::CannotOpen);
+    EXPECT_EQ(document.fileProblem().kind, StorageProblem::Kind::TooLarge);
+}
+
+TEST(LoadAndSave, DataFilesLargerThanALoadMayHoldAreRefusedBeforeAnyIsRead)
+{
+    TempFolder folder;
+    // Sparse files: they take no space on disk, and would take it all in memory.
+    writeFile(folder.path("k.ski"), "SKI1\n5 1 0 4 0\n5 2 0 4 3\n");
+    for (const char* name : {"k.dat", "k1.dat", "k2.dat", "k3.dat"}) {
+        writeFile(folder.path(name), "GIF8");
+        std::filesystem::resize_file(folder.path(name), std::uintmax_t(SkinStorage::largestDataFiles / 3));
+    }
+    SkinDocument document;
+    const auto start = std::chrono::steady_clock::now();
+    // There, but not to be read: not "missing".
+    EXPECT_EQ(document.load(folder.path("k.ski")), LoadResult::DataFileUnreadable);
+    EXPECT_EQ(document.fileProblem().kind, StorageProblem::Kind::TooLarge);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    EXPECT_FALSE(document.hasLineTable());
+}
+
+TEST(LoadAndSave, LoadCreatesRemovesAndChangesNoFile)
+{
+    // Every entry of the folder, and the folder itself (a name made and
+    // removed again changes its times), as lstat sees them.
+    const auto look = [](const TempFolder& folder) {
+        std::vector<std::tuple<std::string, ino_t, off_t, std::int64_t, std::int64_t>> entries;
+        for (const std::string& name : {std::string(".")}) {
+            struct stat info {};
+            ::lstat(folder.root().c_str(), &info);
+            entries.emplace_back(name, info.st_ino, 0, info.st_mtim.tv_nsec + info.st_mtim.tv_sec * 1000000000LL,
+                                 info.st_ctim.tv_nsec + info.st_ctim.tv_sec * 1000000000LL);
+        }
+        for (const auto& entry : std::filesystem::directory_iterator(folder.root())) {
+            struct stat info {};
+            ::lstat(entry.path().c_str(), &info);
+            entries.emplace_back(entry.path().filename().string(), info.st_ino, info.st_size,
+                                 info.st_mtim.tv_nsec + info.st_mtim.tv_sec * 1000000000LL,
+                                 info.st_ctim.tv_nsec + info.st_ctim.tv_sec * 1000000000LL);
+        }
+        std::sort(entries.begin(), entries.end());
+        return entries;
+    };
+    const std::string ended = std::to_string(endedProcessId());
+    for (const bool savedBefore : {false, true}) {
+        SCOPED_TRACE(savedBefore ? "saved before: its lock file is there" : "never saved");
+        TempFolder folder;
+        writeFile(folder.path("k.ski"), "SKI1\n5 1 0 2 0\n5 2 0 1 1\n");
+        writeFile(folder.path("k.dat"), "ab");
+        writeFile(folder.path("k1.dat"), "z");
+        writeFile(folder.path(".k.dat.tmp-" + ended + "-0"), "left over");
+        if (savedBefore) {
+            SkinDocument document;
+            ASSERT_EQ(document.load(folder.path("k.ski")), LoadResult::Loaded);
+            document.setNumber(8, 1);
+            ASSERT_EQ(document.save(document.path()), SaveResult::Saved);
+            writeFile(folder.path(".k.dat.tmp-" + ended + "-0"), "left over");
+        }
+        const auto before = look(folder);
+        // Time enough for any change to show in the times.
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        SkinDocument document;
+        ASSERT_EQ(document.load(folder.path("k.ski")), LoadResult::Loaded);
+        EXPECT_EQ(look(folder), before);
+    }
 }
 
 TEST(LoadAndSave, ReadOnlyFilesLoadAndRefuseToBeReplaced)

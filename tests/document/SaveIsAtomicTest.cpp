@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <map>
+
 #include <sys/stat.h>
 
 using namespace testing_support;
@@ -18,7 +21,8 @@ struct SavedSkin {
     TempFolder folder;
     SkinDocument document;
 
-    SavedSkin()
+    explicit SavedSkin(const std::filesystem::path& parent = std::filesystem::temp_directory_path())
+        : folder(parent)
     {
         writeFile(folder.path("k.ski"), oldSkin);
         writeFile(folder.path("k.dat"), "ab");
@@ -45,6 +49,35 @@ struct SavedSkin {
         EXPECT_EQ(folder.names(), skinFiles);
     }
 };
+
+enum class SkinState { Old, New, Neither };
+
+SkinState stateOnDisk(const TempFolder& folder)
+{
+    const std::string skin = readFile(folder.path("k.ski"));
+    const std::vector<std::uint8_t> data = readFileBytes(folder.path("k.dat"));
+    const std::vector<std::uint8_t> data1 = readFileBytes(folder.path("k1.dat"));
+    if (skin == oldSkin && data == std::vector<std::uint8_t> {'a', 'b'} && data1 == std::vector<std::uint8_t> {'z'})
+        return SkinState::Old;
+    if (skin == newSkin && data == bytesOf(5) && data1 == bytesOf(3))
+        return SkinState::New;
+    return SkinState::Neither;
+}
+
+// Every file of the folder with its content.
+std::map<std::string, std::string> snapshot(const TempFolder& folder)
+{
+    std::map<std::string, std::string> files;
+    for (const std::string& name : folder.names())
+        files[name] = readFile(folder.path(name));
+    return files;
+}
+
+std::string callName(FaultSeam::Call call)
+{
+    static const char* const names[] = {"open", "read", "write", "fsync", "rename", "file rename", "link", "unlink"};
+    return names[int(call)];
+}
 
 } // namespace
 
@@ -143,7 +176,7 @@ TEST(SaveIsAtomic, UndoCutShortIsCompletedByTheNextLoad)
     saved.expectOld();
 }
 
-TEST(SaveIsAtomic, LoadRemovesWhatEndedProcessesLeftAndNothingElse)
+TEST(SaveIsAtomic, SaveRemovesWhatEndedProcessesLeftAndNothingElse)
 {
     SavedSkin saved;
     const std::string ended = std::to_string(endedProcessId());
@@ -156,8 +189,12 @@ TEST(SaveIsAtomic, LoadRemovesWhatEndedProcessesLeftAndNothingElse)
         writeFile(saved.folder.path(name), "left");
     for (const auto& name : kept)
         writeFile(saved.folder.path(name), "kept");
+    const std::vector<std::string> before = saved.folder.names();
+    // A load removes nothing, not even what is left over.
     SkinDocument next;
     ASSERT_EQ(next.load(saved.skin()), LoadResult::Loaded);
+    EXPECT_EQ(saved.folder.names(), before);
+    ASSERT_EQ(saved.document.save(saved.skin()), SaveResult::Saved);
     std::vector<std::string> expected = skinFiles;
     expected.insert(expected.end(), kept.begin(), kept.end());
     std::sort(expected.begin(), expected.end());
@@ -238,4 +275,92 @@ TEST(SaveIsAtomic, EmptyDocumentIsNeverWritten)
     SkinDocument empty;
     EXPECT_EQ(empty.save(saved.skin()), SaveResult::SkinFileNotWritten);
     saved.expectOld();
+}
+
+TEST(SaveIsAtomic, EveryFailingOrFatalCallLeavesTheOldOrTheNewSkin)
+{
+    using Call = FaultSeam::Call;
+    using Mode = FaultSeam::Mode;
+    const std::string journal = ".k.ski.commit";
+    // The second phase finishes a save that died after its second rename.
+    const auto cutShort = [](SavedSkin& saved) {
+        ScriptedSeam stop;
+        stop.stopAfter = 2;
+        const FileSeamScope scope(stop);
+        EXPECT_NE(saved.document.save(saved.skin()), SaveResult::Saved);
+    };
+    // True when the load or save (with the seam in force) went through.
+    const auto goesThrough = [](bool recovering, SavedSkin& saved, SkinDocument& loaded) {
+        return recovering ? loaded.load(saved.skin()) == LoadResult::Loaded
+                          : saved.document.save(saved.skin()) == SaveResult::Saved;
+    };
+    for (const bool recovering : {false, true}) {
+        FaultSeam counter;
+        {
+            SavedSkin saved(memoryFolder());
+            if (recovering)
+                cutShort(saved);
+            const FileSeamScope scope(counter);
+            SkinDocument loaded;
+            ASSERT_TRUE(goesThrough(recovering, saved, loaded));
+        }
+        for (const Call call : FaultSeam::allCalls) {
+            for (int nth = 1; nth <= counter.calls(call); ++nth) {
+                for (const Mode mode : {Mode::Once, Mode::FromThenOn, Mode::Kill}) {
+                    SCOPED_TRACE((recovering ? "load: " : "save: ") + callName(call) + " " + std::to_string(nth) +
+                                 (mode == Mode::Once ? " once" : mode == Mode::Kill ? " killed" : " from then on"));
+                    SavedSkin saved(memoryFolder());
+                    if (recovering)
+                        cutShort(saved);
+                    const auto before = snapshot(saved.folder);
+                    FaultSeam seam(call, nth, mode);
+                    bool failed = false;
+                    StorageProblem problem;
+                    SkinDocument during;
+                    if (mode == Mode::Kill) {
+                        const pid_t child = ::fork();
+                        if (child == 0) {
+                            const FileSeamScope scope(seam);
+                            (void)goesThrough(recovering, saved, during);
+                            ::_exit(0);
+                        }
+                        int status = 0;
+                        ::waitpid(child, &status, 0);
+                    } else {
+                        const FileSeamScope scope(seam);
+                        failed = !goesThrough(recovering, saved, during);
+                        problem = recovering ? during.fileProblem() : saved.document.fileProblem();
+                    }
+                    const bool journalKept = std::filesystem::exists(saved.folder.path(journal));
+                    // A failure reports the old skin, or keeps what the next load needs to bring it back.
+                    const bool unfinished = problem.kind == StorageProblem::Kind::Unfinished;
+                    if (failed) {
+                        EXPECT_TRUE(unfinished ? journalKept : recovering || stateOnDisk(saved.folder) == SkinState::Old);
+                        if (problem.kind == StorageProblem::Kind::JournalUnreadable) {
+                            EXPECT_EQ(snapshot(saved.folder), before);
+                        }
+                    } else if (mode != Mode::Kill) {
+                        EXPECT_NE(stateOnDisk(saved.folder), SkinState::Neither);
+                    }
+
+                    // The fault gone, the next load shows the old or the new skin, and a save leaves nothing behind.
+                    SkinDocument after;
+                    ASSERT_EQ(after.load(saved.skin()), LoadResult::Loaded);
+                    const SkinState state = stateOnDisk(saved.folder);
+                    EXPECT_NE(state, SkinState::Neither);
+                    if (mode != Mode::Kill && !recovering && !unfinished) {
+                        EXPECT_EQ(state, failed ? SkinState::Old : SkinState::New);
+                    }
+                    std::vector<std::uint8_t> bytes;
+                    after.getPicture(2, bytes);
+                    EXPECT_EQ(bytes, state == SkinState::New ? bytesOf(3) : std::vector<std::uint8_t> {'z'});
+                    EXPECT_FALSE(std::filesystem::exists(saved.folder.path(journal)));
+                    EXPECT_EQ(after.save(saved.skin()), SaveResult::Saved);
+                    if (call != Call::Unlink) {
+                        EXPECT_EQ(saved.folder.names(), skinFiles);
+                    }
+                }
+            }
+        }
+    }
 }

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <sys/stat.h>
 
 using namespace testing_support;
@@ -69,7 +71,7 @@ TEST(SkinLock, WritersWaitForEveryOtherHolderAndReadersOnlyForWriters)
         EXPECT_FALSE(SkinLock(skin, SkinLock::Mode::Shared, 100ms).busy());
         EXPECT_TRUE(SkinLock(skin, SkinLock::Mode::Exclusive, 100ms).busy());
     }
-    // Once the other holder is gone, the lock is free; its file goes with the last holder.
+    // Once the other holder is gone, the lock is free; its file stays for the next one.
     {
         const SkinLock lock(skin, SkinLock::Mode::Exclusive, 100ms);
         EXPECT_FALSE(lock.busy());
@@ -96,14 +98,19 @@ TEST(SkinLock, NestsInsideTheSameProcess)
     EXPECT_EQ(readFile(folder.path("k.ski")), "SKI1\n2 8 2\n");
 }
 
-TEST(SkinLock, FolderWhereNoLockFileCanBeMadeIsNotLocked)
+TEST(SkinLock, FolderWhereNoLockFileCanBeMadeLetsReadersInAndKeepsWritersOut)
 {
     TempFolder folder;
     writeFile(folder.path("k.ski"), "SKI1\n");
     ASSERT_EQ(::chmod(folder.root().c_str(), 0555), 0);
     EXPECT_TRUE(runWithoutPrivileges([&folder] {
-        const SkinLock lock(folder.path("k.ski"), SkinLock::Mode::Exclusive, 10ms);
-        EXPECT_FALSE(lock.busy());
+        const SkinLock reader(folder.path("k.ski"), SkinLock::Mode::Shared, 10ms);
+        EXPECT_EQ(reader.outcome(), SkinLock::Outcome::NoLockFile);
+        EXPECT_FALSE(reader.busy());
+        const SkinLock writer(folder.path("k.ski"), SkinLock::Mode::Exclusive, 10ms);
+        EXPECT_EQ(writer.outcome(), SkinLock::Outcome::Unusable);
+        SkinDocument document;
+        EXPECT_EQ(document.load(folder.path("k.ski")), LoadResult::Loaded);
     }));
     ASSERT_EQ(::chmod(folder.root().c_str(), 0755), 0);
     EXPECT_EQ(folder.names(), std::vector<std::string> {"k.ski"});
@@ -167,5 +174,62 @@ TEST(SkinLock, TwoProcessesSavingInALoopNeverMixTheirFiles)
         ASSERT_EQ(document.load(skin), LoadResult::Loaded);
         EXPECT_TRUE(consistent(document));
         EXPECT_EQ(folder.names(), (std::vector<std::string> {"k.dat", "k.ski", "k1.dat"}));
+    }
+}
+
+TEST(SkinLock, CannotBeSwitchedOffByWhatLiesAtTheLockFilesName)
+{
+    struct Case {
+        const char* what;
+        bool byOtherUser; // needs a second user: made by "nobody" in a folder open to everyone
+        std::function<void(const std::string& lock, const std::string& elsewhere)> make;
+    };
+    const Case cases[] = {
+        {"a link to a file", false, [](const std::string& lock, const std::string& elsewhere) {
+             std::filesystem::create_symlink(elsewhere, lock);
+         }},
+        {"a dangling link", false, [](const std::string& lock, const std::string& elsewhere) {
+             std::filesystem::create_symlink(elsewhere + ".none", lock);
+         }},
+        {"a pipe", true, [](const std::string& lock, const std::string&) { ::mkfifo(lock.c_str(), 0666); }},
+        {"a folder", false, [](const std::string& lock, const std::string&) { std::filesystem::create_directory(lock); }},
+        {"another user's file", true, [](const std::string& lock, const std::string&) { writeFile(lock, ""); }},
+        {"another user's unreadable file", true, [](const std::string& lock, const std::string&) {
+             writeFile(lock, "");
+             ::chmod(lock.c_str(), 0);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.byOtherUser && ::geteuid() != 0) {
+            std::printf("skipped \"%s\": making another user's file needs root\n", c.what);
+            continue;
+        }
+        TempFolder folder;
+        TempFolder other;
+        ASSERT_EQ(::chmod(folder.root().c_str(), 01777), 0);
+        writeFile(folder.path("k.ski"), "SKI1\n5 1 0 2 0\n");
+        writeFile(folder.path("k.dat"), "ab");
+        writeFile(other.path("elsewhere"), "precious");
+        const std::string lock = folder.path(".k.ski.lock");
+        if (c.byOtherUser)
+            ASSERT_TRUE(runWithoutPrivileges([&] { c.make(lock, other.path("elsewhere")); }));
+        else
+            c.make(lock, other.path("elsewhere"));
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_EQ(SkinLock(folder.path("k.ski"), SkinLock::Mode::Exclusive).outcome(), SkinLock::Outcome::Unusable);
+        EXPECT_EQ(SkinLock(folder.path("k.ski"), SkinLock::Mode::Shared).outcome(), SkinLock::Outcome::Unusable);
+        SkinDocument document = documentWith({"5 1 0 5 0"}, 5);
+        EXPECT_EQ(document.save(folder.path("k.ski")), SaveResult::SkinFileNotWritten);
+        EXPECT_EQ(document.fileProblem().kind, StorageProblem::Kind::LockUnusable);
+        EXPECT_EQ(document.fileProblem().path, lock);
+        EXPECT_EQ(document.load(folder.path("k.ski")), LoadResult::CannotOpen);
+        EXPECT_EQ(document.fileProblem().kind, StorageProblem::Kind::LockUnusable);
+        // Nothing waited (the lock stays unusable) and nothing was written anywhere.
+        EXPECT_LT(std::chrono::steady_clock::now() - start, 5s);
+        EXPECT_EQ(readFile(folder.path("k.ski")), "SKI1\n5 1 0 2 0\n");
+        EXPECT_EQ(readFile(folder.path("k.dat")), "ab");
+        EXPECT_EQ(readFile(other.path("elsewhere")), "precious");
+        EXPECT_EQ(folder.names(), (std::vector<std::string> {"k.dat", "k.ski"}));
     }
 }
