@@ -12,15 +12,21 @@
 #include "widgets/AnimatedPicture.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QBuffer>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <QTreeWidget>
+#include <QUrl>
 
 #include <memory>
 #include <vector>
@@ -63,9 +69,11 @@ constexpr QRgb red = 0xFFFF0000;
 constexpr QRgb green = 0xFF00FF00;
 constexpr QRgb blue = 0xFF0000FF;
 
-// The default skin's pictures, in the order of its lines: 7 appears twice,
-// 652 shares the bytes of 630, 12345 has five digits, 903 and 954 play, the
-// three bytes of 77 do not decode.
+// The default skin's pictures, in the order of its lines: 7 (the analog
+// clock's face) appears twice, 652 (the left key's state 2) shares the bytes
+// of 630 (its state 0), 12345 has five digits, 903 and 954 play, the three
+// bytes of 77 do not decode. The idle screen shows 630, 652 and 7; the
+// others keep names made of their numbers.
 struct DefaultPictures {
     QByteArray seven = stillGif(4, 3, 0);
     QByteArray sixThirty = stillGif(5, 5, 1);
@@ -75,9 +83,14 @@ struct DefaultPictures {
 };
 
 const QStringList defaultRowNames = {
-    QStringLiteral("Image_0630"), QStringLiteral("Image_0007"), QStringLiteral("Image_12345"),
-    QStringLiteral("Image_0652"), QStringLiteral("Image_0903"), QStringLiteral("Image_0007"),
+    QStringLiteral("630 Left key, state 0"), QStringLiteral("7 Analog clock"), QStringLiteral("Image_12345"),
+    QStringLiteral("652 Left key, state 2"), QStringLiteral("Image_0903"), QStringLiteral("7 Analog clock"),
     QStringLiteral("Image_0954"), QStringLiteral("Image_0077"),
+};
+// The size a picture of its own must have: the default picture's.
+const QStringList defaultSizes = {
+    QStringLiteral("5 x 5"), QStringLiteral("4 x 3"), QStringLiteral("6 x 2"), QStringLiteral("5 x 5"),
+    QStringLiteral("8 x 8"), QStringLiteral("4 x 3"), QStringLiteral("8 x 8"), QString(),
 };
 constexpr int row630 = 0;
 constexpr int row7 = 1;
@@ -87,7 +100,52 @@ constexpr int rowBlinking = 6;
 constexpr int rowUndecodable = 7;
 
 QString text13() { return QStringLiteral("The new picture must have the same size as the default picture."); }
+QString sizes(int width, int height, int defaultWidth, int defaultHeight)
+{
+    return QStringLiteral("The picture is %1 x %2 pixels; the default picture is %3 x %4.")
+        .arg(width).arg(height).arg(defaultWidth).arg(defaultHeight);
+}
 QString cannotOpenAsPicture() { return QStringLiteral("Can't open the file as a picture."); }
+
+// A picture file in another format than GIF.
+QByteArray pictureFile(const QImage& image, const char* format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+// A 5 x 5 key picture in three colours whose top left pixel is transparent.
+QImage keyPicture()
+{
+    QImage image(5, 5, QImage::Format_ARGB32);
+    image.fill(qRgb(200, 30, 40));
+    image.setPixel(4, 4, qRgb(10, 20, 250));
+    image.setPixel(0, 0, qRgba(0, 0, 0, 0));
+    return image;
+}
+
+// Drags the files over target and drops them at place, as a file manager
+// does; the drop's work follows once the events are processed. False when
+// nothing took the drag.
+bool dropFiles(QWidget* target, const QStringList& paths, QPoint place)
+{
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& path : paths)
+        urls << QUrl::fromLocalFile(path);
+    data.setUrls(urls);
+    QDragEnterEvent enter(place, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(QPointF(place), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    QCoreApplication::processEvents();
+    return drop.isAccepted();
+}
 
 QRgb previewPixel(ImagesPage& page)
 {
@@ -164,6 +222,7 @@ private:
         QVERIFY(page().isVisible());
     }
     void showElementsTab() { window->tabWidget()->setCurrentIndex(0); }
+    QPoint rowCentre(int row) { return list()->visualRect(list()->model()->index(row, 0)).center(); }
     void storeOwn(ElementId id, const QByteArray& bytes)
     {
         const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData());
@@ -199,11 +258,14 @@ private slots:
         QCOMPARE(page().pictureIds(), std::vector<ElementId>({630, 7, 12345, 652, 903, 7, 954, 77}));
         QCOMPARE(column(0), defaultRowNames);
         QCOMPARE(column(1), QStringList(8, QStringLiteral("Default")));
+        QCOMPARE(column(2), defaultSizes);
         QCOMPARE(boldRows(), std::vector<int>());
         QCOMPARE(list()->horizontalHeaderItem(0)->text(), QStringLiteral("Picture"));
         QCOMPARE(list()->horizontalHeaderItem(1)->text(), QStringLiteral("Dat"));
+        QCOMPARE(list()->horizontalHeaderItem(2)->text(), QStringLiteral("Size"));
         QVERIFY(!list()->horizontalHeader()->sectionsClickable());
-        QCOMPARE(list()->columnWidth(0), 180);
+        // Names are not cut short.
+        QVERIFY(list()->columnWidth(0) >= list()->fontMetrics().horizontalAdvance(defaultRowNames[0]) + 32);
         QVERIFY(list()->showGrid());
         QCOMPARE(page().selectedIndex(), -1);
         QVERIFY(field("width").isEmpty());
@@ -268,7 +330,7 @@ private slots:
             {QString(), {}},
             {missing, {QStringLiteral("No such file or directory"), cannotOpenAsPicture()}},
             {workspace->path(QStringLiteral("garbage.gif")), {cannotOpenAsPicture()}},
-            {workspace->path(QStringLiteral("small.gif")), {text13()}},
+            {workspace->path(QStringLiteral("small.gif")), {text13() + QLatin1Char('\n') + sizes(5, 4, 5, 5)}},
         };
         for (const Case& c : cases) {
             dialogs->messages.clear();
@@ -280,7 +342,10 @@ private slots:
             QVERIFY(ownPicture(630).isEmpty());
         }
         QCOMPARE(dialogs->questions.front().details,
-                 QStringList({QStringLiteral("gif files (*.gif)"), QStringLiteral("gif")}));
+                 QStringList({QStringLiteral("Pictures (*.gif *.png *.bmp *.jpg *.jpeg)"),
+                              QStringLiteral("gif files (*.gif)"), QStringLiteral("png files (*.png)"),
+                              QStringLiteral("bmp files (*.bmp)"), QStringLiteral("jpg files (*.jpg)"),
+                              QStringLiteral("jpeg files (*.jpeg)"), QStringLiteral("gif")}));
 
         dialogs->messages.clear();
         dialogs->fileAnswers.push_back(workspace->path(QStringLiteral("fits.gif")));
@@ -329,7 +394,7 @@ private slots:
         clickRow(5, Qt::ControlModifier); // 7 again
         click("giveBack");
         QCOMPARE(dialogs->messageTexts(),
-                 QStringList({QStringLiteral("Image_0630\ndiffers in size from the default picture and was not restored.")}));
+                 QStringList({QStringLiteral("630 Left key, state 0\ndiffers in size from the default picture and was not restored.")}));
         QCOMPARE(dialogs->messages[0].icon, DialogService::Icon::Error);
         QVERIFY(ownPicture(7).isEmpty());
         QVERIFY(ownPicture(12345).isEmpty()); // both of its records, with their bytes
@@ -368,6 +433,26 @@ private slots:
         QCOMPARE(workspace->readFile(QStringLiteral("out/7.gif")), pictures.seven);
         QCOMPARE(workspace->readFile(QStringLiteral("out/12345.gif")), pictures.fiveDigits);
         QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 3);
+        QCOMPARE(window->statusBar()->currentMessage(),
+                 QStringLiteral("3 pictures exported to ") + QDir::toNativeSeparators(folder));
+
+        // One picture goes to a file the user names: as stored, or converted to PNG.
+        clickRow(row630);
+        for (const QString& name : {QStringLiteral("one.gif"), QStringLiteral("one.png")}) {
+            dialogs->fileAnswers.push_back(workspace->path(QStringLiteral("out/") + name));
+            click("export");
+            QCOMPARE(dialogs->questions.back().details,
+                     QStringList({QStringLiteral("gif files (*.gif)"), QStringLiteral("png files (*.png)"),
+                                  QStringLiteral("gif")}));
+            QCOMPARE(window->statusBar()->currentMessage(),
+                     QStringLiteral("Picture exported to ") + QDir::toNativeSeparators(workspace->path(QStringLiteral("out/") + name)));
+        }
+        QCOMPARE(workspace->readFile(QStringLiteral("out/one.gif")), pictures.sixThirty);
+        const QImage png = QImage::fromData(workspace->readFile(QStringLiteral("out/one.png")), "PNG");
+        QCOMPARE(png.size(), QSize(5, 5));
+        QCOMPARE(png.pixel(2, 2), green);
+        clickRow(row7, Qt::ControlModifier);
+        clickRow(row12345, Qt::ControlModifier);
 
         // A folder in the way of one file: the others are written, the one is named.
         QVERIFY(QDir().mkpath(workspace->path(QStringLiteral("busy/630.gif"))));
@@ -410,8 +495,9 @@ private slots:
 
         QTest::mouseClick(ok, Qt::LeftButton);
         QCOMPARE(dialog->entries(),
-                 QStringList({QStringLiteral("0630.gif - ERROR - ") + text13(), QStringLiteral("630.gif - OK"),
-                              QStringLiteral("7.gif - ERROR - Can't read the picture file."), QStringLiteral("99.gif")}));
+                 QStringList({QStringLiteral("0630.gif - ERROR - ") + text13() + QLatin1Char(' ') + sizes(5, 6, 5, 5),
+                              QStringLiteral("630.gif - OK"), QStringLiteral("7.gif - ERROR - Can't read the picture file."),
+                              QStringLiteral("99.gif - ERROR - no default picture")}));
         QVERIFY(!ok->isEnabled());
         QVERIFY(dialog->isVisible());
         QCOMPARE(ownPicture(630), fitting);
@@ -447,6 +533,137 @@ private slots:
         storeOwn(7, stillGif(4, 3, 2));
         click("import");
         QCOMPARE(list()->item(row7, 1)->text(), QStringLiteral("0"));
+    }
+
+    // One picture file dropped on a row replaces that row's picture, converted
+    // to GIF; several files, or a folder, are imported by their numbers with
+    // the dialog's verdicts. Every drop is one edit, undone as one.
+    void droppedFilesReplaceTheirRowOrAreImportedAsOneEdit()
+    {
+        workspace->writeFile(QStringLiteral("drop/key.png"), pictureFile(keyPicture(), "PNG"));
+        workspace->writeFile(QStringLiteral("drop/big.png"), pictureFile(keyPicture().scaled(6, 6), "PNG"));
+        QVERIFY(dropFiles(list()->viewport(), {workspace->path(QStringLiteral("drop/key.png"))}, rowCentre(row630)));
+        QCOMPARE(page().selectedIndex(), row630);
+        const QByteArray stored = ownPicture(630);
+        QVERIFY(stored.startsWith("GIF89a"));
+        const QImage shown = QImage::fromData(stored).convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(shown.pixel(0, 0), 0u);
+        QCOMPARE(shown.pixel(2, 2), qRgb(200, 30, 40));
+        QCOMPARE(shown.pixel(4, 4), qRgb(10, 20, 250));
+        QCOMPARE(list()->item(row630, 1)->text(), QStringLiteral("0"));
+        trigger(MainWindow::commandUndo);
+        QVERIFY(ownPicture(630).isEmpty());
+        QCOMPARE(list()->item(row630, 1)->text(), QStringLiteral("Default"));
+
+        // On the preview: the picture shown; one of another size is refused with both sizes.
+        clickRow(row7);
+        QVERIFY(dropFiles(page().findChild<QFrame*>(QStringLiteral("previewFrame")),
+                          {workspace->path(QStringLiteral("drop/big.png"))}, QPoint(5, 5)));
+        QCOMPARE(dialogs->messageTexts(), QStringList({text13() + QLatin1Char('\n') + sizes(6, 6, 4, 3)}));
+        QVERIFY(ownPicture(7).isEmpty());
+
+        workspace->writeFile(QStringLiteral("many/630.png"), pictureFile(keyPicture(), "PNG"));
+        workspace->writeFile(QStringLiteral("many/0007.bmp"), pictureFile(keyPicture().copy(0, 0, 4, 3), "BMP"));
+        workspace->writeFile(QStringLiteral("many/9999.gif"), stillGif(4, 3, 0));
+        workspace->writeFile(QStringLiteral("many/notes.txt"), "not a picture");
+        const QStringList verdicts = {QStringLiteral("0007.bmp - OK"), QStringLiteral("630.png - OK"),
+                                      QStringLiteral("9999.gif - ERROR - no default picture")};
+        const QString many = workspace->path(QStringLiteral("many"));
+        const QStringList drops[] = {{many},
+                                     {many + QStringLiteral("/0007.bmp"), many + QStringLiteral("/630.png"),
+                                      many + QStringLiteral("/9999.gif"), many + QStringLiteral("/notes.txt")}};
+        for (const QStringList& dropped : drops) {
+            const int steps = window->skinSession().undoStack().index();
+            QVERIFY(dropFiles(list()->viewport(), dropped, rowCentre(rowAnimated)));
+            auto* dialog = page().findChild<PictureImportDialog*>();
+            QVERIFY(dialog);
+            QCOMPARE(dialog->entries(), verdicts);
+            QVERIFY(!dialog->findChild<QPushButton*>(QStringLiteral("ok"))->isEnabled());
+            QVERIFY(!ownPicture(630).isEmpty());
+            QVERIFY(!ownPicture(7).isEmpty());
+            QCOMPARE(window->skinSession().undoStack().index(), steps + 1);
+            dialog->close();
+            QTRY_VERIFY(!page().findChild<PictureImportDialog*>());
+            trigger(MainWindow::commandUndo);
+            QVERIFY(ownPicture(630).isEmpty());
+            QVERIFY(ownPicture(7).isEmpty());
+        }
+
+        // A skin file goes on to the window, which opens it once the changes may go.
+        workspace->writeFile(QStringLiteral("dropped.ski"), "SKI1\n");
+        trigger(MainWindow::commandRedo);
+        dialogs->messageAnswers.push_back(DialogService::Answer::Discard);
+        QVERIFY(dropFiles(list()->viewport(), {workspace->path(QStringLiteral("dropped.ski"))}, rowCentre(row630)));
+        QTRY_COMPARE(QString::fromStdString(window->skinModel().edited().path()),
+                     workspace->path(QStringLiteral("dropped.ski")));
+        QCOMPARE(dialogs->messages.back().buttons, DialogService::Buttons::SaveDiscardCancel);
+    }
+
+    // Rows are named after where the picture shows, in the user's language;
+    // the filter box keeps the rows whose name or number holds its text.
+    void rowsAreNamedInTheUsersLanguageAndTheFilterNarrowsThem()
+    {
+        auto* filter = page().findChild<QLineEdit*>(QStringLiteral("filter"));
+        const auto shownRows = [this] {
+            std::vector<int> rows;
+            for (int row = 0; row < list()->rowCount(); ++row)
+                if (!list()->isRowHidden(row))
+                    rows.push_back(row);
+            return rows;
+        };
+        clickRow(row12345);
+        const std::pair<QString, std::vector<int>> filters[] = {
+            {QStringLiteral("LEFT"), {row630, 3}},
+            {QStringLiteral("clock"), {row7, 5}},
+            {QStringLiteral("95"), {rowBlinking}},
+            {QStringLiteral("9"), {rowAnimated, rowBlinking}},
+            {QString(), {0, 1, 2, 3, 4, 5, 6, 7}},
+        };
+        for (const auto& [typed, rows] : filters) {
+            filter->setText(typed);
+            QCOMPARE(shownRows(), rows);
+        }
+        // A row the filter hid is no longer selected.
+        QVERIFY(list()->selectionModel()->selectedRows().isEmpty());
+
+        dialogs->listAnswers.push_back(QStringLiteral("Deutsch.lng"));
+        trigger(MainWindow::commandLanguage);
+        showImagesTab();
+        QCOMPARE(column(0).mid(0, 4), QStringList({QStringLiteral("630 Linke Taste, Zustand 0"),
+                                                   QStringLiteral("7 Analoguhr"), QStringLiteral("Image_12345"),
+                                                   QStringLiteral("652 Linke Taste, Zustand 2")}));
+        QCOMPARE(list()->horizontalHeaderItem(2)->text(), QStringLiteral("Größe"));
+    }
+
+    // Transparent pixels show a checkerboard, in the preview and the
+    // thumbnails, until the background colour is chosen instead.
+    void transparentPixelsShowACheckerboardOrTheBackgroundColour()
+    {
+        GifBuilder::Frame clear = GifBuilder::frame(0, 0, 8, 8, 1, 0);
+        clear.transparentIndex = 1;
+        storeOwn(630, asBytes(GifBuilder(8, 8).add(clear).build()));
+        showElementsTab();
+        showImagesTab();
+        clickRow(row630);
+        const auto iconPixel = [this](int x, int y) {
+            return list()->item(row630, 0)->icon().pixmap(32, 32).toImage().pixel(x, y);
+        };
+        const auto* checkerboard = page().findChild<QRadioButton*>(QStringLiteral("checkerboard"));
+        QVERIFY(checkerboard->isChecked());
+        QCOMPARE(previewPixel(page()), 0xFFFFFFFFu);
+        QCOMPARE(page().preview().snapshot().pixel(7, 0), 0xFFCCCCCCu);
+        QCOMPARE(iconPixel(0, 0), 0xFFFFFFFFu);
+        QCOMPARE(iconPixel(7, 0), 0xFFCCCCCCu);
+
+        dialogs->colourAnswers.push_back(0x0000FFu); // red, laid out 0x00BBGGRR
+        click("background");
+        QVERIFY(!checkerboard->isChecked());
+        QCOMPARE(previewPixel(page()), red);
+        QCOMPARE(page().preview().snapshot().pixel(7, 0), red);
+        QCOMPARE(iconPixel(7, 0), red);
+
+        QTest::mouseClick(page().findChild<QRadioButton*>(QStringLiteral("checkerboard")), Qt::LeftButton);
+        QCOMPARE(page().preview().snapshot().pixel(7, 0), 0xFFCCCCCCu);
     }
 
     void theShownAnimationPlaysAndRestartsWhenThePageIsRepainted()
