@@ -6,7 +6,6 @@
 #include "document/SkinModel.h"
 #include "pages/FileDropFilter.h"
 #include "pages/PictureImportDialog.h"
-#include "pictures/Checkerboard.h"
 #include "pictures/ColourValue.h"
 #include "pictures/Picture.h"
 #include "pictures/PictureConversion.h"
@@ -17,7 +16,7 @@
 #include "session/ReplacePictureCommand.h"
 #include "session/SkinSession.h"
 #include "widgets/AnimatedPicture.h"
-#include "widgets/ColourButton.h"
+#include "widgets/BackdropChoice.h"
 #include "widgets/CommonDialogs.h"
 
 #include <QApplication>
@@ -25,17 +24,13 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QFrame>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPalette>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QResizeEvent>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -45,7 +40,8 @@ namespace {
 
 constexpr QSize previewMinimum(130, 134);
 constexpr int listMinimumWidth = 260;
-constexpr int commandWidth = 152;
+constexpr int commandWidth = 130;
+constexpr int figureWidth = 72;
 constexpr int rowHeight = ThumbnailCache::side + 4;
 
 void showMessage(const QString& message, DialogService::Icon icon)
@@ -161,6 +157,7 @@ void ImagesPage::buildControls()
         auto* edit = new QLineEdit(this);
         edit->setObjectName(QLatin1String(name));
         edit->setReadOnly(true);
+        edit->setMaximumWidth(figureWidth);
         figures->addRow(text(number), edit);
         return edit;
     };
@@ -191,10 +188,13 @@ void ImagesPage::buildControls()
     listColumn->addWidget(list, 1);
     auto* previewColumn = new QVBoxLayout;
     previewColumn->addWidget(previewFrame, 1);
-    previewColumn->addWidget(buildViewOption());
+    backdropChoice = new BackdropChoice(text(langtext::images::transparentPixels), text(langtext::images::checkerboard),
+                                        text(langtext::images::background), backgroundButtonId, this);
+    connect(backdropChoice, &BackdropChoice::changed, this, &ImagesPage::backdropChanged);
+    previewColumn->addWidget(backdropChoice);
     auto* page = new QHBoxLayout(this);
     page->addLayout(listColumn, 3);
-    page->addLayout(previewColumn, 2);
+    page->addLayout(previewColumn, 1);
     page->addLayout(commands);
 
     drops = new FileDropFilter(this);
@@ -204,48 +204,9 @@ void ImagesPage::buildControls()
     fillPreviewFrame();
 }
 
-// How transparent pixels show: on a checkerboard, or on the background colour.
-QWidget* ImagesPage::buildViewOption()
-{
-    auto* group = new QGroupBox(text(langtext::images::transparentPixels), this);
-    checkerboardChoice = new QRadioButton(text(langtext::images::checkerboard), group);
-    checkerboardChoice->setObjectName(QStringLiteral("checkerboard"));
-    checkerboardChoice->setChecked(true);
-    backgroundChoice = new QRadioButton(text(langtext::images::background), group);
-    backgroundChoice->setObjectName(QStringLiteral("backgroundChoice"));
-    // The colour button draws nothing but its colour: a sunken edge tells it
-    // apart from the page when it shows the page's own colour.
-    auto* swatch = new QFrame(group);
-    swatch->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    swatch->setMinimumSize(48, 22);
-    background = new ColourButton(backgroundButtonId, swatch);
-    background->setObjectName(QStringLiteral("background"));
-    background->setColour(valueFromQColor(QApplication::palette().color(QPalette::Button)));
-    auto* swatchLayout = new QHBoxLayout(swatch);
-    swatchLayout->setContentsMargins(2, 2, 2, 2);
-    swatchLayout->addWidget(background);
-
-    auto* backgroundRow = new QHBoxLayout;
-    backgroundRow->addWidget(backgroundChoice);
-    backgroundRow->addWidget(swatch, 1);
-    auto* layout = new QVBoxLayout(group);
-    layout->addWidget(checkerboardChoice);
-    layout->addLayout(backgroundRow);
-
-    connect(checkerboardChoice, &QRadioButton::toggled, this, &ImagesPage::backdropChanged);
-    // A colour chosen is the choice of the colour.
-    connect(background, &ColourButton::colourChosen, this, [this] {
-        if (backgroundChoice->isChecked())
-            backdropChanged();
-        else
-            backgroundChoice->setChecked(true);
-    });
-    return group;
-}
-
 bool ImagesPage::showsCheckerboard() const
 {
-    return checkerboardChoice->isChecked();
+    return backdropChoice->showsCheckerboard();
 }
 
 QString ImagesPage::rowName(ElementId id) const
@@ -280,8 +241,7 @@ void ImagesPage::showRow(int row)
     model.defaults().getPicture(id, bytes);
     list->item(row, sizeColumn)->setText(sizeText(thumbnails.lookup(bytes).size));
     model.getPicture(id, bytes);
-    const QBrush backdrop = showsCheckerboard() ? checkerboardBrush() : QBrush(qColorFromValue(background->colour()));
-    list->item(row, nameColumn)->setIcon(thumbnailIcon(thumbnails.lookup(bytes).thumbnail, backdrop));
+    list->item(row, nameColumn)->setIcon(thumbnailIcon(thumbnails.lookup(bytes).thumbnail, backdropChoice->backdrop()));
 }
 
 void ImagesPage::showThumbnails()
@@ -417,7 +377,7 @@ void ImagesPage::showPicture(int index)
     if (showsCheckerboard())
         picture->setCheckerboardBackground();
     else
-        picture->setBackground(background->colour());
+        picture->setBackground(backdropChoice->colour());
     showSizes(picture->pictureWidth(), picture->pictureHeight(), size);
     picture->start();
     centrePicture();
@@ -445,7 +405,7 @@ void ImagesPage::showSizes(int width, int height, int bytes)
 // colour around a checkerboard, so that the picture's edges show.
 void ImagesPage::fillPreviewFrame()
 {
-    const QColor fill = showsCheckerboard() ? windowColour() : qColorFromValue(background->colour());
+    const QColor fill = showsCheckerboard() ? windowColour() : qColorFromValue(backdropChoice->colour());
     if (previewFrame->palette().color(QPalette::Window) == fill)
         return;
     QPalette palette = previewFrame->palette();

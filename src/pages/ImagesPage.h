@@ -11,13 +11,12 @@
 #include <vector>
 
 class AnimatedPicture;
-class ColourButton;
+class BackdropChoice;
 class FileDropFilter;
 class LanguageTable;
 class QFrame;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
 class QTableWidget;
 class SkinModel;
 class SkinSession;
@@ -77,7 +76,6 @@ protected:
 
 private:
     void buildControls();
-    QWidget* buildViewOption();
     QString text(int number) const;
     void rebuildList();
     // After every edit, undo and redo: the rows of the pictures that changed, and the picture shown.
@@ -121,9 +119,7 @@ private:
     QLineEdit* widthEdit = nullptr;
     QLineEdit* heightEdit = nullptr;
     QLineEdit* bytesEdit = nullptr;
-    QRadioButton* checkerboardChoice = nullptr;
-    QRadioButton* backgroundChoice = nullptr;
-    ColourButton* background = nullptr;
+    BackdropChoice* backdropChoice = nullptr;
     QPushButton* replaceButton = nullptr;
     QPushButton* importButton = nullptr;
     QPushButton* giveBackButton = nullptr;

@@ -11,29 +11,6 @@ namespace {
 
 constexpr int largestSide = 65535;
 
-int appendBytes(GifFileType* gif, const GifByteType* bytes, int count)
-{
-    auto* out = static_cast<std::vector<std::uint8_t>*>(gif->UserData);
-    out->insert(out->end(), bytes, bytes + count);
-    return count;
-}
-
-struct ColourMapDeleter {
-    void operator()(ColorMapObject* map) const { GifFreeMapObject(map); }
-};
-
-// A colour table of a power of two entries (at least 2), the unused ones black.
-std::unique_ptr<ColorMapObject, ColourMapDeleter> colourMap(const std::vector<QRgb>& colours)
-{
-    int size = 2;
-    while (size < int(colours.size()))
-        size *= 2;
-    std::vector<GifColorType> entries(std::size_t(size), GifColorType{0, 0, 0});
-    for (std::size_t i = 0; i < colours.size(); ++i)
-        entries[i] = {GifByteType(qRed(colours[i])), GifByteType(qGreen(colours[i])), GifByteType(qBlue(colours[i]))};
-    return std::unique_ptr<ColorMapObject, ColourMapDeleter>(GifMakeMapObject(size, entries.data()));
-}
-
 bool isWritable(const IndexedPicture& picture)
 {
     if (picture.width <= 0 || picture.height <= 0 || picture.width > largestSide || picture.height > largestSide)
@@ -50,7 +27,7 @@ bool isWritable(const IndexedPicture& picture)
 
 bool writeImage(GifFileType* gif, const IndexedPicture& picture)
 {
-    const auto map = colourMap(picture.colours);
+    const ColourMap map = colourMap(picture.colours);
     if (!map || EGifPutScreenDesc(gif, picture.width, picture.height, map->BitsPerPixel, 0, map.get()) != GIF_OK)
         return false;
     if (picture.transparentIndex >= 0) {
@@ -74,13 +51,36 @@ bool writeImage(GifFileType* gif, const IndexedPicture& picture)
 
 } // namespace
 
+int appendToBytes(GifFileType* gif, const unsigned char* bytes, int count)
+{
+    auto* out = static_cast<std::vector<std::uint8_t>*>(gif->UserData);
+    out->insert(out->end(), bytes, bytes + count);
+    return count;
+}
+
+void ColourMapDeleter::operator()(ColorMapObject* map) const
+{
+    GifFreeMapObject(map);
+}
+
+ColourMap colourMap(const std::vector<QRgb>& colours)
+{
+    int size = 2;
+    while (size < int(colours.size()))
+        size *= 2;
+    std::vector<GifColorType> entries(std::size_t(size), GifColorType{0, 0, 0});
+    for (std::size_t i = 0; i < colours.size(); ++i)
+        entries[i] = {GifByteType(qRed(colours[i])), GifByteType(qGreen(colours[i])), GifByteType(qBlue(colours[i]))};
+    return ColourMap(GifMakeMapObject(size, entries.data()));
+}
+
 std::vector<std::uint8_t> encodeGif(const IndexedPicture& picture)
 {
     if (!isWritable(picture))
         return {};
     std::vector<std::uint8_t> out;
     int error = 0;
-    GifFileType* gif = EGifOpen(&out, appendBytes, &error);
+    GifFileType* gif = EGifOpen(&out, appendToBytes, &error);
     if (!gif)
         return {};
     EGifSetGifVersion(gif, picture.transparentIndex >= 0);
