@@ -313,7 +313,7 @@ void ImagesPage::rebuildList()
         showRow(row);
     }
     applyFilter();
-    if (shownIndex >= 0 && shownIndex < list->rowCount())
+    if (shownIndex >= 0 && shownIndex < list->rowCount() && !list->isRowHidden(shownIndex))
         selectRow(shownIndex);
 }
 
