@@ -327,7 +327,7 @@ void showCannotRead(const LanguageTable& texts)
 
 FileQuestion ElementPage::pictureQuestion() const
 {
-    return {{}, {}, text(langtext::shell::fileFilter)};
+    return {{}, {}, text(langtext::shell::fileFilter), {}};
 }
 
 void ElementPage::chooseWallpaper()

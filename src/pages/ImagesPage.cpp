@@ -123,8 +123,8 @@ void ImagesPage::buildControls()
     header->setHighlightSections(false);
     // The names take what the figures leave.
     header->setSectionResizeMode(nameColumn, QHeaderView::Stretch);
-    header->setSectionResizeMode(datColumn, QHeaderView::ResizeToContents);
-    header->setSectionResizeMode(sizeColumn, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(datColumn, QHeaderView::Fixed);
+    header->setSectionResizeMode(sizeColumn, QHeaderView::Fixed);
     list->verticalHeader()->hide();
     list->verticalHeader()->setDefaultSectionSize(rowHeight);
     list->setIconSize(QSize(ThumbnailCache::side, ThumbnailCache::side));
@@ -222,12 +222,11 @@ QString ImagesPage::pictureName(ElementId id) const
     return place.isEmpty() ? rowName(id) : QString::number(id) + QLatin1Char(' ') + place;
 }
 
-}
-
 void ImagesPage::showRow(int row)
 {
+    const ElementId id = ids[std::size_t(row)];
     // The data file that holds the edited skin's own copy, or the default skin's word.
-    const std::optional<PictureLocation> where = model.edited().getPictureLocation(ids[std::size_t(row)]);
+    const std::optional<PictureLocation> where = model.edited().getPictureLocation(id);
     list->item(row, datColumn)->setText(where ? QString::number(where->file) : text(langtext::images::defaultDat));
     const bool own = where.has_value();
     for (int column = 0; column < list->columnCount(); ++column) {
@@ -312,9 +311,28 @@ void ImagesPage::rebuildList()
         list->setItem(row, sizeColumn, new QTableWidgetItem);
         showRow(row);
     }
+    fitFigureColumns();
     applyFilter();
     if (shownIndex >= 0 && shownIndex < list->rowCount() && !list->isRowHidden(shownIndex))
         selectRow(shownIndex);
+}
+
+// The figures' columns are as wide as their widest text in bold, the look
+// of a row that holds its own picture, so that no row's figures are cut.
+void ImagesPage::fitFigureColumns()
+{
+    QFont bold = list->font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    QHeaderView* header = list->horizontalHeader();
+    for (const int column : {datColumn, sizeColumn}) {
+        int width = header->sectionSizeHint(column);
+        for (int row = 0; row < list->rowCount(); ++row)
+            width = std::max(width, metrics.horizontalAdvance(list->item(row, column)->text()) + 10);
+        if (column == datColumn)
+            width = std::max(width, metrics.horizontalAdvance(text(langtext::images::defaultDat)) + 10);
+        header->resizeSection(column, width);
+    }
 }
 
 // Selected alone whatever keys are held; the selection shows the picture.
@@ -341,6 +359,7 @@ void ImagesPage::skinChanged(const SkinChange& change)
         if (row == shownIndex)
             showPicture(row);
     }
+    fitFigureColumns();
 }
 
 std::vector<int> ImagesPage::selectedRows() const

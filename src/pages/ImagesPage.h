@@ -80,11 +80,11 @@ private:
     void rebuildList();
     // After every edit, undo and redo: the rows of the pictures that changed, and the picture shown.
     void skinChanged(const SkinChange& change);
-    QString datText(ElementId id) const;
     // The row's "Dat", thumbnail and expected size, and the row in bold
     // while the edited skin holds the picture itself.
     void showRow(int row);
     void showThumbnails();
+    void fitFigureColumns();
     void applyFilter();
     std::vector<int> selectedRows() const;
     void selectRow(int row);

@@ -27,6 +27,7 @@ BackdropChoice::BackdropChoice(const QString& title, const QString& checkerboard
     swatch->setMinimumSize(32, 22);
     colourButton = new ColourButton(buttonId, swatch);
     colourButton->setObjectName(QStringLiteral("background"));
+    colourButton->setChooserTitle(colourText);
     colourButton->setColour(valueFromQColor(QApplication::palette().color(QPalette::Button)));
     auto* swatchLayout = new QHBoxLayout(swatch);
     swatchLayout->setContentsMargins(2, 2, 2, 2);

@@ -17,7 +17,7 @@ struct FileQuestion {
     QString startFolder;  // "": the dialog's own choice
     QString allFilesText; // the display text of a last filter "(*)"; "": no such filter
     QString filterFormat = QStringLiteral("%1 files (*.%1)"); // an extension's filter, "%1" the extension
-    QString eachOfText; // the name of a first filter over every extension at once; "": no such filter
+    QString eachOfText = {}; // the name of a first filter over every extension at once; "": no such filter
 };
 
 // One file-dialog filter per extension, in order: "ski files (*.ski)" with

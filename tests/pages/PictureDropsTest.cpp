@@ -107,7 +107,7 @@ private slots:
         trigger(MainWindow::commandLanguage);
         showImagesTab();
         QCOMPARE(column(0).mid(0, 4), QStringList({QStringLiteral("630 Linke Taste, Zustand 0"),
-                                                   QStringLiteral("7 Analoguhr"), QStringLiteral("Image_12345"),
+                                                   QStringLiteral("7 Analoguhr"), QStringLiteral("Bild_12345"),
                                                    QStringLiteral("652 Linke Taste, Zustand 2")}));
         QCOMPARE(list()->horizontalHeaderItem(2)->text(), QStringLiteral("Größe"));
     }
