@@ -24,6 +24,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -31,6 +33,8 @@
 #include <QLayout>
 #include <QLocale>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QUndoStack>
@@ -47,6 +51,8 @@ namespace {
 constexpr QSize clientSize(725, 400);
 constexpr QRect tabPlace(10, 11, 704, 377);
 constexpr QSize toolbarImageSize(18, 21);
+// How long a page's report stays in the status bar.
+constexpr int statusTimeout = 15000;
 
 void showMessage(const QString& text, DialogService::Icon icon)
 {
@@ -78,6 +84,9 @@ MainWindow::MainWindow(QWidget* parent)
     setCentralWidget(client);
 
     buildMenu();
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
+    statusBar()->setSizeGripEnabled(false);
+    setAcceptDrops(true);
     showSkinState();
     // Fixed size: the window always fits its menu, toolbar and client area.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -370,6 +379,8 @@ void MainWindow::rebuildPages()
     auto images = std::make_unique<ImagesPage>(session, language, this);
     elementPageWidget = element.get();
     imagesPageWidget = images.get();
+    connect(images.get(), &ImagesPage::statusMessage, this,
+            [this](const QString& message) { statusBar()->showMessage(message, statusTimeout); });
     tabs->addTab(element.release(), text(langtext::shell::elementsTab));
     tabs->addTab(images.release(), text(langtext::shell::imagesTab));
     tabs->setCurrentIndex(0);
@@ -419,6 +430,41 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->accept();
     else
         event->ignore();
+}
+
+namespace {
+
+// The skin file a drag carries: exactly one local file named "*.ski".
+QString droppedSkin(const QMimeData* data)
+{
+    if (!data || !data->hasUrls() || data->urls().size() != 1 || !data->urls().front().isLocalFile())
+        return {};
+    const QString path = data->urls().front().toLocalFile();
+    return path.endsWith(QLatin1String(".ski"), Qt::CaseInsensitive) ? path : QString();
+}
+
+} // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedSkin(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QString path = droppedSkin(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Not within the drop: the question and the new pages come after it.
+    QMetaObject::invokeMethod(
+        this,
+        [this, path] {
+            if (maySaveChanges())
+                openSkinFile(path);
+        },
+        Qt::QueuedConnection);
 }
 
 FileQuestion MainWindow::skinFileQuestion() const

@@ -120,6 +120,10 @@ protected:
     virtual void runAboutBox();
     // The window closes only when the skin may go.
     void closeEvent(QCloseEvent* event) override;
+    // A skin file (".ski") dropped on the window opens, once the skin being
+    // edited may go.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildMenu();

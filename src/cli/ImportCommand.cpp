@@ -1,9 +1,12 @@
 #include "cli/ImportCommand.h"
 
+#include "cli/PictureCommands.h"
+
 #include "document/SkinModel.h"
 #include "pictures/PictureImport.h"
 #include "services/LocalPath.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -36,7 +39,7 @@ void printOutcome(const QString& name, const pictureimport::Outcome& outcome)
 // Loads the skin, imports every candidate of folder, and saves the skin in
 // place when at least one picture was stored.
 int importFolder(const std::string& skinPath, const std::string& folderPath,
-                 const std::optional<std::string>& defaultPath)
+                 const std::optional<std::string>& defaultPath, pictureimport::Conversion conversion)
 {
     SkinModel model;
     if (const int code = loadModel(model, skinPath, defaultPath); code != exitcode::done)
@@ -47,13 +50,15 @@ int importFolder(const std::string& skinPath, const std::string& folderPath,
     const QString folder = fromLocalPath(folderPath);
     if (!QFileInfo(folder).isDir())
         return failWith(exitcode::refused, folderPath + ": not a folder; nothing saved");
-    const QStringList names = pictureimport::candidateNames(folder);
+    const QStringList names = pictureimport::candidateNames(folder, conversion);
     if (names.isEmpty())
-        return failWith(exitcode::refused, folderPath + ": no numbered GIF files; nothing saved");
+        return failWith(exitcode::refused, folderPath + (conversion == pictureimport::Conversion::none
+                                                             ? ": no numbered GIF files; nothing saved"
+                                                             : ": no numbered picture files; nothing saved"));
 
     int stored = 0;
     for (const QString& name : names) {
-        const pictureimport::Outcome outcome = pictureimport::importFile(model, reference, folder, name);
+        const pictureimport::Outcome outcome = pictureimport::importFile(model, reference, QDir(folder).filePath(name), conversion);
         printOutcome(name, outcome);
         stored += outcome.verdict == pictureimport::Verdict::stored ? 1 : 0;
     }
@@ -69,9 +74,12 @@ int importFolder(const std::string& skinPath, const std::string& folderPath,
 
 int runImportCommand(const Arguments& args)
 {
-    const SkinArguments parsed = splitDefaultOption(args);
+    Arguments words = args;
+    const auto conversion = takeConvertOption(words) ? pictureimport::Conversion::toGif : pictureimport::Conversion::none;
+    const SkinArguments parsed = splitDefaultOption(words);
     if (parsed.rest.size() != 2)
         return exitcode::usage;
-    return underSkinLock(parsed.rest[0],
-                         [&] { return importFolder(parsed.rest[0], parsed.rest[1], parsed.defaultSkin); });
+    return underSkinLock(parsed.rest[0], [&] {
+        return importFolder(parsed.rest[0], parsed.rest[1], parsed.defaultSkin, conversion);
+    });
 }

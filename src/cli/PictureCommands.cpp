@@ -1,6 +1,8 @@
 #include "cli/PictureCommands.h"
 
+#include "document/FileIo.h"
 #include "document/SkinModel.h"
+#include "pictures/PictureConversion.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -34,9 +36,10 @@ int pictureGet(const Arguments& args)
     return exitcode::done;
 }
 
-// picture set SKIN.ski ID FILE
-int pictureSet(const Arguments& args)
+// picture set [--convert] SKIN.ski ID FILE: without --convert the file's bytes as they are.
+int pictureSet(Arguments args)
 {
+    const bool convert = takeConvertOption(args);
     const auto id = args.size() == 3 ? parseNumber(args[1]) : std::nullopt;
     if (!id)
         return exitcode::usage;
@@ -44,8 +47,20 @@ int pictureSet(const Arguments& args)
         SkinModel model;
         if (const int code = loadModel(model, args[0], std::nullopt); code != exitcode::done)
             return code;
-        if (!model.setPictureFromFile(*id, args[2]))
+        if (!convert) {
+            if (!model.setPictureFromFile(*id, args[2]))
+                return failWith(exitcode::refused, args[2] + ": cannot read the picture file; nothing saved");
+            return saveInPlace(model);
+        }
+        std::vector<std::uint8_t> bytes;
+        if (readWholeFile(args[2], bytes) < 0)
             return failWith(exitcode::refused, args[2] + ": cannot read the picture file; nothing saved");
+        const pictureconversion::SkinPicture picture =
+            pictureconversion::pictureForSkin(std::move(bytes), pictureconversion::Conversion::toGif);
+        if (!picture.usable)
+            return failWith(exitcode::refused, args[2] + ": not a picture that converts to GIF; nothing saved");
+        if (!model.setPicture(*id, picture.bytes))
+            return failWith(exitcode::refused, args[0] + ": the skin holds no records; nothing saved");
         return saveInPlace(model);
     });
 }
@@ -103,6 +118,19 @@ bool exportIds(const Arguments& rest, const SkinDocument& listing, std::vector<E
 }
 
 } // namespace
+
+bool takeConvertOption(Arguments& args)
+{
+    const auto taken = std::remove(args.begin(), args.end(), std::string("--convert"));
+    const bool found = taken != args.end();
+    args.erase(taken, args.end());
+    return found;
+}
+
+bool pictureCommandDecodes(const Arguments& args)
+{
+    return std::find(args.begin(), args.end(), std::string("--convert")) != args.end();
+}
 
 int runPictureCommand(const Arguments& args)
 {

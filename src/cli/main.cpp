@@ -32,6 +32,7 @@ struct Command {
     std::string_view name;
     std::function<int(const Arguments&)> run;
     bool needsGui; // decodes or draws pictures through Qt
+    bool (*needsGuiFor)(const Arguments&) = nullptr; // ... or does so for these arguments
 };
 
 const char* const usageText =
@@ -46,11 +47,12 @@ const char* const usageText =
     "  new --default DEF.ski OUT.ski\n"
     "  pictures SKIN.ski\n"
     "  picture get [--default DEF.ski] SKIN.ski ID OUT|-\n"
-    "  picture set SKIN.ski ID FILE\n"
+    "  picture set [--convert] SKIN.ski ID FILE\n"
     "  picture remove SKIN.ski ID\n"
     "  picture link SKIN.ski FIRST SECOND\n"
     "  export [--default DEF.ski] SKIN.ski DIR [ID...]\n"
-    "  import [--default DEF.ski] SKIN.ski DIR\n"
+    "  import [--default DEF.ski] [--convert] SKIN.ski DIR\n"
+    "      --convert: PNG, BMP, JPEG, ... become GIF of at most 256 colours\n"
     "  gif FILE\n"
     "  render [--default DEF.ski] SKIN.ski OUT.png [--analog] [--no-wallpaper] [--joypad]\n"
     "         [--left 0..2] [--right 0..2] [--centre 0..3] [--focus-rects] [--lng FILE.lng]\n"
@@ -68,7 +70,7 @@ const Command commands[] = {
     {"set", runSetCommand, false},
     {"new", runNewCommand, false},
     {"pictures", runPicturesCommand, false},
-    {"picture", runPictureCommand, false},
+    {"picture", runPictureCommand, false, pictureCommandDecodes},
     {"export", runExportCommand, false},
     {"import", runImportCommand, true},
     {"gif", runGifCommand, true},
@@ -126,7 +128,7 @@ int main(int argc, char** argv)
             continue;
         const Arguments args(argv + 2, argv + argc);
         std::unique_ptr<QGuiApplication> application;
-        if (command.needsGui)
+        if (command.needsGui || (command.needsGuiFor && command.needsGuiFor(args)))
             application = makeGuiApplication(argc, argv);
         try {
             const int code = command.run(args);

@@ -196,6 +196,16 @@ inline constexpr int rowPrefix = 3015;  // before the picture's id
 inline constexpr int datHeading = 3016;
 inline constexpr int importedOk = 3017;
 inline constexpr int importFailed = 3018;
+inline constexpr int noDefaultPicture = 3019; // an import's verdict for a number without a default picture
+inline constexpr int pictureSizes = 3020;     // the picture's width and height, then the default picture's
+inline constexpr int sizeHeading = 3021;      // the column of the size a picture must have
+inline constexpr int filterPrompt = 3022;
+inline constexpr int transparentPixels = 3023; // how the preview shows them: the view option's title
+inline constexpr int checkerboard = 3024;
+inline constexpr int picturesExported = 3025; // the count and the folder
+inline constexpr int pictureExported = 3026;  // the file
+inline constexpr int keyState = 3027;         // within a picture's name: "state %1"
+inline constexpr int pictureFiles = 3028;     // the file question's filter of every picture format
 } // namespace images
 
 // The Edit menu, the texts of the edits (each with the element's name for
@@ -255,7 +265,9 @@ inline constexpr std::array everyNumber = {
     images::notRestored, images::exportFailed, images::width, images::height, images::bytes, images::nameHeading,
     images::replace, images::importFolder, images::giveBack, images::exportPictures, images::background,
     images::close, images::importTitle, images::onlyOnePicture, images::cannotOpenPicture, images::defaultDat,
-    images::rowPrefix, images::datHeading, images::importedOk, images::importFailed,
+    images::rowPrefix, images::datHeading, images::importedOk, images::importFailed, images::noDefaultPicture,
+    images::pictureSizes, images::sizeHeading, images::filterPrompt, images::transparentPixels, images::checkerboard,
+    images::picturesExported, images::pictureExported, images::keyState, images::pictureFiles,
     edit::menu, edit::undo, edit::redo, edit::colour, edit::transparency, edit::handLength, edit::outline,
     edit::underline, edit::alignment, edit::move, edit::picture, edit::wallpaper, edit::backToDefault,
     edit::replacePicture, edit::importPictures, edit::giveBackPictures, edit::saveChanges,

@@ -9,6 +9,7 @@
 #include "pages/FramePlacement.h"
 #include "pages/PropertyPanel.h"
 #include "pictures/Picture.h"
+#include "pictures/PictureConversion.h"
 #include "preview/IdleScreen.h"
 #include "services/DialogService.h"
 #include "services/LocalPath.h"
@@ -326,7 +327,7 @@ void showCannotRead(const LanguageTable& texts)
 
 FileQuestion ElementPage::pictureQuestion() const
 {
-    return {{}, {}, text(langtext::shell::fileFilter)};
+    return {{}, {}, text(langtext::shell::fileFilter), {}};
 }
 
 void ElementPage::chooseWallpaper()
@@ -347,20 +348,26 @@ void ElementPage::chooseWallpaper()
 
 void ElementPage::chooseElementPicture(const ElementEntry& entry)
 {
-    const QString path = askFileName(false, fileNameFullPath, {QStringLiteral("gif")}, pictureQuestion());
+    FileQuestion question = pictureQuestion();
+    question.eachOfText = text(langtext::images::pictureFiles);
+    const QString path = askFileName(false, fileNameFullPath, pictureconversion::commonSuffixes(), question);
     if (path.isEmpty())
         return;
-    std::vector<std::uint8_t> bytes;
-    Picture decoded;
-    // Bytes that are no picture are not stored: the element would lose its size.
+    // The phone reads GIF: another format is converted on its way in. Bytes
+    // that are no picture are not stored: the element would lose its size.
     // The bytes stored are the ones just judged: the file is read once. A
     // skin that holds nothing (after a failed Open) cannot store them either.
-    if (!readPictureFile(path, bytes, decoded) || !model.edited().hasLineTable()) {
+    std::vector<std::uint8_t> bytes;
+    if (readWholeFile(localPath(path), bytes) < 0)
+        bytes.clear();
+    pictureconversion::SkinPicture chosen =
+        pictureconversion::pictureForSkin(std::move(bytes), pictureconversion::Conversion::toGif);
+    if (!chosen.usable || !model.edited().hasLineTable()) {
         showCannotRead(texts);
         return;
     }
-    push(std::make_unique<ElementPictureCommand>(session, entry.kind, std::move(bytes), decoded.width(),
-                                                 decoded.height()));
+    push(std::make_unique<ElementPictureCommand>(session, entry.kind, std::move(chosen.bytes), chosen.size.width(),
+                                                 chosen.size.height()));
 }
 
 std::unique_ptr<QMenu> ElementPage::elementMenu(const QTreeWidgetItem& item)

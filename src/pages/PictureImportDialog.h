@@ -4,30 +4,43 @@
 #include "widgets/ListDialog.h"
 
 #include <QString>
+#include <QStringList>
 
 class LanguageTable;
 class SkinSession;
 
-// Imports a folder of GIF files named after picture ids into the edited skin.
-// It lists the candidate files first; OK imports each one whose picture has
-// the size of the default skin's own picture of that id, and every line then
-// tells its file's outcome. OK works once; only Cancel closes the dialog.
+// Imports numbered picture files into the edited skin: a folder's, or the
+// files dropped on the images page. It lists the candidate files first; OK
+// imports each one whose picture has the size of the default skin's own
+// picture of that id (converted to GIF when it is in another format), and
+// every line then tells its file's outcome, with both sizes where they
+// differ. OK works once; only Cancel closes the dialog, which may be resized.
 class PictureImportDialog : public ListDialog {
     Q_OBJECT
 
 public:
-    PictureImportDialog(const QString& folder, const QString& title, const QString& okText,
-                        const QString& cancelText, SkinSession& session, const LanguageTable& texts,
-                        QWidget* parent = nullptr);
+    struct Captions {
+        QString title;
+        QString ok;
+        QString cancel;
+    };
+
+    // The candidates of folder.
+    PictureImportDialog(const QString& folder, const Captions& captions, SkinSession& session,
+                        const LanguageTable& texts, QWidget* parent = nullptr);
+    // The files at paths, in order.
+    PictureImportDialog(const QStringList& paths, const Captions& captions, SkinSession& session,
+                        const LanguageTable& texts, QWidget* parent = nullptr);
 
     // What OK does: judges and stores every listed file (one edit of the
     // skin, undone as one), then disables OK.
     void importPictures();
 
 private:
-    QString outcomeText(const QString& name, pictureimport::Verdict verdict) const;
+    void setUp(const Captions& captions);
+    QString outcomeText(const QString& name, const pictureimport::Outcome& outcome) const;
 
-    QString folder;
+    QStringList paths;
     SkinSession& session;
     const LanguageTable& texts;
 };

@@ -5,8 +5,8 @@
 
 #include <algorithm>
 
-FramePlayer::FramePlayer(const std::vector<DecodedFrame>& frames, QRgb clearColour)
-    : frames(frames), clearColour(clearColour)
+FramePlayer::FramePlayer(const std::vector<DecodedFrame>& frames, QBrush clear)
+    : frames(frames), clearBrush(std::move(clear))
 {
 }
 
@@ -48,7 +48,7 @@ FramePlayer::Wait FramePlayer::showFrame(QImage& surface)
     return wait;
 }
 
-void FramePlayer::advance(QImage& surface, QRgb background)
+void FramePlayer::advance(QImage& surface, const QBrush& background)
 {
     if (frames.empty())
         return;
@@ -57,7 +57,7 @@ void FramePlayer::advance(QImage& surface, QRgb background)
         const QRect area = frameArea(surface);
         if (!area.isEmpty()) {
             QPainter painter(&surface);
-            painter.fillRect(area, QColor(background));
+            painter.fillRect(area, background);
         }
         break;
     }
@@ -76,6 +76,6 @@ void FramePlayer::advance(QImage& surface, QRgb background)
     if (++index >= frames.size()) {
         index = 0;
         roundHasWaited = false;
-        surface.fill(QColor(clearColour));
+        QPainter(&surface).fillRect(surface.rect(), clearBrush);
     }
 }

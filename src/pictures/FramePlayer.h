@@ -2,6 +2,7 @@
 
 #include "pictures/DecodedAnimation.h"
 
+#include <QBrush>
 #include <QImage>
 #include <QPoint>
 #include <QRgb>
@@ -21,8 +22,9 @@ public:
     // long, so that an animation without any delays does not spin.
     static constexpr Wait idleRoundWait{100};
 
-    // frames must outlive the player and stay unchanged while it plays.
-    FramePlayer(const std::vector<DecodedFrame>& frames, QRgb clearColour);
+    // frames must outlive the player and stay unchanged while it plays;
+    // every round starts on the surface filled with clear.
+    FramePlayer(const std::vector<DecodedFrame>& frames, QBrush clear);
 
     // How long a frame stays: nothing without a graphic control extension
     // (delay -1), 100 ms for delays 0 to 4, delay x 10 ms otherwise, at most 10 s.
@@ -34,7 +36,7 @@ public:
     // Disposes of the frame shown (2: its rectangle filled with background;
     // 3: what lay under it put back) and moves on. After the last frame the
     // surface is cleared and the next round starts with frame 0.
-    void advance(QImage& surface, QRgb background);
+    void advance(QImage& surface, const QBrush& background);
 
     std::size_t currentIndex() const { return index; }
 
@@ -42,7 +44,7 @@ private:
     QRect frameArea(const QImage& surface) const;
 
     const std::vector<DecodedFrame>& frames;
-    QRgb clearColour;
+    QBrush clearBrush;
     std::size_t index = 0;
     bool roundHasWaited = false;
     QImage saved;

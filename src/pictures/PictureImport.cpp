@@ -1,11 +1,12 @@
 #include "pictures/PictureImport.h"
 
+#include "document/FileIo.h"
 #include "document/SkinModel.h"
 #include "pictures/Picture.h"
 #include "services/LocalPath.h"
 
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <charconv>
@@ -15,29 +16,38 @@ namespace pictureimport {
 
 namespace {
 
-constexpr qsizetype suffixLength = 4; // ".gif"
-
 bool isDigit(QChar c)
 {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
-bool isCandidateName(const QString& name)
+bool takesSuffix(const QString& suffix, Conversion conversion)
 {
-    const QStringView stem = QStringView(name).left(std::max<qsizetype>(0, name.size() - suffixLength));
-    return std::all_of(stem.begin(), stem.end(), isDigit);
+    const QString lower = suffix.toLower();
+    if (conversion == Conversion::none)
+        return lower == QLatin1String("gif");
+    static const QStringList readable = pictureconversion::readableSuffixes();
+    return readable.contains(lower);
 }
 
 } // namespace
 
-QStringList candidateNames(const QString& folder)
+bool isCandidateName(const QString& name, Conversion conversion)
 {
-    // The pattern matches regardless of case, as on the systems these files
-    // usually come from; special files (pipes, devices) are never listed.
-    const QStringList files = QDir(folder).entryList({QStringLiteral("*.gif")}, QDir::Files | QDir::Hidden,
-                                                     QDir::Name | QDir::IgnoreCase);
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    if (dot < 0 || !takesSuffix(name.mid(dot + 1), conversion))
+        return false;
+    const QStringView stem = QStringView(name).left(dot);
+    return std::all_of(stem.begin(), stem.end(), isDigit);
+}
+
+QStringList candidateNames(const QString& folder, Conversion conversion)
+{
+    // Special files (pipes, devices) are never listed.
+    const QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
     QStringList names;
-    std::copy_if(files.begin(), files.end(), std::back_inserter(names), isCandidateName);
+    std::copy_if(files.begin(), files.end(), std::back_inserter(names),
+                 [conversion](const QString& name) { return isCandidateName(name, conversion); });
     return names;
 }
 
@@ -53,10 +63,10 @@ std::optional<ElementId> idOfName(const QString& name)
     return id;
 }
 
-Outcome importFile(SkinModel& model, const SkinDocument& reference, const QString& folder, const QString& name)
+Outcome importFile(SkinModel& model, const SkinDocument& reference, const QString& path, Conversion conversion)
 {
     Outcome outcome;
-    const std::optional<ElementId> id = idOfName(name);
+    const std::optional<ElementId> id = idOfName(QFileInfo(path).fileName());
     if (!id)
         return outcome;
     std::vector<std::uint8_t> bytes;
@@ -65,21 +75,22 @@ Outcome importFile(SkinModel& model, const SkinDocument& reference, const QStrin
         return outcome;
     outcome.referenceSize = QSize(referencePicture.width(), referencePicture.height());
 
-    const QString path = QDir(folder).filePath(name);
-    Picture filePicture;
-    if (!filePicture.loadFromFile(path)) {
-        outcome.verdict = Verdict::undecodable;
+    // Read once: the bytes judged are the bytes stored.
+    outcome.verdict = Verdict::undecodable;
+    if (readWholeFile(localPath(path), bytes) < 0) {
+        Picture().loadFromFile(path); // says why the file cannot be read
         return outcome;
     }
-    outcome.size = QSize(filePicture.width(), filePicture.height());
+    pictureconversion::SkinPicture picture = pictureconversion::pictureForSkin(std::move(bytes), conversion);
+    if (!picture.usable)
+        return outcome;
+    outcome.size = picture.size;
     if (outcome.size != outcome.referenceSize) {
         outcome.verdict = Verdict::wrongSize;
         return outcome;
     }
-    // The file is read a second time to be stored; should that fail, the
-    // picture was not stored and must not be reported as stored.
-    const bool stored = model.setPictureFromFile(*id, localPath(path)) == 1;
-    outcome.verdict = stored ? Verdict::stored : Verdict::undecodable;
+    if (model.setPicture(*id, picture.bytes))
+        outcome.verdict = Verdict::stored;
     return outcome;
 }
 

@@ -5,9 +5,9 @@
 #include "session/CommandTexts.h"
 #include "session/SkinSession.h"
 
-ImportPicturesCommand::ImportPicturesCommand(SkinSession& session, QString folder, QStringList names,
+ImportPicturesCommand::ImportPicturesCommand(SkinSession& session, QStringList paths,
                                              std::vector<pictureimport::Outcome>& judged)
-    : SkinEditCommand(session), folder(std::move(folder)), names(std::move(names)), judged(&judged)
+    : SkinEditCommand(session), paths(std::move(paths)), judged(&judged)
 {
     retranslate(session.languageTexts());
 }
@@ -15,8 +15,8 @@ ImportPicturesCommand::ImportPicturesCommand(SkinSession& session, QString folde
 void ImportPicturesCommand::edit(SkinModel& model)
 {
     judged->clear();
-    for (const QString& name : names)
-        judged->push_back(pictureimport::importFile(model, model.defaults(), folder, name));
+    for (const QString& path : paths)
+        judged->push_back(pictureimport::importFile(model, model.defaults(), path, pictureimport::Conversion::toGif));
     judged = nullptr; // the caller's list is not the command's to keep
 }
 

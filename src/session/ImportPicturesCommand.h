@@ -8,23 +8,22 @@
 
 #include <vector>
 
-// The numbered GIF files of a folder imported into the skin: each judged
-// against the default skin's picture of its id and stored when the sizes
-// agree. The whole import is one command.
+// Numbered picture files imported into the skin (a folder's, or those
+// dropped on the images page): each judged against the default skin's
+// picture of its id, converted to GIF when it is none, and stored when the
+// sizes agree. The whole import is one command.
 class ImportPicturesCommand : public SkinEditCommand {
 public:
-    // judged gets one outcome per name, in order, when the command runs
+    // judged gets one outcome per path, in order, when the command runs
     // (within the session's push; the command may be gone after it when
     // nothing was stored).
-    ImportPicturesCommand(SkinSession& session, QString folder, QStringList names,
-                          std::vector<pictureimport::Outcome>& judged);
+    ImportPicturesCommand(SkinSession& session, QStringList paths, std::vector<pictureimport::Outcome>& judged);
 
 protected:
     void edit(SkinModel& model) override;
     QString describe(const LanguageTable& texts) const override;
 
 private:
-    QString folder;
-    QStringList names;
+    QStringList paths;
     std::vector<pictureimport::Outcome>* judged;
 };

@@ -1,5 +1,6 @@
 #include "widgets/AnimatedPicture.h"
 
+#include "pictures/Checkerboard.h"
 #include "pictures/ColourValue.h"
 #include "pictures/FramePlayer.h"
 #include "pictures/ImageDecoding.h"
@@ -65,8 +66,9 @@ bool AnimatedPicture::prepareSurface(int width, int height)
     {
         const std::lock_guard lock(surfaceMutex);
         surface = std::move(image);
-        roundColour = menuColour;
+        roundBrush = QColor(menuColour);
         background = valueFromQColor(QColor(paletteColour(QPalette::Button)));
+        backdrop = qColorFromValue(background);
     }
     ready = true;
     update();
@@ -106,9 +108,24 @@ void AnimatedPicture::setBackground(std::uint32_t colour)
     {
         const std::lock_guard lock(surfaceMutex);
         background = colour;
-        surface.fill(qColorFromValue(colour));
+    }
+    fillBackdrop(qColorFromValue(colour));
+}
+
+void AnimatedPicture::setCheckerboardBackground()
+{
+    if (ready)
+        fillBackdrop(checkerboardBrush());
+}
+
+void AnimatedPicture::fillBackdrop(QBrush brush)
+{
+    {
+        const std::lock_guard lock(surfaceMutex);
+        QPainter(&surface).fillRect(surface.rect(), brush);
+        backdrop = brush;
         // Later rounds start on it too, not on the menu colour around the picture.
-        roundColour = qColorFromValue(colour).rgb();
+        roundBrush = std::move(brush);
     }
     update();
 }
@@ -141,6 +158,8 @@ void AnimatedPicture::clear()
         const std::lock_guard lock(surfaceMutex);
         surface = QImage();
         background = white;
+        backdrop = QBrush();
+        roundBrush = QBrush();
     }
     ready = false;
     update();
@@ -163,12 +182,12 @@ void AnimatedPicture::paintEvent(QPaintEvent*)
 
 void AnimatedPicture::animate()
 {
-    QRgb clearColour = 0;
+    QBrush clearBrush;
     {
         const std::lock_guard lock(surfaceMutex);
-        clearColour = roundColour;
+        clearBrush = roundBrush;
     }
-    FramePlayer player(animation.frames(), clearColour);
+    FramePlayer player(animation.frames(), clearBrush);
     for (;;) {
         FramePlayer::Wait wait;
         {
@@ -180,7 +199,7 @@ void AnimatedPicture::animate()
             return;
         {
             const std::lock_guard lock(surfaceMutex);
-            player.advance(surface, qColorFromValue(background).rgb());
+            player.advance(surface, backdrop);
         }
         if (waitOrStop(FramePlayer::Wait::zero()))
             return;

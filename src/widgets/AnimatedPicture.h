@@ -2,6 +2,7 @@
 
 #include "pictures/DecodedAnimation.h"
 
+#include <QBrush>
 #include <QImage>
 #include <QWidget>
 
@@ -37,6 +38,10 @@ public:
     // fills the whole surface with it; every round of an animation started
     // afterwards begins on it.
     void setBackground(std::uint32_t colour);
+    // Once the surface exists: the same with a checkerboard behind the
+    // picture's transparent pixels instead of a colour (backgroundColour()
+    // keeps the last colour).
+    void setCheckerboardBackground();
     // Ends the animation thread, if any, and waits for it.
     void stop();
     // stop, then releases every picture and the surface.
@@ -62,16 +67,19 @@ private:
     bool waitOrStop(std::chrono::milliseconds wait);
     void requestRepaint();
     void repaintFromSurface();
+    // Fills the surface with backdrop, for disposal and for every round after this one.
+    void fillBackdrop(QBrush backdrop);
 
     DecodedAnimation animation;  // read by the animation thread, changed only while none runs
     int surfaceWidth = 0;
     int surfaceHeight = 0;
     bool ready = false;
 
-    mutable std::mutex surfaceMutex; // guards surface, background and roundColour
+    mutable std::mutex surfaceMutex; // guards surface, background, backdrop and roundBrush
     QImage surface;
     std::uint32_t background = 0xFFFFFF;
-    QRgb roundColour = 0;        // what every round of the animation starts on: the surface's last fill
+    QBrush backdrop;             // what disposal fills a frame's rectangle with
+    QBrush roundBrush;           // what every round of the animation starts on: the surface's last fill
 
     std::mutex stopMutex;
     std::condition_variable stopSignal;

@@ -4,9 +4,12 @@
 
 #include <QFileInfo>
 
-QStringList fileFilters(const QStringList& extensions, const QString& allFilesText, const QString& filterFormat)
+QStringList fileFilters(const QStringList& extensions, const QString& allFilesText, const QString& filterFormat,
+                        const QString& eachOfText)
 {
     QStringList filters;
+    if (!eachOfText.isEmpty() && !extensions.isEmpty())
+        filters << eachOfText + QStringLiteral(" (*.") + extensions.join(QStringLiteral(" *.")) + QLatin1Char(')');
     for (const QString& extension : extensions)
         filters << QString(filterFormat).replace(QStringLiteral("%1"), extension);
     if (!allFilesText.isEmpty())
@@ -18,9 +21,9 @@ QString askFileName(bool forSaving, int kind, const QStringList& extensions, con
 {
     // The dialog appends only the first of several extensions to a bare name.
     const QString defaultSuffix = extensions.isEmpty() ? QString() : extensions.front();
-    const QString chosen = DialogService::current().askFileName(
-        forSaving, fileFilters(extensions, question.allFilesText, question.filterFormat), defaultSuffix,
-        question.startFolder);
+    const QStringList filters =
+        fileFilters(extensions, question.allFilesText, question.filterFormat, question.eachOfText);
+    const QString chosen = DialogService::current().askFileName(forSaving, filters, defaultSuffix, question.startFolder);
     if (chosen.isEmpty())
         return {};
 

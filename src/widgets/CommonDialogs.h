@@ -17,13 +17,15 @@ struct FileQuestion {
     QString startFolder;  // "": the dialog's own choice
     QString allFilesText; // the display text of a last filter "(*)"; "": no such filter
     QString filterFormat = QStringLiteral("%1 files (*.%1)"); // an extension's filter, "%1" the extension
+    QString eachOfText = {}; // the name of a first filter over every extension at once; "": no such filter
 };
 
 // One file-dialog filter per extension, in order: "ski files (*.ski)" with
-// the format "%1 files (*.%1)"; then "All files (*)" when allFilesText is
-// "All files".
+// the format "%1 files (*.%1)"; before them "Pictures (*.gif *.png)" when
+// eachOfText is "Pictures"; then "All files (*)" when allFilesText is "All
+// files".
 QStringList fileFilters(const QStringList& extensions, const QString& allFilesText = {},
-                        const QString& filterFormat = FileQuestion().filterFormat);
+                        const QString& filterFormat = FileQuestion().filterFormat, const QString& eachOfText = {});
 
 // The open or save file question over the given extensions (without dots).
 // The save variant appends the first extension to a typed name that has none;

@@ -2,6 +2,7 @@
 
 #include <QListWidget>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -51,4 +52,16 @@ QStringList ListDialog::entries() const
     for (int row = 0; row < list->count(); ++row)
         lines << list->item(row)->text();
     return lines;
+}
+
+void ListDialog::makeResizable(QSize minimum)
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(margin, listTop, margin, margin);
+    layout->setSpacing(buttonGap);
+    layout->addWidget(list, 1);
+    layout->addWidget(buttonRow);
+    setMinimumSize(minimum);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setSizeGripEnabled(true);
 }

@@ -28,6 +28,10 @@ protected:
     // Long lines break at word boundaries instead of running past the list's edge.
     void wrapLines();
 
+    // Lets the user resize the dialog down to minimum: the list takes the
+    // room, the buttons stay centred under it.
+    void makeResizable(QSize minimum);
+
     // The button, named "ok" or "cancel"; nullptr when the row has none.
     QPushButton* button(QDialogButtonBox::StandardButton which) const { return buttonRow->button(which); }
 

@@ -58,7 +58,7 @@ using ShownTexts = std::map<QString, Shown>;
 
 // Words both languages write alike; names, numbers and file names.
 const QRegularExpression sameInBoth(QStringLiteral(
-    "^(OK|Dat|Bytes|Position|JoyPad|X1|Y1|X2|Y2|\\*|=|\\.\\.\\.|-?\\d+|%1: %2|VelaSkin Version [\\d.]+|"
+    "^(OK|Dat|Bytes|Position|JoyPad|X1|Y1|X2|Y2|\\d+ x \\d+|\\*|=|\\.\\.\\.|-?\\d+|%1: %2|VelaSkin Version [\\d.]+|"
     "velaskin@example\\.org|\\S+\\.(lng|gif)( - OK)?|Vela|Vela Skin)$"));
 
 QString shownText(const QString& withMnemonic)
@@ -292,8 +292,9 @@ private:
                              QByteArray(reinterpret_cast<const char*>(clockFace.data()), qsizetype(clockFace.size())));
         const LanguageTable& texts = window->languageTable();
         const auto text = [&texts](int number) { return QString::fromStdString(texts.text(number)); };
-        PictureImportDialog import(workspace->path(QStringLiteral("import")), text(langtext::images::importTitle),
-                                   text(langtext::images::replace), text(langtext::images::close),
+        PictureImportDialog import(workspace->path(QStringLiteral("import")),
+                                   {text(langtext::images::importTitle), text(langtext::images::replace),
+                                    text(langtext::images::close)},
                                    window->skinSession(), texts, window.get());
         import.show();
         import.importPictures();

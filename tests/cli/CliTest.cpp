@@ -7,6 +7,9 @@
 #include "TempFolder.h"
 #include "document/SkinLock.h"
 
+#include <QBuffer>
+#include <QImage>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -392,6 +395,62 @@ TEST_F(Cli, ImportWithoutDefaultMatchesTheSkinsOwnPicturesAndSavesOnlyWhenSometh
 
     EXPECT_EQ(run("import s.ski").code, 1);
     EXPECT_EQ(run("import absent.ski right").code, 2);
+}
+
+// With --convert, "picture set" and "import" store pictures of other formats
+// as GIF; without it they keep to the bytes as given and to GIF files.
+TEST_F(Cli, ConvertStoresOtherFormatsAsGifAndWithoutItNothingChanges)
+{
+    const std::string seven = stillGif(4, 3);
+    const std::string sixThirty = stillGif(5, 5);
+    writeFile(dir / "def.ski", testing_support::defaultSkinText(
+                                   {"5 7 0 " + std::to_string(seven.size()) + " 0",
+                                    "5 630 " + std::to_string(seven.size()) + ' ' + std::to_string(sixThirty.size()) + " 0"}));
+    writeFile(dir / "def.dat", seven + sixThirty);
+    const auto pictureFile = [](int width, int height, const char* format) {
+        QImage image(width, height, QImage::Format_ARGB32);
+        image.fill(qRgba(10, 200, 30, 255));
+        image.setPixel(0, 0, qRgba(0, 0, 0, 0));
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, format);
+        return bytes.toStdString();
+    };
+    const std::string png = pictureFile(5, 5, "PNG");
+    writeFile(dir / "key.png", png);
+    writeFile(dir / "notes.txt", "not a picture");
+    writeFile(dir / "s.ski", "SKI1\n");
+    const auto storedPicture = [this](int id) { return run("picture get s.ski " + std::to_string(id) + " -").out; };
+
+    EXPECT_EQ(run("picture set s.ski 631 key.png").code, 0);
+    EXPECT_EQ(storedPicture(631), png);
+    const Result set = run("picture set --convert s.ski 630 key.png");
+    EXPECT_EQ(set.code, 0) << set.err;
+    const std::string gif = storedPicture(630);
+    const QImage shown = QImage::fromData(QByteArray::fromStdString(gif)).convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(gif.rfind("GIF89a", 0), 0u);
+    EXPECT_EQ(shown.size(), QSize(5, 5));
+    EXPECT_EQ(shown.pixel(0, 0), 0u);
+    EXPECT_EQ(shown.pixel(4, 4), qRgb(10, 200, 30));
+    EXPECT_EQ(run("picture set --convert s.ski 632 notes.txt").code, 4);
+    EXPECT_EQ(storedPicture(632), "");
+
+    fs::create_directories(dir / "in");
+    writeFile(dir / "in" / "630.png", png);
+    writeFile(dir / "in" / "7.bmp", pictureFile(4, 3, "BMP"));
+    writeFile(dir / "in" / "0631.jpg", pictureFile(6, 6, "JPEG"));
+    writeFile(dir / "in" / "9999.png", png);
+    writeFile(dir / "t.ski", "SKI1\n");
+    Result r = run("import --default def.ski t.ski in");
+    EXPECT_EQ(r.code, 4);
+    EXPECT_TRUE(r.out.empty()) << r.out;
+    EXPECT_EQ(readFile(dir / "t.ski"), "SKI1\n");
+    r = run("import --default def.ski --convert t.ski in");
+    EXPECT_EQ(r.code, 4) << r.err;
+    EXPECT_EQ(r.out, "0631.jpg no-default\n630.png ok\n7.bmp ok\n9999.png no-default\n");
+    EXPECT_EQ(run("picture get t.ski 630 -").out, gif);
+    EXPECT_EQ(run("picture get t.ski 7 -").out.rfind("GIF8", 0), 0u);
 }
 
 TEST_F(Cli, GifListsTheFramesThatWouldPlay)

@@ -1,209 +1,30 @@
-// The images page and its import dialog, on the real page inside the main
-// window, offscreen, with every question answered by ScriptedDialogs.
+// The images page and its import dialog: the list, the preview, and the
+// commands of its buttons.
 
-#include "GifBuilder.h"
-#include "ModelAccess.h"
-#include "ScriptedDialogs.h"
-#include "TestWorkspace.h"
-#include "app/MainWindow.h"
-#include "pages/ElementPage.h"
-#include "pages/ImagesPage.h"
-#include "pages/PictureImportDialog.h"
-#include "widgets/AnimatedPicture.h"
+#include "ImagesPageFixture.h"
 
-#include <QAction>
-#include <QFrame>
-#include <QHeaderView>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTabWidget>
-#include <QTableWidget>
-#include <QTest>
-#include <QTreeWidget>
+using namespace imagestest;
 
-#include <memory>
-#include <vector>
-
-namespace {
-
-using Bytes = std::vector<std::uint8_t>;
-
-QByteArray asBytes(const Bytes& bytes)
-{
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
-}
-
-// A still GIF of one colour (index into red, green, blue, white).
-QByteArray stillGif(int width, int height, std::uint8_t colour)
-{
-    return asBytes(GifBuilder(width, height).add(GifBuilder::frame(0, 0, width, height, colour)).build());
-}
-
-// Red for a third of a second, then green for five seconds.
-QByteArray animatedGif()
-{
-    return asBytes(GifBuilder(8, 8)
-                       .add(GifBuilder::frame(0, 0, 8, 8, 0, 30))
-                       .add(GifBuilder::frame(0, 0, 8, 8, 1, 500))
-                       .build());
-}
-
-// Two small frames in the corners of an 8 x 8 screen, a tenth of a second
-// each: the rest of the screen shows what every round starts on.
-QByteArray blinkingGif()
-{
-    return asBytes(GifBuilder(8, 8)
-                       .add(GifBuilder::frame(0, 0, 4, 4, 0, 0))
-                       .add(GifBuilder::frame(4, 4, 4, 4, 1, 0))
-                       .build());
-}
-
-constexpr QRgb red = 0xFFFF0000;
-constexpr QRgb green = 0xFF00FF00;
-constexpr QRgb blue = 0xFF0000FF;
-
-// The default skin's pictures, in the order of its lines: 7 appears twice,
-// 652 shares the bytes of 630, 12345 has five digits, 903 and 954 play, the
-// three bytes of 77 do not decode.
-struct DefaultPictures {
-    QByteArray seven = stillGif(4, 3, 0);
-    QByteArray sixThirty = stillGif(5, 5, 1);
-    QByteArray fiveDigits = stillGif(6, 2, 2);
-    QByteArray animated = animatedGif();
-    QByteArray blinking = blinkingGif();
-};
-
-const QStringList defaultRowNames = {
-    QStringLiteral("Image_0630"), QStringLiteral("Image_0007"), QStringLiteral("Image_12345"),
-    QStringLiteral("Image_0652"), QStringLiteral("Image_0903"), QStringLiteral("Image_0007"),
-    QStringLiteral("Image_0954"), QStringLiteral("Image_0077"),
-};
-constexpr int row630 = 0;
-constexpr int row7 = 1;
-constexpr int row12345 = 2;
-constexpr int rowAnimated = 4;
-constexpr int rowBlinking = 6;
-constexpr int rowUndecodable = 7;
-
-QString text13() { return QStringLiteral("The new picture must have the same size as the default picture."); }
-QString cannotOpenAsPicture() { return QStringLiteral("Can't open the file as a picture."); }
-
-QRgb previewPixel(ImagesPage& page)
-{
-    const QImage shown = page.preview().snapshot();
-    return shown.isNull() ? 0 : shown.pixel(0, 0);
-}
-
-} // namespace
-
-class ImagesPageTest : public QObject, protected WorkspaceSession {
+class ImagesPageTest : public ImagesPageFixture {
     Q_OBJECT
 
-private:
-    std::unique_ptr<MainWindow> window;
-    DefaultPictures pictures;
-
-    void writeDefaultSkin()
-    {
-        const QByteArray data =
-            pictures.seven + pictures.sixThirty + pictures.fiveDigits + pictures.animated + pictures.blinking + "xyz";
-        const auto record = [](int id, qsizetype offset, qsizetype size) {
-            return QByteArray("5 ") + QByteArray::number(id) + ' ' + QByteArray::number(offset) + ' ' +
-                   QByteArray::number(size) + " 0\n";
-        };
-        const qsizetype at630 = pictures.seven.size();
-        const qsizetype at12345 = at630 + pictures.sixThirty.size();
-        const qsizetype at903 = at12345 + pictures.fiveDigits.size();
-        const qsizetype at954 = at903 + pictures.animated.size();
-        QByteArray ski = TestWorkspace::defaultSkinBytes();
-        ski += record(630, at630, pictures.sixThirty.size()) + record(7, 0, pictures.seven.size()) +
-               record(12345, at12345, pictures.fiveDigits.size()) + record(652, at630, pictures.sixThirty.size()) +
-               record(903, at903, pictures.animated.size()) + record(7, 0, pictures.seven.size()) +
-               record(954, at954, pictures.blinking.size()) +
-               record(77, at954 + pictures.blinking.size(), 3);
-        workspace->writeFile(QStringLiteral("Default/Vela/Vela.ski"), ski);
-        workspace->writeFile(QStringLiteral("Default/Vela/Vela.dat"), data);
-    }
-
-    SkinModel& model() { return window->skinSession().modelForEdit(); }
-    ImagesPage& page() { return *window->imagesPage(); }
-    QTableWidget* list() { return page().findChild<QTableWidget*>(QStringLiteral("pictureList")); }
-    QString field(const char* name) { return page().findChild<QLineEdit*>(QLatin1String(name))->text(); }
-    QStringList column(int index)
-    {
-        QStringList texts;
-        for (int row = 0; row < list()->rowCount(); ++row)
-            texts << list()->item(row, index)->text();
-        return texts;
-    }
-    // The rows shown in bold, both of their cells alike.
-    std::vector<int> boldRows()
-    {
-        std::vector<int> rows;
-        for (int row = 0; row < list()->rowCount(); ++row) {
-            const bool bold = list()->item(row, 0)->font().bold();
-            if (list()->item(row, 1)->font().bold() != bold)
-                return {-1};
-            if (bold)
-                rows.push_back(row);
-        }
-        return rows;
-    }
-    void click(const char* button) { QTest::mouseClick(page().findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton); }
-    void clickRow(int row, Qt::KeyboardModifiers modifiers = {})
-    {
-        const QRect place = list()->visualRect(list()->model()->index(row, 0));
-        QTest::mouseClick(list()->viewport(), Qt::LeftButton, modifiers, place.center());
-    }
-    void trigger(MainWindow::Command command) { window->commandAction(command)->trigger(); }
-    // The images tab, shown as the user sees it after choosing it.
-    void showImagesTab()
-    {
-        window->tabWidget()->setCurrentIndex(1);
-        QVERIFY(page().isVisible());
-    }
-    void showElementsTab() { window->tabWidget()->setCurrentIndex(0); }
-    void storeOwn(ElementId id, const QByteArray& bytes)
-    {
-        const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData());
-        QVERIFY(editedSkin(model()).setPicture(id, std::span(data, std::size_t(bytes.size()))));
-    }
-    QByteArray ownPicture(ElementId id)
-    {
-        std::vector<std::uint8_t> bytes;
-        return editedSkin(model()).getPicture(id, bytes) < 0 ? QByteArray() : asBytes(bytes);
-    }
-
 private slots:
-    void init()
-    {
-        startSession();
-        workspace->addShippedLanguages();
-        writeDefaultSkin();
-        window = std::make_unique<MainWindow>();
-        QVERIFY(window->initialise());
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        trigger(MainWindow::commandNew);
-        showImagesTab();
-    }
-    void cleanup()
-    {
-        window.reset();
-        endSession();
-    }
+    void init() { openWindow(); }
+    void cleanup() { closeWindow(); }
 
     void listsEveryDefaultPictureInLineOrder()
     {
         QCOMPARE(page().pictureIds(), std::vector<ElementId>({630, 7, 12345, 652, 903, 7, 954, 77}));
         QCOMPARE(column(0), defaultRowNames);
         QCOMPARE(column(1), QStringList(8, QStringLiteral("Default")));
+        QCOMPARE(column(2), defaultSizes);
         QCOMPARE(boldRows(), std::vector<int>());
         QCOMPARE(list()->horizontalHeaderItem(0)->text(), QStringLiteral("Picture"));
         QCOMPARE(list()->horizontalHeaderItem(1)->text(), QStringLiteral("Dat"));
+        QCOMPARE(list()->horizontalHeaderItem(2)->text(), QStringLiteral("Size"));
         QVERIFY(!list()->horizontalHeader()->sectionsClickable());
-        QCOMPARE(list()->columnWidth(0), 180);
+        // Names are not cut short.
+        QVERIFY(list()->columnWidth(0) >= list()->fontMetrics().horizontalAdvance(defaultRowNames[0]) + 32);
         QVERIFY(list()->showGrid());
         QCOMPARE(page().selectedIndex(), -1);
         QVERIFY(field("width").isEmpty());
@@ -268,7 +89,7 @@ private slots:
             {QString(), {}},
             {missing, {QStringLiteral("No such file or directory"), cannotOpenAsPicture()}},
             {workspace->path(QStringLiteral("garbage.gif")), {cannotOpenAsPicture()}},
-            {workspace->path(QStringLiteral("small.gif")), {text13()}},
+            {workspace->path(QStringLiteral("small.gif")), {text13() + QLatin1Char('\n') + sizes(5, 4, 5, 5)}},
         };
         for (const Case& c : cases) {
             dialogs->messages.clear();
@@ -280,7 +101,10 @@ private slots:
             QVERIFY(ownPicture(630).isEmpty());
         }
         QCOMPARE(dialogs->questions.front().details,
-                 QStringList({QStringLiteral("gif files (*.gif)"), QStringLiteral("gif")}));
+                 QStringList({QStringLiteral("Pictures (*.gif *.png *.bmp *.jpg *.jpeg)"),
+                              QStringLiteral("gif files (*.gif)"), QStringLiteral("png files (*.png)"),
+                              QStringLiteral("bmp files (*.bmp)"), QStringLiteral("jpg files (*.jpg)"),
+                              QStringLiteral("jpeg files (*.jpeg)"), QStringLiteral("gif")}));
 
         dialogs->messages.clear();
         dialogs->fileAnswers.push_back(workspace->path(QStringLiteral("fits.gif")));
@@ -329,7 +153,7 @@ private slots:
         clickRow(5, Qt::ControlModifier); // 7 again
         click("giveBack");
         QCOMPARE(dialogs->messageTexts(),
-                 QStringList({QStringLiteral("Image_0630\ndiffers in size from the default picture and was not restored.")}));
+                 QStringList({QStringLiteral("630 Left key, state 0\ndiffers in size from the default picture and was not restored.")}));
         QCOMPARE(dialogs->messages[0].icon, DialogService::Icon::Error);
         QVERIFY(ownPicture(7).isEmpty());
         QVERIFY(ownPicture(12345).isEmpty()); // both of its records, with their bytes
@@ -368,6 +192,26 @@ private slots:
         QCOMPARE(workspace->readFile(QStringLiteral("out/7.gif")), pictures.seven);
         QCOMPARE(workspace->readFile(QStringLiteral("out/12345.gif")), pictures.fiveDigits);
         QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 3);
+        QCOMPARE(window->statusBar()->currentMessage(),
+                 QStringLiteral("3 pictures exported to ") + QDir::toNativeSeparators(folder));
+
+        // One picture goes to a file the user names: as stored, or converted to PNG.
+        clickRow(row630);
+        for (const QString& name : {QStringLiteral("one.gif"), QStringLiteral("one.png")}) {
+            dialogs->fileAnswers.push_back(workspace->path(QStringLiteral("out/") + name));
+            click("export");
+            QCOMPARE(dialogs->questions.back().details,
+                     QStringList({QStringLiteral("gif files (*.gif)"), QStringLiteral("png files (*.png)"),
+                                  QStringLiteral("gif")}));
+            QCOMPARE(window->statusBar()->currentMessage(),
+                     QStringLiteral("Picture exported to ") + QDir::toNativeSeparators(workspace->path(QStringLiteral("out/") + name)));
+        }
+        QCOMPARE(workspace->readFile(QStringLiteral("out/one.gif")), pictures.sixThirty);
+        const QImage png = QImage::fromData(workspace->readFile(QStringLiteral("out/one.png")), "PNG");
+        QCOMPARE(png.size(), QSize(5, 5));
+        QCOMPARE(png.pixel(2, 2), green);
+        clickRow(row7, Qt::ControlModifier);
+        clickRow(row12345, Qt::ControlModifier);
 
         // A folder in the way of one file: the others are written, the one is named.
         QVERIFY(QDir().mkpath(workspace->path(QStringLiteral("busy/630.gif"))));
@@ -410,8 +254,9 @@ private slots:
 
         QTest::mouseClick(ok, Qt::LeftButton);
         QCOMPARE(dialog->entries(),
-                 QStringList({QStringLiteral("0630.gif - ERROR - ") + text13(), QStringLiteral("630.gif - OK"),
-                              QStringLiteral("7.gif - ERROR - Can't read the picture file."), QStringLiteral("99.gif")}));
+                 QStringList({QStringLiteral("0630.gif - ERROR - ") + text13() + QLatin1Char(' ') + sizes(5, 6, 5, 5),
+                              QStringLiteral("630.gif - OK"), QStringLiteral("7.gif - ERROR - Can't read the picture file."),
+                              QStringLiteral("99.gif - ERROR - no default picture")}));
         QVERIFY(!ok->isEnabled());
         QVERIFY(dialog->isVisible());
         QCOMPARE(ownPicture(630), fitting);

@@ -279,7 +279,11 @@ private slots:
         QCOMPARE(f.dialogs.messageTexts(), QStringList({QStringLiteral("Can't read the picture file."),
                                                         QStringLiteral("Can't read the picture file.")}));
         QCOMPARE(f.dialogs.messages[0].icon, DialogService::Icon::Error);
-        QCOMPARE(f.dialogs.questions.back().details, QStringList({QStringLiteral("gif files (*.gif)"), QStringLiteral("gif")}));
+        QCOMPARE(f.dialogs.questions.back().details,
+                 QStringList({QStringLiteral("Pictures (*.gif *.png *.bmp *.jpg *.jpeg)"),
+                              QStringLiteral("gif files (*.gif)"), QStringLiteral("png files (*.png)"),
+                              QStringLiteral("bmp files (*.bmp)"), QStringLiteral("jpg files (*.jpg)"),
+                              QStringLiteral("jpeg files (*.jpeg)"), QStringLiteral("gif")}));
 
         f.dialogs.fileAnswers.push_back(f.gifFile(QStringLiteral("button.gif"), 30, 12));
         QTest::mouseClick(f.child<QPushButton>("picture"), Qt::LeftButton);
@@ -293,6 +297,17 @@ private slots:
         QCOMPARE(state0->size, int(QFileInfo(f.workspace.path(QStringLiteral("button.gif"))).size()));
         QCOMPARE(page.frame(Frame::LeftKey).size(), QSize(30, 12));
         QCOMPARE(page.scene().frame(Frame::LeftKey).opacity, f.model.getNumber(657));
+
+        // Another format is stored as the GIF the phone reads.
+        QImage drawn(20, 10, QImage::Format_RGB32);
+        drawn.fill(qRgb(0, 128, 255));
+        QVERIFY(drawn.save(f.workspace.path(QStringLiteral("button.png"))));
+        f.dialogs.fileAnswers.push_back(f.workspace.path(QStringLiteral("button.png")));
+        QTest::mouseClick(f.child<QPushButton>("picture"), Qt::LeftButton);
+        std::vector<std::uint8_t> stored;
+        QVERIFY(f.model.edited().getPicture(630, stored) > 0);
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(stored.data()), 6), QByteArray("GIF87a"));
+        QCOMPARE(editedSkin(f.model).getRect(658), (SkinRect{before.left, before.top, before.left + 20, before.top + 10}));
 
         // The wallpaper: the record keeps the file's name, the preview shows it.
         QVERIFY(f.select(path("Wallpaper")));

@@ -67,16 +67,16 @@ TEST(FramePlayer, DisposalsAndTheClearAfterTheLastFrame)
         frame({5, 5, 1, 1}, yellow, 1, 0),  // stays until the round ends
     };
     QImage surface = blankSurface();
-    FramePlayer player(frames, menu);
+    FramePlayer player(frames, QColor(menu));
 
     EXPECT_EQ(player.showFrame(surface), milliseconds(100));
     EXPECT_EQ(uniform(surface, {0, 0, 6, 6}), red);
-    player.advance(surface, yellow);
+    player.advance(surface, QColor(yellow));
     EXPECT_EQ(uniform(surface, {0, 0, 6, 6}), red);
 
     EXPECT_EQ(player.showFrame(surface), milliseconds(0));
     EXPECT_EQ(uniform(surface, {1, 1, 2, 2}), green);
-    player.advance(surface, yellow);
+    player.advance(surface, QColor(yellow));
     EXPECT_EQ(uniform(surface, {1, 1, 2, 2}), yellow);
     EXPECT_EQ(uniform(surface, {3, 0, 3, 6}), red);
     const QImage underBlue = surface.copy();
@@ -84,21 +84,21 @@ TEST(FramePlayer, DisposalsAndTheClearAfterTheLastFrame)
     EXPECT_EQ(player.showFrame(surface), milliseconds(500));
     EXPECT_EQ(uniform(surface, {0, 0, 3, 3}), blue);
     EXPECT_EQ(surface.pixel(3, 3), red);
-    player.advance(surface, green);
+    player.advance(surface, QColor(green));
     EXPECT_EQ(surface, underBlue);
 
     EXPECT_EQ(player.showFrame(surface), milliseconds(100));
     EXPECT_EQ(surface.pixel(5, 5), yellow);
     EXPECT_EQ(player.currentIndex(), 3u);
-    player.advance(surface, green);
+    player.advance(surface, QColor(green));
     EXPECT_EQ(player.currentIndex(), 0u);
     EXPECT_EQ(uniform(surface, {0, 0, 6, 6}), menu);
 
     // The second round starts from the cleared surface and runs the same way.
     player.showFrame(surface);
-    player.advance(surface, yellow);
+    player.advance(surface, QColor(yellow));
     player.showFrame(surface);
-    player.advance(surface, yellow);
+    player.advance(surface, QColor(yellow));
     EXPECT_EQ(surface, underBlue);
 }
 
@@ -110,20 +110,20 @@ TEST(FramePlayer, FramesOffTheSurfaceAreCut)
         frame({40, 40, 3, 3}, red, 5, 2),
     };
     QImage surface = blankSurface();
-    FramePlayer player(frames, menu);
+    FramePlayer player(frames, QColor(menu));
     player.showFrame(surface);
     EXPECT_EQ(uniform(surface, {4, 4, 2, 2}), green);
-    player.advance(surface, yellow);
+    player.advance(surface, QColor(yellow));
     EXPECT_EQ(uniform(surface, {4, 4, 2, 2}), yellow);
     EXPECT_EQ(uniform(surface, {0, 0, 6, 4}), menu);
     player.showFrame(surface);
     EXPECT_EQ(uniform(surface, {0, 0, 2, 2}), blue);
-    player.advance(surface, yellow);
+    player.advance(surface, QColor(yellow));
     EXPECT_EQ(uniform(surface, {0, 0, 2, 2}), menu);
     const QImage before = surface.copy();
     player.showFrame(surface);
     EXPECT_EQ(surface, before); // nothing of it lies on the surface
-    player.advance(surface, yellow);
+    player.advance(surface, QColor(yellow));
     EXPECT_EQ(player.currentIndex(), 0u);
     EXPECT_EQ(uniform(surface, {0, 0, 6, 6}), menu);
 }
@@ -132,11 +132,11 @@ TEST(FramePlayer, ARoundWithoutAnyDelayStillPauses)
 {
     const std::vector<DecodedFrame> frames{frame({0, 0, 6, 6}, red, -1, 0), frame({0, 0, 6, 6}, blue, -1, 0)};
     QImage surface = blankSurface();
-    FramePlayer player(frames, menu);
+    FramePlayer player(frames, QColor(menu));
     for (int round = 0; round < 2; ++round) {
         EXPECT_EQ(player.showFrame(surface), milliseconds(0));
-        player.advance(surface, yellow);
+        player.advance(surface, QColor(yellow));
         EXPECT_EQ(player.showFrame(surface), FramePlayer::idleRoundWait);
-        player.advance(surface, yellow);
+        player.advance(surface, QColor(yellow));
     }
 }

@@ -22,6 +22,8 @@
 #include "session/UnderlineCommand.h"
 #include "session/WallpaperCommand.h"
 
+#include <QDir>
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -145,11 +147,11 @@ public:
                     return std::make_unique<GiveBackPicturesCommand>(s, ids, kept);
                 };
             }
-            const QString where = QString::fromStdString(folder.root().string());
+            const QDir where(QString::fromStdString(folder.root().string()));
+            const QStringList paths {where.filePath("630.gif"), where.filePath("0631.gif"), where.filePath("9999.gif")};
             return [=](SkinSession& s) {
                 static std::vector<pictureimport::Outcome> judged;
-                return std::make_unique<ImportPicturesCommand>(s, where, QStringList {"630.gif", "0631.gif", "9999.gif"},
-                                                               judged);
+                return std::make_unique<ImportPicturesCommand>(s, paths, judged);
             };
         }
         }

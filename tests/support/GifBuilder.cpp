@@ -1,5 +1,7 @@
 #include "GifBuilder.h"
 
+#include "pictures/GifEncoding.h"
+
 #include <gif_lib.h>
 
 #include <memory>
@@ -7,29 +9,12 @@
 
 namespace {
 
-int appendBytes(GifFileType* gif, const GifByteType* bytes, int count)
-{
-    auto* out = static_cast<std::vector<std::uint8_t>*>(gif->UserData);
-    out->insert(out->end(), bytes, bytes + count);
-    return count;
-}
+using gifencoding::ColourMap;
 
-struct ColourMapDeleter {
-    void operator()(ColorMapObject* map) const { GifFreeMapObject(map); }
-};
-using ColourMap = std::unique_ptr<ColorMapObject, ColourMapDeleter>;
-
+// No colours: no table at all.
 ColourMap makeColourMap(const std::vector<QRgb>& colours)
 {
-    if (colours.empty())
-        return nullptr;
-    int size = 2;
-    while (size < int(colours.size()))
-        size *= 2;
-    std::vector<GifColorType> entries(std::size_t(size), GifColorType{0, 0, 0});
-    for (std::size_t i = 0; i < colours.size(); ++i)
-        entries[i] = {GifByteType(qRed(colours[i])), GifByteType(qGreen(colours[i])), GifByteType(qBlue(colours[i]))};
-    return ColourMap(GifMakeMapObject(size, entries.data()));
+    return colours.empty() ? nullptr : gifencoding::colourMap(colours);
 }
 
 void check(int result, const char* what)
@@ -84,7 +69,7 @@ std::vector<std::uint8_t> GifBuilder::build() const
 {
     std::vector<std::uint8_t> out;
     int error = 0;
-    GifFileType* gif = EGifOpen(&out, appendBytes, &error);
+    GifFileType* gif = EGifOpen(&out, gifencoding::appendToBytes, &error);
     if (!gif)
         throw std::runtime_error("giflib: EGifOpen");
     auto closer = [](GifFileType* g) { int e = 0; EGifCloseFile(g, &e); };
