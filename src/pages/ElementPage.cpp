@@ -200,7 +200,8 @@ void ElementPage::initialise()
 
 void ElementPage::reportUnreadableWallpaper(bool read) const
 {
-    if (!read && !model.wallpaperPath().empty())
+    // Before a skin is made or opened there is no wallpaper to miss.
+    if (!read && model.edited().hasLineTable() && !model.wallpaperPath().empty())
         DialogService::current().showMessage(text(langtext::elementPage::cannotLoadWallpaper),
                                              DialogService::programCaption(), DialogService::Icon::Exclamation);
 }

@@ -157,6 +157,7 @@ private slots:
         QCOMPARE(offered(), none);
         trigger(*window, MainWindow::commandRefresh); // pages, but still no skin
         QCOMPARE(offered(), none);
+        QVERIFY(dialogs->messages.empty()); // and no wallpaper to complain about
         QVERIFY(!window->openSkinFile(path(QStringLiteral("bad.ski"))));
         QCOMPARE(offered(), none);
         // Neither the menu nor its keys nor the toolbar ask or say anything.
