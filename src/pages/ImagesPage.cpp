@@ -306,7 +306,10 @@ void ImagesPage::rebuildList()
     list->setRowCount(0);
     list->setRowCount(int(ids.size()));
     for (int row = 0; row < int(ids.size()); ++row) {
-        list->setItem(row, nameColumn, new QTableWidgetItem(pictureName(ids[std::size_t(row)])));
+        auto* name = new QTableWidgetItem(pictureName(ids[std::size_t(row)]));
+        // A narrow list cuts long names: the whole name shows under the pointer.
+        name->setToolTip(name->text());
+        list->setItem(row, nameColumn, name);
         list->setItem(row, datColumn, new QTableWidgetItem);
         list->setItem(row, sizeColumn, new QTableWidgetItem);
         showRow(row);
