@@ -75,6 +75,7 @@ ElementPage::~ElementPage()
 {
     // The children show the scene and the canvas and report to the page:
     // silenced, then gone while both are whole.
+    disconnect(panelFocus);
     for (QObject* child : findChildren<QObject*>())
         child->blockSignals(true);
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -139,7 +140,7 @@ void ElementPage::buildControls()
     // The keyboard goes from the tree to the panel's first control, which
     // the area brings into sight as each control takes the focus.
     panelScroll->setFocusPolicy(Qt::NoFocus);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    panelFocus = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (now && propertyPanel->isAncestorOf(now))
             panelScroll->ensureWidgetVisible(now);
     });

@@ -182,4 +182,6 @@ private:
     QTreeWidget* elementTree = nullptr;
     QScrollArea* panelScroll = nullptr;
     PropertyPanel* propertyPanel = nullptr;
+    // Brings the panel's focused control into sight; undone before the panel goes.
+    QMetaObject::Connection panelFocus;
 };

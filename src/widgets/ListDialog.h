@@ -10,9 +10,10 @@ class QPushButton;
 
 // The program's list dialog: a list over a centred row of standard buttons,
 // in a dialog that opens at the size its caller gives and that the user may
-// make larger or smaller; the list takes what the buttons leave. The buttons' texts follow the language of Qt's
-// own dialogs unless a caller sets its own. What the buttons do is the
-// caller's: the dialog connects none of them.
+// make larger or smaller; the list takes what the buttons leave. The
+// buttons' texts follow the language of Qt's own dialogs unless a caller
+// sets its own. What the buttons do is the caller's: the dialog connects
+// none of them.
 class ListDialog : public QDialog {
     Q_OBJECT
 
