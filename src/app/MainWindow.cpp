@@ -284,9 +284,9 @@ bool MainWindow::initialise()
 
     createToolbar();
     showSkinState();
-    // The first time: the client area under menu bar and toolbar.
-    view->placeWindow(*this, QSize(clientSize.width(), clientSize.height() + menuBar()->sizeHint().height()
-                                                           + toolbar->sizeHint().height()));
+    // The first time: the client area between menu bar and toolbar above and the status bar below.
+    const int around = menuBar()->sizeHint().height() + toolbar->sizeHint().height() + statusBar()->sizeHint().height();
+    view->placeWindow(*this, QSize(clientSize.width(), clientSize.height() + around));
     return true;
 }
 

@@ -19,12 +19,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <QTreeWidget>
+#include <QUrl>
 #include <QWheelEvent>
 
 #include <memory>
@@ -202,6 +204,67 @@ private slots:
         QCOMPARE(session().undoStack().count(), steps + 1);
         press(Qt::CTRL | Qt::Key_Z);
         QCOMPARE(session().model().getRect(570), placed);
+    }
+
+    // Files dragged from outside onto the preview go where they went before
+    // it was enlarged: whatever lies under the pointer (a frame, a text's box,
+    // the bare screen) at 1x, 3x and 8x, a skin file reaches the window,
+    // which opens it; a picture file is taken by nothing there.
+    void filesDroppedOnTheZoomedPreviewReachTheWindow()
+    {
+        QVERIFY(session().save(QFile::encodeName(workspace->path(QStringLiteral("base.ski"))).toStdString())
+                == SaveResult::Saved);
+        workspace->writeFile(QStringLiteral("picture.png"), "PNG");
+        // The drag as the platform delivers it: to the window, at a point of it.
+        const auto drop = [this](const QString& file, QPoint at) {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(workspace->path(file))});
+            QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(window->windowHandle(), &enter);
+            if (!enter.isAccepted())
+                return false;
+            QDropEvent dropped(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(window->windowHandle(), &dropped);
+            QCoreApplication::processEvents();
+            return dropped.isAccepted();
+        };
+        int opened = 0;
+        for (const int zoom : {1, 3, 8}) {
+            window->setZoom(zoom);
+            for (const char* target : {"frame", "box", "screen"}) {
+                ElementPage& page = elements();
+                QCOMPARE(page.zoom(), zoom);
+                // Places on the preview; the first that shows the target is taken.
+                QWidget* under = &page.preview();
+                QList<QPoint> places{ScreenPreview::placeOf(QRect(150, 100, 1, 1), zoom).center()};
+                if (target == QByteArrayView("frame")) {
+                    PreviewFrame& frame = page.frame(Frame::CentreKey);
+                    under = &frame;
+                    places.clear();
+                    for (const QRect& part : frame.mask())
+                        places << frame.pos() + part.center();
+                } else if (target == QByteArrayView("box")) {
+                    under = &page.textBox(idlescreen::TextSlot::OperatorName);
+                    places = {ScreenPreview::placeOf(QRect(10, 25, 1, 1), zoom).center()}; // under no other element
+                }
+                QPoint at;
+                for (const QPoint place : places) {
+                    page.previewPane().scrollArea().ensureVisible(place.x(), place.y());
+                    at = page.preview().mapTo(window.get(), place);
+                    if (window->childAt(at) == under)
+                        break;
+                }
+                const QByteArray name = QByteArray(target) + " at " + QByteArray::number(zoom);
+                QVERIFY2(window->childAt(at) == under, name);
+
+                QVERIFY2(!drop(QStringLiteral("picture.png"), at), name);
+                const QString skin = QStringLiteral("dropped%1.ski").arg(++opened);
+                QVERIFY(QFile::copy(workspace->path(QStringLiteral("base.ski")), workspace->path(skin)));
+                QVERIFY2(drop(skin, at), name);
+                QTRY_COMPARE(QString::fromStdString(window->skinModel().edited().path()), workspace->path(skin));
+                QVERIFY(dialogs->messages.empty());
+            }
+        }
     }
 
     void unsavedChangesAreAskedFor_data()
