@@ -113,10 +113,12 @@ int PreviewPane::zoom() const
 
 void PreviewPane::setZoom(int zoom)
 {
-    // The canvas pixel in the middle of what is in sight stays there.
+    // The canvas pixel in the middle of what is in sight stays there; a pane
+    // not yet shown has nothing in sight and starts at the screen's top left.
     const QPoint middle = scroll->viewport()->rect().center();
-    zoomAt(std::clamp(zoom, ScreenPreview::minimumZoom, ScreenPreview::maximumZoom) - screen->zoom(),
-           screen->mapFrom(scroll->viewport(), middle));
+    const QPoint kept = isVisible() ? screen->mapFrom(scroll->viewport(), middle)
+                                    : QPoint(ScreenPreview::inset, ScreenPreview::inset);
+    zoomAt(std::clamp(zoom, ScreenPreview::minimumZoom, ScreenPreview::maximumZoom) - screen->zoom(), kept);
 }
 
 void PreviewPane::zoomAt(int steps, QPoint at)
@@ -152,8 +154,9 @@ bool PreviewPane::eventFilter(QObject* watched, QEvent* event)
 void PreviewPane::fitScrollBars()
 {
     // Decided from the whole room: bars shown for a smaller size earlier
-    // would otherwise keep taking room that the screen now fits in.
-    const QSize room = scroll->maximumViewportSize();
+    // would otherwise keep taking room that the screen now fits in (the
+    // area's maximumViewportSize leaves out bars that are switched on).
+    const QSize room = wholeRoom();
     const QSize needed = screen->size();
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll);
     bool across = needed.width() > room.width();
@@ -164,9 +167,16 @@ void PreviewPane::fitScrollBars()
     scroll->setVerticalScrollBarPolicy(down ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
 }
 
+QSize PreviewPane::wholeRoom() const
+{
+    const int frame = 2 * scroll->frameWidth();
+    return scroll->size() - QSize(frame, frame);
+}
+
 int PreviewPane::fitZoom() const
 {
-    const QSize room = scroll->maximumViewportSize();
+    // Room without scroll bars: the whole screen needs none.
+    const QSize room = wholeRoom();
     const int across = (room.width() - 2 * ScreenPreview::inset) / screenWidth;
     const int down = (room.height() - 2 * ScreenPreview::inset) / screenHeight;
     return std::clamp(std::min(across, down), ScreenPreview::minimumZoom, ScreenPreview::maximumZoom);

@@ -73,6 +73,8 @@ protected:
 private:
     // Scroll bars exactly where the enlarged screen does not fit.
     void fitScrollBars();
+    // The scroll area's inside with no scroll bars.
+    QSize wholeRoom() const;
     void buildControls();
     void placeTextBoxes(const SkinModel& model);
     void restack(idlescreen::ElementKind selected);

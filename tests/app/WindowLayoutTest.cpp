@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTest>
 #include <QTreeWidget>
@@ -142,6 +143,18 @@ private slots:
                 // The first size shows the whole screen at 1x.
                 QVERIFY(room.width() >= 182 || screen.width() < 725);
             }
+        }
+        // Back at the first size and 1x after larger zooms at other sizes:
+        // the whole screen shows, no scroll bar left over takes its room.
+        window->resize(first);
+        settle();
+        window->setZoom(1);
+        settle();
+        QScrollArea& area = page.previewPane().scrollArea();
+        if (screen.width() >= 725 && screen.height() >= 455) {
+            QVERIFY(!area.horizontalScrollBar()->isVisible() && !area.verticalScrollBar()->isVisible());
+            QVERIFY(area.viewport()->width() >= ScreenPreview::sizeAt(1).width()
+                    && area.viewport()->height() >= ScreenPreview::sizeAt(1).height());
         }
     }
 
