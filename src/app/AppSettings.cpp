@@ -10,6 +10,16 @@ const QString languageKey = QStringLiteral("Language/deflanguage");
 const QString focusRectKey = QStringLiteral("FocusRect/FocusRect");
 const QString defaultSkinKey = QStringLiteral("DefSkin/defskin");
 const QString recentSkinsGroup = QStringLiteral("RecentSkins");
+const QString geometryKey = QStringLiteral("Window/geometry");
+const QString columnsKey = QStringLiteral("Window/elementColumns");
+const QString zoomKey = QStringLiteral("View/zoom");
+const QString gridKey = QStringLiteral("View/pixelGrid");
+
+constexpr int defaultZoom = 1;
+constexpr int largestZoom = 8;
+constexpr int elementColumnCount = 3;
+// A column's width in pixels, as a screen can show it.
+constexpr int largestColumn = 100000;
 
 // The stored value, or an invalid one when the file cannot be read or lacks the entry.
 QVariant storedValue(const QString& key)
@@ -121,4 +131,61 @@ void AppSettings::forgetRecentSkin(const QString& path)
     QStringList paths = recentSkins();
     paths.removeAll(path);
     writeRecentSkins(paths);
+}
+
+QByteArray AppSettings::windowGeometry()
+{
+    const QVariant value = storedValue(geometryKey);
+    return value.typeId() == QMetaType::QByteArray ? value.toByteArray() : QByteArray();
+}
+
+void AppSettings::setWindowGeometry(const QByteArray& geometry)
+{
+    write(geometryKey, geometry);
+}
+
+QList<int> AppSettings::elementColumns()
+{
+    // Widths apart by blanks: a comma would make the entry a list.
+    const QStringList words = readString(columnsKey, QString()).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (words.size() != elementColumnCount)
+        return {};
+    QList<int> widths;
+    for (const QString& word : words) {
+        bool ok = false;
+        const int width = word.toInt(&ok);
+        if (!ok || width < 0 || width > largestColumn)
+            return {};
+        widths << width;
+    }
+    return widths;
+}
+
+void AppSettings::setElementColumns(const QList<int>& widths)
+{
+    QStringList words;
+    for (const int width : widths)
+        words << QString::number(width);
+    write(columnsKey, words.join(QLatin1Char(' ')));
+}
+
+int AppSettings::zoom()
+{
+    const int zoom = readInt(zoomKey, defaultZoom);
+    return zoom >= defaultZoom && zoom <= largestZoom ? zoom : defaultZoom;
+}
+
+void AppSettings::setZoom(int zoom)
+{
+    write(zoomKey, zoom);
+}
+
+bool AppSettings::pixelGrid()
+{
+    return readInt(gridKey, 0) == 1;
+}
+
+void AppSettings::setPixelGrid(bool shown)
+{
+    write(gridKey, shown ? 1 : 0);
 }

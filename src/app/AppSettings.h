@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -27,6 +29,21 @@ public:
     static void rememberRecentSkin(const QString& path);
     static void forgetRecentSkin(const QString& path);
     static constexpr int recentSkinCount = 5;
+
+    // "Window/geometry": the main window's place and size as Qt encodes
+    // them; empty while none is kept.
+    static QByteArray windowGeometry();
+    static void setWindowGeometry(const QByteArray& geometry);
+    // "Window/elementColumns": the element page's widths of preview, tree
+    // and panel; empty while none are kept or what is kept is no three widths.
+    static QList<int> elementColumns();
+    static void setElementColumns(const QList<int>& widths);
+    // "View/zoom": the preview's enlargement, 1 to 8 (1 for anything else).
+    static int zoom();
+    static void setZoom(int zoom);
+    // "View/pixelGrid": 1 draws the pixel grid over an enlarged preview (default 0).
+    static bool pixelGrid();
+    static void setPixelGrid(bool shown);
 
     static QString defaultLanguageFile() { return QStringLiteral("English.lng"); }
     static QString defaultDefaultSkinName() { return QStringLiteral("Vela"); }

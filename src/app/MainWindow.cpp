@@ -9,6 +9,7 @@
 #include "app/RecentSkinsMenu.h"
 #include "app/StartPanel.h"
 #include "app/StartupLog.h"
+#include "app/ViewState.h"
 #include "check/SkinChecker.h"
 #include "document/FileIo.h"
 #include "document/LanguageTexts.h"
@@ -31,6 +32,7 @@
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QLayout>
+#include <QGridLayout>
 #include <QLocale>
 #include <QMenuBar>
 #include <QMimeData>
@@ -45,11 +47,12 @@
 
 namespace {
 
-// The window's client area is 483 x 246 dialog units (1.5 px across, 1.625 px
-// down), with the tab control at 7, 7 sized 469 x 232; menu bar and toolbar
-// come on top of that.
+// The window's client area is first 483 x 246 dialog units (1.5 px across,
+// 1.625 px down), with the tab control at 7, 7 sized 469 x 232; menu bar and
+// toolbar come on top of that. The tab control keeps its margins as the
+// window grows.
 constexpr QSize clientSize(725, 400);
-constexpr QRect tabPlace(10, 11, 704, 377);
+constexpr QMargins tabMargins(10, 11, 11, 12);
 constexpr QSize toolbarImageSize(18, 21);
 // How long a page's report stays in the status bar.
 constexpr int statusTimeout = 15000;
@@ -62,22 +65,21 @@ void showMessage(const QString& text, DialogService::Icon icon)
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      tabs(nullptr)
+    : QMainWindow(parent), tabs(nullptr)
 {
     setWindowTitle(initialTitle());
     setWindowIcon(programIcon());
     setContextMenuPolicy(Qt::NoContextMenu); // the toolbar cannot be hidden
 
     auto* client = new QWidget(this);
-    client->setFixedSize(clientSize);
+    auto* clientLayout = new QGridLayout(client);
+    clientLayout->setContentsMargins(tabMargins);
     tabs = new QTabWidget(client);
     tabs->setObjectName(QStringLiteral("tabs"));
-    tabs->setGeometry(tabPlace);
-    // Over the empty tab control until the first pages exist.
+    clientLayout->addWidget(tabs, 0, 0);
+    // Over the empty tab control, in its place, until the first pages exist.
     startHint = new StartPanel(client);
-    startHint->setGeometry(tabPlace);
+    clientLayout->addWidget(startHint, 0, 0);
     connect(startHint, &StartPanel::createRequested, this, [this] { commandAction(commandNew)->trigger(); });
     connect(startHint, &StartPanel::openRequested, this, [this] { commandAction(commandOpen)->trigger(); });
     connect(startHint, &StartPanel::recentChosen, this, &MainWindow::openRecentSkin);
@@ -88,8 +90,6 @@ MainWindow::MainWindow(QWidget* parent)
     statusBar()->setSizeGripEnabled(false);
     setAcceptDrops(true);
     showSkinState();
-    // Fixed size: the window always fits its menu, toolbar and client area.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 MainWindow::~MainWindow()
@@ -127,6 +127,7 @@ void MainWindow::buildMenu()
     connect(addCommand(fileMenu, commandExit, QStringLiteral("Exit")), &QAction::triggered, this, &QWidget::close);
 
     buildEditMenu();
+    buildViewMenu();
 
     optionsMenu = menuBar()->addMenu(QStringLiteral("Options"));
     connect(addCommand(optionsMenu, commandLanguage, QStringLiteral("Language")), &QAction::triggered, this,
@@ -184,6 +185,19 @@ void MainWindow::buildEditMenu()
     });
 }
 
+void MainWindow::buildViewMenu()
+{
+    viewMenu = menuBar()->addMenu(QStringLiteral("View"));
+    ViewState::Actions commands{};
+    commands.zoomIn = addCommand(viewMenu, commandZoomIn, QStringLiteral("Zoom in"));
+    commands.zoomOut = addCommand(viewMenu, commandZoomOut, QStringLiteral("Zoom out"));
+    commands.actualSize = addCommand(viewMenu, commandActualSize, QStringLiteral("Actual size"));
+    commands.fit = addCommand(viewMenu, commandFitZoom, QStringLiteral("Fit"));
+    viewMenu->addSeparator();
+    commands.pixelGrid = addCommand(viewMenu, commandPixelGrid, QStringLiteral("Pixel grid"));
+    view = new ViewState(commands, this);
+}
+
 void MainWindow::showUndoTexts()
 {
     QUndoStack& stack = session.undoStack();
@@ -239,6 +253,7 @@ bool MainWindow::initialise()
     defaultSkinsFolder =
         DataFolders::locate(QStringLiteral("Default"), skinName + QLatin1Char('/') + skinName + QStringLiteral(".ski"));
     focusRectSetting = AppSettings::focusRect();
+    view->readSettings();
 
     const bool languageLoaded = loadLanguage(languageName);
     qCInfo(startupLog).noquote() << "language file" << languageFolder + languageName
@@ -269,6 +284,9 @@ bool MainWindow::initialise()
 
     createToolbar();
     showSkinState();
+    // The first time: the client area between menu bar and toolbar above and the status bar below.
+    const int around = menuBar()->sizeHint().height() + toolbar->sizeHint().height() + statusBar()->sizeHint().height();
+    view->placeWindow(*this, QSize(clientSize.width(), clientSize.height() + around));
     return true;
 }
 
@@ -290,6 +308,7 @@ bool MainWindow::applyMenuTexts()
 {
     fileMenu->setTitle(text(langtext::menu::file));
     editMenu->setTitle(text(langtext::edit::menu));
+    viewMenu->setTitle(text(langtext::view::menu));
     optionsMenu->setTitle(text(langtext::menu::options));
     const std::pair<Command, int> texts[] = {
         {commandNew, langtext::menu::newSkin},
@@ -303,6 +322,11 @@ bool MainWindow::applyMenuTexts()
         {commandRefresh, langtext::menu::refresh},
         {commandAbout, langtext::menu::about},
         {commandCheckSkin, langtext::menu::checkSkin},
+        {commandZoomIn, langtext::view::zoomIn},
+        {commandZoomOut, langtext::view::zoomOut},
+        {commandActualSize, langtext::view::actualSize},
+        {commandFitZoom, langtext::view::fit},
+        {commandPixelGrid, langtext::view::pixelGrid},
     };
     for (const auto& [command, number] : texts)
         actions.at(command)->setText(text(number));
@@ -370,12 +394,16 @@ void MainWindow::destroyPages()
 
 void MainWindow::rebuildPages()
 {
-    if (pages != 0)
+    if (pages != 0) {
+        if (elementPageWidget)
+            view->detach(*elementPageWidget);
         destroyPages();
+    }
 
     // The tab control owns its pages.
     auto element = std::make_unique<ElementPage>(session, language);
     element->setFocusRects(focusRectsShown());
+    view->attach(*element);
     auto images = std::make_unique<ImagesPage>(session, language, this);
     elementPageWidget = element.get();
     imagesPageWidget = images.get();
@@ -426,10 +454,13 @@ bool MainWindow::maySaveChanges()
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     // A close asked for at start-up has nothing to lose.
-    if (closing || maySaveChanges())
-        event->accept();
-    else
+    if (!closing && !maySaveChanges()) {
         event->ignore();
+        return;
+    }
+    if (!closing)
+        view->keep(*this);
+    event->accept();
 }
 
 namespace {

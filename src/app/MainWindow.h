@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/QtTranslations.h"
+#include "app/ViewState.h"
 #include "document/LanguageTable.h"
 #include "session/SkinSession.h"
 #include "pages/ElementPage.h"
@@ -38,6 +39,11 @@ public:
         commandRefresh = 32787,
         commandFocusRect = 32788,
         commandCheckSkin = 32790,
+        commandZoomIn = 32800,
+        commandZoomOut = 32801,
+        commandActualSize = 32802,
+        commandFitZoom = 32803,
+        commandPixelGrid = 32804,
         commandNew = 57600,
         commandOpen = 57601,
         commandSave = 57603,
@@ -91,6 +97,13 @@ public:
     void about();
     // Opens a skin from the recent-skins list; one that is gone leaves the list, with a message.
     void openRecentSkin(const QString& path);
+    // The View menu: the element page's preview 1x to 8x, and its pixel grid
+    // from 4x up. Both are kept in the settings and come back with the
+    // next page and the next start.
+    void setZoom(int zoom) { view->setZoom(zoom); }
+    int zoom() const { return view->zoom(); }
+    void togglePixelGrid() { view->togglePixelGrid(); }
+    bool pixelGridShown() const { return view->pixelGrid(); }
 
     QAction* commandAction(Command command) const;
     // The titles of the menu bar's entries, in order.
@@ -118,7 +131,8 @@ public:
 protected:
     // Shows the About box modally.
     virtual void runAboutBox();
-    // The window closes only when the skin may go.
+    // The window closes only when the skin may go; its place and the page's
+    // columns are kept for the next start.
     void closeEvent(QCloseEvent* event) override;
     // A skin file (".ski") dropped on the window opens, once the skin being
     // edited may go.
@@ -128,6 +142,7 @@ protected:
 private:
     void buildMenu();
     void buildEditMenu();
+    void buildViewMenu();
     // The Undo and Redo commands name the edit they undo or redo.
     void showUndoTexts();
     // The window's title: the skin's name with the modified marker.
@@ -172,7 +187,9 @@ private:
     QMenu* optionsMenu = nullptr;
     RecentSkinsMenu* recentMenu = nullptr;
     StartPanel* startHint = nullptr;
+    QMenu* viewMenu = nullptr;
     std::map<Command, QAction*> actions;
     bool closing = false;
     int focusRectSetting = 0;
+    ViewState* view = nullptr;
 };

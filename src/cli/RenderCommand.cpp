@@ -6,6 +6,7 @@
 #include "preview/IdleScene.h"
 #include "preview/IdleScreen.h"
 #include "preview/ScreenCanvas.h"
+#include "preview/ZoomedCanvas.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -127,9 +128,6 @@ int runRenderCommand(const Arguments& args)
         failWith(exitcode::done, model.wallpaperPath() + ": cannot read the wallpaper file; drawn without it");
     ScreenCanvas canvas;
     drawIdleScreen(canvas, model, scene);
-    const QImage& screen = canvas.image();
-    const QImage image = parsed->scale == 1 ? screen
-                                            : screen.scaled(screen.size() * parsed->scale, Qt::IgnoreAspectRatio,
-                                                            Qt::FastTransformation);
-    return writeRenderOutput(pngBytes(image), parsed->out);
+    // Enlarged as the editor's preview enlarges it: the same pixels.
+    return writeRenderOutput(pngBytes(zoomedImage(canvas.image(), parsed->scale)), parsed->out);
 }

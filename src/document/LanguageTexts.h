@@ -230,6 +230,16 @@ inline constexpr int giveBackPictures = 455;
 inline constexpr int saveChanges = 456; // the skin's name for %1
 } // namespace edit
 
+// The View menu: the preview's enlargement and its pixel grid.
+namespace view {
+inline constexpr int menu = 470;
+inline constexpr int zoomIn = 471;
+inline constexpr int zoomOut = 472;
+inline constexpr int actualSize = 473;
+inline constexpr int fit = 474;
+inline constexpr int pixelGrid = 475;
+} // namespace view
+
 // Every number above, once; a new text goes here too.
 inline constexpr std::array everyNumber = {
     qtLocale,
@@ -271,6 +281,7 @@ inline constexpr std::array everyNumber = {
     edit::menu, edit::undo, edit::redo, edit::colour, edit::transparency, edit::handLength, edit::outline,
     edit::underline, edit::alignment, edit::move, edit::picture, edit::wallpaper, edit::backToDefault,
     edit::replacePicture, edit::importPictures, edit::giveBackPictures, edit::saveChanges,
+    view::menu, view::zoomIn, view::zoomOut, view::actualSize, view::fit, view::pixelGrid,
 };
 
 constexpr bool numbersAreDistinct()

@@ -1,39 +1,41 @@
 #include "pages/ElementPage.h"
 
-#include "document/FileIo.h"
 #include "document/LanguageTable.h"
 #include "document/LanguageTexts.h"
 #include "document/SkinModel.h"
 #include "idlescreen/ElementEdits.h"
 #include "pages/ElementTree.h"
 #include "pages/FramePlacement.h"
+#include "pages/PictureChoice.h"
+#include "pages/PreviewPane.h"
 #include "pages/PropertyPanel.h"
-#include "pictures/Picture.h"
-#include "pictures/PictureConversion.h"
 #include "preview/IdleScreen.h"
+#include "preview/ScreenPlacement.h"
 #include "services/DialogService.h"
-#include "services/LocalPath.h"
 #include "session/AlignmentCommand.h"
 #include "session/BackToDefaultCommand.h"
 #include "session/ColourCommand.h"
-#include "session/ElementPictureCommand.h"
 #include "session/NumberCommand.h"
 #include "session/OutlineLevelCommand.h"
 #include "session/RectCommand.h"
 #include "session/SkinSession.h"
 #include "session/UnderlineCommand.h"
-#include "session/WallpaperCommand.h"
-#include "widgets/CommonDialogs.h"
 #include "widgets/PreviewFrame.h"
 #include "widgets/ScreenPreview.h"
+#include "widgets/TextBox.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalBlocker>
+#include <QSplitter>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 #include <algorithm>
 #include <iterator>
@@ -44,26 +46,12 @@ using namespace idlescreen;
 
 namespace {
 
-// Places in pixels (dialog units at 1.5 px across, 1.625 px down): the
-// preview on the left with the state buttons under the keys and the view
-// check boxes below, the tree in the middle, the panel on the right. Tree
-// and panel reach down as far as the check boxes, so that neither a
-// translated label nor the opened tree needs to be cut short.
-constexpr QPoint previewPlace(10, 11);
-constexpr QRect treePlace(204, 11, 194, 320);
-constexpr QRect panelPlace(406, 11, 292, 320);
+// The preview column at 1x without scroll bars, the tree and the panel as
+// wide as the program's first layout had them.
+constexpr int treeWidth = 194;
+constexpr int panelWidth = 292;
+constexpr int columnCount = 3;
 constexpr int treeIndentation = 16;
-constexpr int stateButtonTop = 242;
-constexpr QSize stateButtonSize(44, 23);
-constexpr int leftButtonX = 10;
-constexpr int centreButtonX = 75;
-constexpr int rightButtonX = 142;
-constexpr int checkLeft = 10;
-constexpr int checkWidth = 180;
-constexpr int checkHeight = 21;
-constexpr int wallpaperCheckTop = 268;
-constexpr int analogCheckTop = 289;
-constexpr int joyPadCheckTop = 310;
 
 // A tree item's text as a group box title: an "&" is shown, not a mnemonic.
 QString titleText(const QString& text)
@@ -87,6 +75,7 @@ ElementPage::~ElementPage()
 {
     // The children show the scene and the canvas and report to the page:
     // silenced, then gone while both are whole.
+    disconnect(panelFocus);
     for (QObject* child : findChildren<QObject*>())
         child->blockSignals(true);
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -101,43 +90,36 @@ QString ElementPage::text(int number) const
 
 void ElementPage::buildControls()
 {
-    screenPreview = new ScreenPreview(screen, this);
-    screenPreview->move(previewPlace);
-    area = screenPreview->screenArea();
-    // Over the preview, in the order of the scene's frames.
+    auto* whole = new QHBoxLayout(this);
+    whole->setContentsMargins(10, 11, 10, 10);
+    columns = new QSplitter(Qt::Horizontal, this);
+    columns->setObjectName(QStringLiteral("elementSplitter"));
+    // Nothing disappears when a splitter is pulled all the way.
+    columns->setChildrenCollapsible(false);
+    whole->addWidget(columns);
+
+    pane = new PreviewPane(screen, idleScene, columns);
+    ScreenPreview& shown = pane->preview();
+    connect(&shown, &ScreenPreview::nudged, this, &ElementPage::nudge);
+    connect(&shown, &ScreenPreview::zoomStepped, pane, &PreviewPane::zoomAt);
+    // A run of nudges ends when the preview loses the keyboard.
+    connect(&shown, &ScreenPreview::focusLeft, &session, &SkinSession::closeMerging);
+    connect(pane, &PreviewPane::zoomChanged, this, &ElementPage::zoomChanged);
     for (std::size_t i = 0; i < frameCount; ++i) {
-        auto* frame = new PreviewFrame(idleScene.frame(Frame(i)), frameControlIds[i], this);
-        frames[i] = frame;
-        connect(frame, &PreviewFrame::moved, this, &ElementPage::repaintPreview);
-        connect(frame, &PreviewFrame::dropped, this, &ElementPage::frameDropped);
+        PreviewFrame& frame = pane->frame(Frame(i));
+        connect(&frame, &PreviewFrame::pressed, this, &ElementPage::framePressed);
+        connect(&frame, &PreviewFrame::moved, this, &ElementPage::frameMoved);
+        connect(&frame, &PreviewFrame::dropped, this, &ElementPage::frameDropped);
+    }
+    for (std::size_t i = 0; i < textSlotCount; ++i) {
+        TextBox& box = pane->textBox(TextSlot(i));
+        connect(&box, &TextBox::pressed, this, &ElementPage::textPressed);
+        connect(&box, &TextBox::dragged, this, &ElementPage::textDragged);
+        connect(&box, &TextBox::released, this, &ElementPage::textReleased);
     }
 
-    const auto stateButton = [this](const char* caption, const char* name, int x, Key key) {
-        auto* button = new QPushButton(QLatin1String(caption), this);
-        button->setObjectName(QLatin1String(name));
-        button->setGeometry(QRect(QPoint(x, stateButtonTop), stateButtonSize));
-        button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, [this, key] { stepKeyState(key); });
-        return button;
-    };
-    leftState = stateButton("*", "leftState", leftButtonX, Key::Left);
-    centreState = stateButton("=", "centreState", centreButtonX, Key::Centre);
-    rightState = stateButton("*", "rightState", rightButtonX, Key::Right);
-
-    const auto checkBox = [this](const char* name, int top, int control) {
-        auto* box = new QCheckBox(this);
-        box->setObjectName(QLatin1String(name));
-        box->setGeometry(checkLeft, top, checkWidth, checkHeight);
-        connect(box, &QCheckBox::clicked, this, [this, control] { viewOptionClicked(control); });
-        return box;
-    };
-    wallpaperBox = checkBox("wallpaperCheck", wallpaperCheckTop, wallpaperCheck);
-    analogBox = checkBox("analogCheck", analogCheckTop, analogCheck);
-    joyPadBox = checkBox("joyPadCheck", joyPadCheckTop, joyPadCheck);
-
-    elementTree = new QTreeWidget(this);
+    elementTree = new QTreeWidget(columns);
     elementTree->setObjectName(QStringLiteral("elementTree"));
-    elementTree->setGeometry(treePlace);
     elementTree->setHeaderHidden(true);
     elementTree->setRootIsDecorated(true);
     // Three levels deep and the longest group name still fit beside the scroll bar.
@@ -150,15 +132,27 @@ void ElementPage::buildControls()
     elementTree->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(elementTree, &QTreeWidget::customContextMenuRequested, this, &ElementPage::treeMenuRequested);
 
-    propertyPanel = new PropertyPanel(model, texts, this);
-    propertyPanel->setGeometry(panelPlace);
+    // The panel scrolls where the page is too small for it.
+    panelScroll = new QScrollArea(columns);
+    panelScroll->setObjectName(QStringLiteral("panelScroll"));
+    panelScroll->setWidgetResizable(true);
+    panelScroll->setFrameShape(QFrame::NoFrame);
+    // The keyboard goes from the tree to the panel's first control, which
+    // the area brings into sight as each control takes the focus.
+    panelScroll->setFocusPolicy(Qt::NoFocus);
+    panelFocus = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && propertyPanel->isAncestorOf(now))
+            panelScroll->ensureWidgetVisible(now);
+    });
+    propertyPanel = new PropertyPanel(model, texts, panelScroll);
+    panelScroll->setWidget(propertyPanel);
     connect(propertyPanel, &PropertyPanel::colourChosen, this, &ElementPage::colourChosen);
     connect(propertyPanel, &PropertyPanel::numberTyped, this, &ElementPage::numberTyped);
     connect(propertyPanel, &PropertyPanel::positionTyped, this, &ElementPage::positionTyped);
     connect(propertyPanel, &PropertyPanel::pictureRequested, this, &ElementPage::pictureRequested);
     connect(propertyPanel, &PropertyPanel::underlineChosen, this, [this](bool underlined) {
         if (const ElementEntry* entry = editedElement())
-            push(std::make_unique<UnderlineCommand>(session, entry->kind, underlined));
+            pushAlone(std::make_unique<UnderlineCommand>(session, entry->kind, underlined));
     });
     connect(propertyPanel, &PropertyPanel::outlineLevelChosen, this, [this](std::int32_t level) {
         if (const ElementEntry* entry = editedElement())
@@ -166,15 +160,31 @@ void ElementPage::buildControls()
     });
     connect(propertyPanel, &PropertyPanel::alignmentChosen, this, [this](int listEntry) {
         if (const ElementEntry* entry = editedElement(); entry && entry->alignment != noElement)
-            push(std::make_unique<AlignmentCommand>(session, entry->kind, listEntry));
+            pushAlone(std::make_unique<AlignmentCommand>(session, entry->kind, listEntry));
     });
+
+    // Made last: the keyboard goes from the preview to the tree and the panel, then to these.
+    pane->addViewControls();
+    for (const Key key : {Key::Left, Key::Centre, Key::Right})
+        connect(&pane->stateButton(key), &QPushButton::clicked, this, [this, key] { stepKeyState(key); });
+    const std::pair<QCheckBox*, int> boxes[] = {
+        {&pane->wallpaperBox(), wallpaperCheck}, {&pane->analogBox(), analogCheck}, {&pane->joyPadBox(), joyPadCheck}};
+    for (const auto& [box, id] : boxes)
+        connect(box, &QCheckBox::clicked, this, [this, id = id] { viewOptionClicked(id); });
+
+    // Room that the window gains goes to the preview.
+    columns->setStretchFactor(0, 1);
+    columns->setStretchFactor(1, 0);
+    columns->setStretchFactor(2, 0);
+    const int previewWidth = ScreenPreview::sizeAt(1).width() + 2 * pane->scrollArea().frameWidth();
+    columns->setSizes({previewWidth, treeWidth, panelWidth});
 }
 
 void ElementPage::initialise()
 {
-    joyPadBox->setText(text(langtext::elementPage::joyPadBox));
-    analogBox->setText(text(langtext::elementPage::analogClockBox));
-    wallpaperBox->setText(text(langtext::elementPage::wallpaperBox));
+    pane->joyPadBox().setText(text(langtext::elementPage::joyPadBox));
+    pane->analogBox().setText(text(langtext::elementPage::analogClockBox));
+    pane->wallpaperBox().setText(text(langtext::elementPage::wallpaperBox));
 
     fillElementTree(*elementTree, texts);
     selectedKind = ElementKind::Background;
@@ -182,9 +192,9 @@ void ElementPage::initialise()
     // Status strip, wallpaper, the keys in state 0, the clock face, the
     // JoyPad labels on their JoyPad-off places.
     idleScene.view = ViewOptions();
-    reportUnreadableWallpaper(idleScene.load(model, joyPadCaptions(texts), area));
-    for (PreviewFrame* frame : frames)
-        frame->updateFromContent();
+    reportUnreadableWallpaper(idleScene.load(model, joyPadCaptions(texts), PreviewArea{}));
+    for (std::size_t i = 0; i < frameCount; ++i)
+        frameContentChanged(Frame(i));
     showClockMode();
 
     propertyPanel->fillAlignmentList();
@@ -215,27 +225,27 @@ void ElementPage::showEvent(QShowEvent* event)
 QWidget* ElementPage::control(int id) const
 {
     switch (id) {
-    case previewControl: return screenPreview;
+    case previewControl: return &pane->preview();
     case treeControl: return elementTree;
     case panelControl: return propertyPanel;
-    case leftStateButton: return leftState;
-    case rightStateButton: return rightState;
-    case centreStateButton: return centreState;
-    case wallpaperCheck: return wallpaperBox;
-    case analogCheck: return analogBox;
-    case joyPadCheck: return joyPadBox;
+    case leftStateButton: return &pane->stateButton(Key::Left);
+    case rightStateButton: return &pane->stateButton(Key::Right);
+    case centreStateButton: return &pane->stateButton(Key::Centre);
+    case wallpaperCheck: return &pane->wallpaperBox();
+    case analogCheck: return &pane->analogBox();
+    case joyPadCheck: return &pane->joyPadBox();
     default: break;
     }
-    for (PreviewFrame* frame : frames)
-        if (frame->controlId() == id)
-            return frame;
+    for (std::size_t i = 0; i < frameCount; ++i)
+        if (frameControlIds[i] == id)
+            return &pane->frame(Frame(i));
     return propertyPanel->control(id);
 }
 
 void ElementPage::repaintPreview()
 {
     drawIdleScreen(screen, model, idleScene);
-    screenPreview->update();
+    pane->showComposed(model, selectedKind);
 }
 
 void ElementPage::setFocusRects(bool shown)
@@ -248,10 +258,23 @@ void ElementPage::skinChanged(const SkinChange& change)
 {
     if (change.everything || change.wallpaper)
         idleScene.loadWallpaper(model);
-    // The frames show what the skin holds now, in the view's states.
-    idleScene.loadFrames(model, joyPadCaptions(texts), area);
-    for (std::size_t i = 0; i < frameCount; ++i)
-        frameContentChanged(Frame(i));
+    // The frames the change reaches show what the skin holds now, in the
+    // view's states; the others keep their decoded pictures (a text dragged
+    // step by step reaches none).
+    const ViewOptions& view = idleScene.view;
+    for (const Key key : {Key::Left, Key::Right, Key::Centre})
+        if (reachesFrame(change, keyIds(key).frame, view))
+            reloadKeyFrame(key);
+    if (reachesFrame(change, clockFace.frame, view)) {
+        idleScene.loadClockFace(model, PreviewArea{});
+        frameContentChanged(clockFace.frame);
+    }
+    if (std::any_of(joyPadLabels.begin(), joyPadLabels.end(),
+                    [&](const JoyPadLabelIds& label) { return reachesFrame(change, label.frame, view); })) {
+        idleScene.placeJoyPadLabels(model, joyPadCaptions(texts), PreviewArea{});
+        for (const JoyPadLabelIds& label : joyPadLabels)
+            frameContentChanged(label.frame);
+    }
     propertyPanel->refreshValues();
     markChangedElements(*elementTree, texts, model);
     repaintPreview();
@@ -272,6 +295,14 @@ void ElementPage::push(std::unique_ptr<SkinEditCommand> command)
     propertyPanel->refreshValues();
 }
 
+void ElementPage::pushAlone(std::unique_ptr<SkinEditCommand> command)
+{
+    // Neither into a run of nudges before it nor with what comes after.
+    session.closeMerging();
+    push(std::move(command));
+    session.closeMerging();
+}
+
 void ElementPage::colourChosen(std::size_t row, std::uint32_t colour, std::int32_t transparency)
 {
     if (const ElementEntry* entry = editedElement())
@@ -281,7 +312,7 @@ void ElementPage::colourChosen(std::size_t row, std::uint32_t colour, std::int32
 void ElementPage::numberTyped(std::size_t row, std::uint32_t buttonColour, std::int32_t value)
 {
     if (const ElementEntry* entry = editedElement())
-        push(std::make_unique<NumberCommand>(session, entry->kind, row, buttonColour, value));
+        pushAlone(std::make_unique<NumberCommand>(session, entry->kind, row, buttonColour, value));
 }
 
 void ElementPage::positionTyped(const SkinRect& previous, const SkinRect& typed)
@@ -290,13 +321,13 @@ void ElementPage::positionTyped(const SkinRect& previous, const SkinRect& typed)
     if (!entry)
         return;
     if (!entry->hasFrame) {
-        push(std::make_unique<RectCommand>(session, entry->kind, RectCommand::Rule::Element, typed));
+        pushAlone(std::make_unique<RectCommand>(session, entry->kind, RectCommand::Rule::Element, typed));
         return;
     }
     // The frame moves, keeping its size, held inside the screen.
     const SkinRect placed = placeFrame(idleScene.frame(entry->frame), previous, typed);
     frameContentChanged(entry->frame);
-    push(std::make_unique<RectCommand>(session, entry->kind, RectCommand::Rule::Placed, placed));
+    pushAlone(std::make_unique<RectCommand>(session, entry->kind, RectCommand::Rule::Placed, placed));
 }
 
 void ElementPage::pictureRequested()
@@ -304,71 +335,13 @@ void ElementPage::pictureRequested()
     const ElementEntry* entry = editedElement();
     if (!entry)
         return;
+    std::unique_ptr<SkinEditCommand> command;
     if (entry->layout == PanelLayout::Wallpaper)
-        chooseWallpaper();
+        command = chosenWallpaper(session, texts);
     else if (entry->picture != noElement && entry->hasFrame)
-        chooseElementPicture(*entry);
-}
-
-namespace {
-
-// The file's bytes when they are a picture that decodes; the picture's size in decoded.
-bool readPictureFile(const QString& path, std::vector<std::uint8_t>& bytes, Picture& decoded)
-{
-    return readWholeFile(localPath(path), bytes) >= 0 && decoded.loadFromBytes(bytes) && decoded.width() > 0;
-}
-
-void showCannotRead(const LanguageTable& texts)
-{
-    DialogService::current().showMessage(QString::fromStdString(texts.text(langtext::message::cannotReadPicture)),
-                                         DialogService::programCaption(), DialogService::Icon::Error);
-}
-
-} // namespace
-
-FileQuestion ElementPage::pictureQuestion() const
-{
-    return {{}, {}, text(langtext::shell::fileFilter), {}};
-}
-
-void ElementPage::chooseWallpaper()
-{
-    const QString path = askFileName(false, fileNameFullPath, {QStringLiteral("jpg"), QStringLiteral("gif")}, pictureQuestion());
-    if (path.isEmpty())
-        return;
-    std::vector<std::uint8_t> bytes;
-    Picture decoded;
-    // A file that is no picture changes nothing, as one that cannot be read.
-    if (!readPictureFile(path, bytes, decoded)) {
-        showCannotRead(texts);
-        return;
-    }
-    // Shown, checked and saved from these bytes: the file is read once.
-    push(std::make_unique<WallpaperCommand>(session, localPath(path), std::move(bytes)));
-}
-
-void ElementPage::chooseElementPicture(const ElementEntry& entry)
-{
-    FileQuestion question = pictureQuestion();
-    question.eachOfText = text(langtext::images::pictureFiles);
-    const QString path = askFileName(false, fileNameFullPath, pictureconversion::commonSuffixes(), question);
-    if (path.isEmpty())
-        return;
-    // The phone reads GIF: another format is converted on its way in. Bytes
-    // that are no picture are not stored: the element would lose its size.
-    // The bytes stored are the ones just judged: the file is read once. A
-    // skin that holds nothing (after a failed Open) cannot store them either.
-    std::vector<std::uint8_t> bytes;
-    if (readWholeFile(localPath(path), bytes) < 0)
-        bytes.clear();
-    pictureconversion::SkinPicture chosen =
-        pictureconversion::pictureForSkin(std::move(bytes), pictureconversion::Conversion::toGif);
-    if (!chosen.usable || !model.edited().hasLineTable()) {
-        showCannotRead(texts);
-        return;
-    }
-    push(std::make_unique<ElementPictureCommand>(session, entry.kind, std::move(chosen.bytes), chosen.size.width(),
-                                                 chosen.size.height()));
+        command = chosenElementPicture(session, texts, entry->kind);
+    if (command)
+        push(std::move(command));
 }
 
 std::unique_ptr<QMenu> ElementPage::elementMenu(const QTreeWidgetItem& item)
@@ -403,6 +376,8 @@ void ElementPage::backToDefault(ElementKind kind)
 
 void ElementPage::selectionChanged()
 {
+    // Nudges of the element chosen next are edits of their own.
+    session.closeMerging();
     const QList<QTreeWidgetItem*> selected = elementTree->selectedItems();
     const QTreeWidgetItem* item = selected.isEmpty() ? nullptr : selected.front();
     selectedKind = ElementKind::None;
@@ -474,7 +449,7 @@ void ElementPage::showElementState(const ElementEntry& entry, bool reloadAlways)
 
 void ElementPage::frameContentChanged(Frame which)
 {
-    frame(which).updateFromContent();
+    pane->frame(which).updateFromContent();
 }
 
 void ElementPage::stepKeyState(Key key)
@@ -487,7 +462,7 @@ void ElementPage::stepKeyState(Key key)
 
 void ElementPage::reloadKeyFrame(Key key)
 {
-    idleScene.loadKeyFrame(model, key, area);
+    idleScene.loadKeyFrame(model, key, PreviewArea{});
     frameContentChanged(keyIds(key).frame);
     showKeyStateTips();
 }
@@ -497,9 +472,9 @@ void ElementPage::showKeyStateTips()
     static constexpr int stateTexts[] = {langtext::tree::state0, langtext::tree::state1, langtext::tree::state2,
                                          langtext::tree::state3};
     const std::tuple<QPushButton*, Key, int> buttons[] = {
-        {leftState, Key::Left, langtext::keyName::left},
-        {centreState, Key::Centre, langtext::tree::centreKey},
-        {rightState, Key::Right, langtext::keyName::right},
+        {&pane->stateButton(Key::Left), Key::Left, langtext::keyName::left},
+        {&pane->stateButton(Key::Centre), Key::Centre, langtext::tree::centreKey},
+        {&pane->stateButton(Key::Right), Key::Right, langtext::keyName::right},
     };
     for (const auto& [button, key, name] : buttons) {
         const int state = std::clamp(idleScene.view.keyState(key), 0, int(std::size(stateTexts)) - 1);
@@ -531,15 +506,30 @@ void ElementPage::viewOptionClicked(int control)
 void ElementPage::showClockMode()
 {
     // A hidden frame cannot be dragged; the canvas draws the face only in analog mode.
-    frame(clockFace.frame).setVisible(idleScene.view.analogClock);
+    pane->frame(clockFace.frame).setVisible(idleScene.view.analogClock);
 }
 
 void ElementPage::placeJoyPadLabels()
 {
     readViewOptions();
-    idleScene.placeJoyPadLabels(model, joyPadCaptions(texts), area);
+    idleScene.placeJoyPadLabels(model, joyPadCaptions(texts), PreviewArea{});
     for (const JoyPadLabelIds& label : joyPadLabels)
         frameContentChanged(label.frame);
+    repaintPreview();
+}
+
+void ElementPage::framePressed(int controlId)
+{
+    const auto found = std::find(frameControlIds.begin(), frameControlIds.end(), controlId);
+    if (found == frameControlIds.end())
+        return;
+    // The element the frame shows in the view's state is the one under the pointer.
+    selectElement(elementShownBy(Frame(found - frameControlIds.begin()), idleScene.view));
+    pane->preview().setFocus(Qt::MouseFocusReason);
+}
+
+void ElementPage::frameMoved()
+{
     repaintPreview();
 }
 
@@ -549,18 +539,97 @@ void ElementPage::frameDropped(int controlId)
         if (frameControlIds[i] != controlId)
             continue;
         const Frame which = Frame(i);
-        push(std::make_unique<RectCommand>(session, elementShownBy(which, idleScene.view), which, idleScene.view,
-                                           idleScene.frame(which).rect()));
         // A drop is one command: the next one is another.
-        session.closeMerging();
+        pushAlone(std::make_unique<RectCommand>(session, elementShownBy(which, idleScene.view), which, idleScene.view,
+                                                idleScene.frame(which).rect()));
     }
+}
+
+void ElementPage::textPressed(int slot)
+{
+    selectElement(textElementShown(TextSlot(slot), idleScene.view));
+    pane->preview().setFocus(Qt::MouseFocusReason);
+    // The drag to come is one command of its own.
+    session.closeMerging();
+}
+
+void ElementPage::textDragged(int slot, const SkinRect& rect)
+{
+    const ElementKind kind = textElementShown(TextSlot(slot), idleScene.view);
+    if (!elementEntry(kind))
+        return;
+    // Each step writes; the steps of one drag merge into one command.
+    push(std::make_unique<RectCommand>(session, kind, RectCommand::Rule::Element, rect));
+}
+
+void ElementPage::textReleased()
+{
+    session.closeMerging();
+}
+
+void ElementPage::nudge(int dx, int dy)
+{
+    const ElementEntry* entry = editedElement();
+    if (!entry || entry->rect == noElement)
+        return;
+    if (entry->hasFrame) {
+        FrameContent& content = idleScene.frame(entry->frame);
+        content.moveTo(content.rect().left + dx, content.rect().top + dy);
+        frameContentChanged(entry->frame);
+        push(std::make_unique<RectCommand>(session, entry->kind, RectCommand::Rule::Placed, content.rect()));
+        repaintPreview();
+        return;
+    }
+    const SkinRect rect = model.getRect(entry->rect);
+    const std::int64_t width = std::int64_t(rect.right) - rect.left;
+    const std::int64_t height = std::int64_t(rect.bottom) - rect.top;
+    // An element without a pixel has no place to move.
+    if (width <= 0 || height <= 0)
+        return;
+    // Consecutive nudges of the element merge into one command.
+    push(std::make_unique<RectCommand>(session, entry->kind, RectCommand::Rule::Element,
+                                       placedOnScreen(std::int64_t(rect.left) + dx, std::int64_t(rect.top) + dy, width,
+                                                      height)));
+}
+
+bool ElementPage::selectElement(ElementKind kind)
+{
+    if (kind == ElementKind::None)
+        return false;
+    if (kind == selectedKind && !elementTree->selectedItems().isEmpty())
+        return true;
+    for (QTreeWidgetItemIterator it(elementTree); *it; ++it) {
+        if (elementKindOf(**it, texts) != kind)
+            continue;
+        elementTree->setCurrentItem(*it);
+        elementTree->scrollToItem(*it);
+        return true;
+    }
+    return false;
+}
+
+QList<int> ElementPage::splitterSizes() const
+{
+    return columns->sizes();
+}
+
+void ElementPage::setSplitterSizes(const QList<int>& sizes)
+{
+    if (sizes.size() != columnCount)
+        return;
+    for (const int size : sizes)
+        if (size < 0 || size > QWIDGETSIZE_MAX)
+            return;
+    columns->setSizes(sizes);
 }
 
 void ElementPage::putViewOptions()
 {
     const ViewOptions& view = idleScene.view;
     const std::pair<QCheckBox*, bool> boxes[] = {
-        {wallpaperBox, view.showWallpaper}, {analogBox, view.analogClock}, {joyPadBox, view.joyPadShown}};
+        {&pane->wallpaperBox(), view.showWallpaper},
+        {&pane->analogBox(), view.analogClock},
+        {&pane->joyPadBox(), view.joyPadShown}};
     for (const auto& [box, checked] : boxes) {
         const QSignalBlocker quiet(box);
         box->setChecked(checked);
@@ -570,7 +639,7 @@ void ElementPage::putViewOptions()
 void ElementPage::readViewOptions()
 {
     ViewOptions& view = idleScene.view;
-    view.showWallpaper = wallpaperBox->isChecked();
-    view.analogClock = analogBox->isChecked();
-    view.joyPadShown = joyPadBox->isChecked();
+    view.showWallpaper = pane->wallpaperBox().isChecked();
+    view.analogClock = pane->analogBox().isChecked();
+    view.joyPadShown = pane->joyPadBox().isChecked();
 }

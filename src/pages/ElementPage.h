@@ -2,9 +2,12 @@
 
 #include "document/SkinTypes.h"
 #include "idlescreen/ElementTable.h"
+#include "idlescreen/PreviewLayers.h"
+#include "pages/PreviewPane.h"
 #include "preview/IdleScene.h"
 #include "preview/ScreenCanvas.h"
 
+#include <QList>
 #include <QWidget>
 
 #include <array>
@@ -15,26 +18,29 @@
 class LanguageTable;
 class PreviewFrame;
 class PropertyPanel;
-class QCheckBox;
 class QMenu;
-class QPushButton;
+class QScrollArea;
+class QSplitter;
 class QTreeWidget;
 class QTreeWidgetItem;
 class ScreenPreview;
+class TextBox;
 class SkinModel;
 class SkinSession;
 class SkinEditCommand;
-struct FileQuestion;
 struct SkinChange;
 
 // The first page of the main window: the live preview of the phone's idle
-// screen with its draggable frames, the tree of the screen's elements and
-// the property panel of the selected element. Every edit is a command pushed
-// to the editing session, written into the skin at once; the page brings its
-// preview, tree and panel up to date whenever the session says the skin
-// changed (an edit, an undo, a redo). It takes its texts from the language
-// table; session and texts outlive it. The preview's view options and key
-// states live here and are never saved.
+// screen, enlarged by whole pixels, the tree of the screen's elements and the
+// property panel of the selected element, side by side with splitters
+// between them. A click in the preview selects the topmost element under the
+// pointer (in the tree and the panel); frames and the text elements' boxes
+// are dragged with the mouse, the selected element nudged with the arrow
+// keys. Every edit is a command pushed to the editing session, written into
+// the skin at once; the page brings its preview, tree and panel up to date
+// whenever the session says the skin changed (an edit, an undo, a redo). It
+// takes its texts from the language table; session and texts outlive it. The
+// preview's view options and key states live here and are never saved.
 class ElementPage : public QWidget {
     Q_OBJECT
 
@@ -62,6 +68,18 @@ public:
     void repaintPreview();
     // Dotted rectangles around the text elements (the program's setting), never saved.
     void setFocusRects(bool shown);
+
+    // The preview's enlargement, 1..8 (zoomChanged tells of every change,
+    // also by Ctrl and the mouse wheel); fitZoom: the largest that shows
+    // the whole screen.
+    int zoom() const { return pane->zoom(); }
+    void setZoom(int zoom) { pane->setZoom(zoom); }
+    int fitZoom() const { return pane->fitZoom(); }
+    void setPixelGrid(bool shown) { pane->setPixelGrid(shown); }
+    // The widths of preview, tree and panel.
+    QList<int> splitterSizes() const;
+    // Sizes that are not three widths that fit are left alone.
+    void setSplitterSizes(const QList<int>& sizes);
     // After every change of the skin (an edit, undo or redo): the frames,
     // the tree's marks, the panel's values and the preview follow.
     void skinChanged(const SkinChange& change);
@@ -78,12 +96,17 @@ public:
 
     IdleScene& scene() { return idleScene; }
     const ScreenCanvas& canvas() const { return screen; }
-    const PreviewArea& previewArea() const { return area; }
-    PreviewFrame& frame(idlescreen::Frame which) const { return *frames[idlescreen::frameIndex(which)]; }
-    ScreenPreview& preview() const { return *screenPreview; }
+    PreviewFrame& frame(idlescreen::Frame which) const { return pane->frame(which); }
+    TextBox& textBox(idlescreen::TextSlot slot) const { return pane->textBox(slot); }
+    ScreenPreview& preview() const { return pane->preview(); }
+    PreviewPane& previewPane() const { return *pane; }
     QTreeWidget& tree() const { return *elementTree; }
     PropertyPanel& panel() const { return *propertyPanel; }
+    QScrollArea& panelScrollArea() const { return *panelScroll; }
+    QSplitter& splitter() const { return *columns; }
     QWidget* control(int id) const;
+    // Selects the element's item in the tree (as a click on it would); false when it has none.
+    bool selectElement(idlescreen::ElementKind kind);
 
     // Puts the preview into the state in which the element is edited: its
     // key in the element's state (the key's frame reloaded when the state
@@ -92,6 +115,9 @@ public:
     void showElementState(const idlescreen::ElementEntry& entry, bool reloadAlways);
     // The frame's window follows its content after the content changed.
     void frameContentChanged(idlescreen::Frame which);
+
+signals:
+    void zoomChanged(int zoom);
 
 protected:
     // The other page may have changed the skin's pictures meanwhile.
@@ -108,16 +134,15 @@ private:
     // from it since it was selected); nullptr: none.
     const idlescreen::ElementEntry* editedElement();
     // Runs the edit through the session; the panel shows what was written.
+    // A step of a drag or a nudge may merge with the one before.
     void push(std::unique_ptr<SkinEditCommand> command);
+    // An edit that is one undo step of its own.
+    void pushAlone(std::unique_ptr<SkinEditCommand> command);
     // What the panel reports.
     void colourChosen(std::size_t row, std::uint32_t colour, std::int32_t transparency);
     void numberTyped(std::size_t row, std::uint32_t buttonColour, std::int32_t value);
     void positionTyped(const SkinRect& previous, const SkinRect& typed);
     void pictureRequested();
-    void chooseWallpaper();
-    // The file question of the picture choices, its filters in the user's language.
-    FileQuestion pictureQuestion() const;
-    void chooseElementPicture(const idlescreen::ElementEntry& entry);
     // The element's preview state as its panel shows it, when it is selected.
     void showStateOfSelected(const idlescreen::ElementEntry& entry);
     void treeMenuRequested(const QPoint& place);
@@ -132,7 +157,15 @@ private:
     void viewOptionClicked(int control);
     void showClockMode();
     void placeJoyPadLabels();
+    // The pointer in the preview: a press selects, a drag moves.
+    void framePressed(int controlId);
+    void frameMoved();
     void frameDropped(int controlId);
+    void textPressed(int slot);
+    void textDragged(int slot, const SkinRect& rect);
+    void textReleased();
+    // The arrow keys: the selected element, by canvas pixels.
+    void nudge(int dx, int dy);
     // The view options into the check boxes, and back.
     void putViewOptions();
     void readViewOptions();
@@ -142,17 +175,13 @@ private:
     const LanguageTable& texts;
     IdleScene idleScene;
     ScreenCanvas screen;
-    PreviewArea area;
     idlescreen::ElementKind selectedKind = idlescreen::ElementKind::Background;
 
-    ScreenPreview* screenPreview = nullptr;
-    std::array<PreviewFrame*, idlescreen::frameCount> frames{};
+    QSplitter* columns = nullptr;
+    PreviewPane* pane = nullptr;
     QTreeWidget* elementTree = nullptr;
+    QScrollArea* panelScroll = nullptr;
     PropertyPanel* propertyPanel = nullptr;
-    QPushButton* leftState = nullptr;
-    QPushButton* centreState = nullptr;
-    QPushButton* rightState = nullptr;
-    QCheckBox* wallpaperBox = nullptr;
-    QCheckBox* analogBox = nullptr;
-    QCheckBox* joyPadBox = nullptr;
+    // Brings the panel's focused control into sight; undone before the panel goes.
+    QMetaObject::Connection panelFocus;
 };

@@ -32,7 +32,8 @@ constexpr int numberEditWidth = 44;
 constexpr QSize colourSwatchSize(44, 22);
 
 // An edit for numbers: keys that type anything but a digit are refused; a
-// text put in by the panel (a missing record's -1) stays as it is.
+// text put in by the panel (a missing record's -1) stays as it is. What is
+// typed counts once it is committed: Enter, or the focus leaving the edit.
 class NumberEdit : public QLineEdit {
 public:
     explicit NumberEdit(QWidget* parent) : QLineEdit(parent) {}
@@ -149,7 +150,7 @@ void PropertyPanel::buildControls()
         label(value1Label + 2 * row, gridRow, 2, valueLabelNames[row])->setWordWrap(false);
         QLineEdit* edit = numberEdit(value1Edit + 2 * row, gridRow, 3, valueNames[row]);
         valueEdits[std::size_t(row)] = edit;
-        connect(edit, &QLineEdit::textChanged, this, [this, row] { valueEdited(std::size_t(row)); });
+        connect(edit, &QLineEdit::editingFinished, this, [this, row] { valueEdited(std::size_t(row)); });
     }
     label(pictureLabel, pictureRow, 0, "pictureLabel");
     auto* choose = new QPushButton(QStringLiteral("..."), this);
@@ -190,7 +191,7 @@ void PropertyPanel::buildControls()
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         QLineEdit* edit = numberEdit(x1Edit + i, row, column + 1, positionNames[i]);
         positionEdits[std::size_t(i)] = edit;
-        connect(edit, &QLineEdit::textChanged, this, [this, i] { positionEdited(std::size_t(i)); });
+        connect(edit, &QLineEdit::editingFinished, this, [this, i] { positionEdited(std::size_t(i)); });
     }
 }
 
@@ -405,34 +406,63 @@ void PropertyPanel::colourClicked(int control)
     emit colourChosen(row, colourButtons[row]->colour(), shown.values[row]);
 }
 
-void PropertyPanel::valueEdited(std::size_t row)
+bool PropertyPanel::committed(QLineEdit& edit, std::int32_t shownValue, Range range, std::int32_t& value)
 {
-    QLineEdit& edit = *valueEdits[row];
-    const std::optional<std::int32_t> value = numberIn(edit);
-    // An empty edit holds no number yet: nothing is written.
-    if (!value && edit.text().isEmpty())
-        return;
-    if (!value || *value < 0 || *value > maximumValue) {
-        DialogService::current().showMessage(text(langtext::panel::rangePrompt).arg(0).arg(maximumValue),
-                                             DialogService::programCaption(), DialogService::Icon::Exclamation);
-        // The edit shows what the skin holds again, ready to be typed over.
+    const std::optional<std::int32_t> typed = numberIn(edit);
+    // An emptied edit, or the value the skin holds: nothing to write.
+    if (!typed || *typed == shownValue) {
         putValues();
+        return false;
+    }
+    if (*typed < range.lowest || *typed > range.highest) {
+        // The edit shows what the skin holds again before the prompt takes
+        // the focus, ready to be typed over when it comes back.
+        putValues();
+        DialogService::current().showMessage(text(langtext::panel::rangePrompt).arg(range.lowest).arg(range.highest),
+                                             DialogService::programCaption(), DialogService::Icon::Exclamation);
         edit.setFocus();
         edit.selectAll();
-        return;
+        return false;
     }
-    emit numberTyped(row, colourButtons[row]->colour(), *value);
+    value = *typed;
+    return true;
+}
+
+void PropertyPanel::valueEdited(std::size_t row)
+{
+    std::int32_t value = 0;
+    if (committed(*valueEdits[row], shown.values[row], {0, maximumValue}, value))
+        emit numberTyped(row, colourButtons[row]->colour(), value);
+}
+
+PropertyPanel::Range PropertyPanel::positionRange(std::size_t field) const
+{
+    const bool across = field % 2 == 0;
+    const std::int32_t limit = across ? screenWidth : screenHeight;
+    Range range{0, limit};
+    // A picture or label moves as a whole; a text's edges are its own, and
+    // its left never passes its right (an empty rectangle, with the two
+    // equal, hides the text). An edge outside the screen bounds nothing.
+    if (!shownElement || shownElement->hasFrame)
+        return range;
+    const std::int32_t* const edges[] = {&shown.position.left, &shown.position.top, &shown.position.right,
+                                         &shown.position.bottom};
+    const std::int32_t other = *edges[(field + 2) % 4];
+    if (other < 0 || other > limit)
+        return range;
+    if (field < 2)
+        range.highest = other;
+    else
+        range.lowest = other;
+    return range;
 }
 
 void PropertyPanel::positionEdited(std::size_t field)
 {
-    const std::optional<std::int32_t> value = numberIn(*positionEdits[field]);
-    if (!value)
-        return;
     SkinRect typed = shown.position;
     std::int32_t* const fields[] = {&typed.left, &typed.top, &typed.right, &typed.bottom};
-    *fields[field] = *value;
-    emit positionTyped(shown.position, typed);
+    if (committed(*positionEdits[field], *fields[field], positionRange(field), *fields[field]))
+        emit positionTyped(shown.position, typed);
 }
 
 void PropertyPanel::underlineClicked()

@@ -114,6 +114,19 @@ private:
     // The values into the controls; no signal is emitted.
     void putValues();
 
+    // The numbers a field takes, lowest and highest.
+    struct Range {
+        std::int32_t lowest;
+        std::int32_t highest;
+    };
+    // The committed number of an edit into value when it is new and within
+    // range; a number outside brings the range prompt, and the edit shows
+    // the skin's value again.
+    bool committed(QLineEdit& edit, std::int32_t shownValue, Range range, std::int32_t& value);
+    // X within the screen's width, Y its height; a text's left at most its
+    // right, its top at most its bottom.
+    Range positionRange(std::size_t field) const;
+
     void colourClicked(int control);
     void valueEdited(std::size_t row);
     void positionEdited(std::size_t field);

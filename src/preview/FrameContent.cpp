@@ -3,6 +3,7 @@
 #include "preview/KeyColourRegion.h"
 #include "preview/PenLine.h"
 #include "preview/PreviewFonts.h"
+#include "preview/ScreenPlacement.h"
 
 #include <QImage>
 #include <QPaintDevice>
@@ -26,11 +27,6 @@ int windowCoordinate(int64_t value)
 int windowExtent(int64_t value)
 {
     return int(std::clamp<int64_t>(value, 0, maximumExtent));
-}
-
-std::int32_t phoneCoordinate(int64_t value)
-{
-    return std::int32_t(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
 }
 
 // Where the picture's own pixels are: the picture drawn at its natural size
@@ -118,19 +114,9 @@ void FrameContent::placeWindow()
 
 void FrameContent::clampAndMove(int64_t left, int64_t top)
 {
-    const int64_t width = window.width();
-    const int64_t height = window.height();
-    left = std::max<int64_t>(left, 0);
-    top = std::max<int64_t>(top, 0);
-    // After the clamps at 0: a frame larger than the screen ends flush with
-    // its right or bottom limit, left or top of the screen's origin.
-    if (screenArea.originX + left + width >= screenArea.limitRight)
-        left = int64_t(screenArea.limitRight) - width - screenArea.originX;
-    if (screenArea.originY + top + height >= screenArea.limitBottom)
-        top = int64_t(screenArea.limitBottom) - height - screenArea.originY;
-    elementRect = {phoneCoordinate(left), phoneCoordinate(top), phoneCoordinate(left + width),
-                   phoneCoordinate(top + height)};
-    window.moveTo(windowCoordinate(screenArea.originX + left), windowCoordinate(screenArea.originY + top));
+    elementRect = placedOnScreen(left, top, window.width(), window.height(), screenArea);
+    window.moveTo(windowCoordinate(int64_t(screenArea.originX) + elementRect.left),
+                  windowCoordinate(int64_t(screenArea.originY) + elementRect.top));
 }
 
 void FrameContent::drawOnCanvas(QPainter& canvas) const

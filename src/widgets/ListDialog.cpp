@@ -7,31 +7,35 @@
 namespace {
 
 // The list 10 px in from the left, right and top, the button row under it.
-constexpr int margin = 10;
-constexpr int listTop = 11;
-constexpr int buttonHeight = 23;
+constexpr QMargins margins(10, 11, 11, 11);
 constexpr int buttonGap = 5;
 
 } // namespace
 
 ListDialog::ListDialog(const QString& title, QSize size, QDialogButtonBox::StandardButtons buttons, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMaximizeButtonHint),
       list(new QListWidget(this)),
       buttonRow(new QDialogButtonBox(buttons, this))
 {
     setWindowTitle(title);
-    setFixedSize(size);
+    // The first size; long lines or many entries ask for a larger one, which the list follows.
+    resize(size);
+    setSizeGripEnabled(true);
 
-    const int width = size.width() - 2 * margin - 1;
-    const int buttonTop = size.height() - margin - buttonHeight - 1;
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(margins);
+    column->setSpacing(buttonGap);
+    column->addWidget(list, 1);
+    column->addWidget(buttonRow);
+
     list->setObjectName(QStringLiteral("entries"));
-    list->setGeometry(margin, listTop, width, buttonTop - buttonGap - listTop);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     // The horizontal scroll range follows the longest line.
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // A list too small for its buttons' row still shows a few lines.
+    list->setMinimumHeight(list->fontMetrics().height() * 3);
 
-    buttonRow->setGeometry(margin, buttonTop, width, buttonHeight);
     buttonRow->setCenterButtons(true);
     if (QPushButton* ok = button(QDialogButtonBox::Ok))
         ok->setObjectName(QStringLiteral("ok"));
@@ -56,12 +60,6 @@ QStringList ListDialog::entries() const
 
 void ListDialog::makeResizable(QSize minimum)
 {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(margin, listTop, margin, margin);
-    layout->setSpacing(buttonGap);
-    layout->addWidget(list, 1);
-    layout->addWidget(buttonRow);
+    // Every list dialog already follows its size; this one also keeps a least size.
     setMinimumSize(minimum);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    setSizeGripEnabled(true);
 }

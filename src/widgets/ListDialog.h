@@ -9,14 +9,16 @@ class QListWidget;
 class QPushButton;
 
 // The program's list dialog: a list over a centred row of standard buttons,
-// in a dialog of fixed size. The buttons' texts follow the language of Qt's
-// own dialogs unless a caller sets its own. What the buttons do is the
-// caller's: the dialog connects none of them.
+// in a dialog that opens at the size its caller gives and that the user may
+// make larger or smaller; the list takes what the buttons leave. The
+// buttons' texts follow the language of Qt's own dialogs unless a caller
+// sets its own. What the buttons do is the caller's: the dialog connects
+// none of them.
 class ListDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // The 179 x 122 dialog-unit layout (1.5 px across, 1.625 px down).
+    // The first size: 179 x 122 dialog units (1.5 px across, 1.625 px down).
     static constexpr QSize templateSize{269, 198};
 
     // The list's lines, in order.
@@ -28,8 +30,7 @@ protected:
     // Long lines break at word boundaries instead of running past the list's edge.
     void wrapLines();
 
-    // Lets the user resize the dialog down to minimum: the list takes the
-    // room, the buttons stay centred under it.
+    // The user may make the dialog no smaller than minimum.
     void makeResizable(QSize minimum);
 
     // The button, named "ok" or "cancel"; nullptr when the row has none.

@@ -1,8 +1,11 @@
 #include "widgets/PreviewFrame.h"
 
 #include "preview/FrameContent.h"
+#include "preview/ZoomedCanvas.h"
+#include "widgets/ScreenPreview.h"
 
 #include <QMouseEvent>
+
 
 PreviewFrame::PreviewFrame(FrameContent& content, int controlId, QWidget* parent)
     : QAbstractButton(parent), shown(content), id(controlId)
@@ -10,27 +13,39 @@ PreviewFrame::PreviewFrame(FrameContent& content, int controlId, QWidget* parent
     setObjectName(QStringLiteral("previewFrame%1").arg(controlId));
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_NoSystemBackground);
+    setCursor(Qt::SizeAllCursor);
     updateFromContent();
 }
 
 void PreviewFrame::updateFromContent()
 {
-    setGeometry(shown.windowGeometry());
+    placeWindow();
     const auto& shape = shown.windowShape();
     // A picture without a pixel of its own cannot be hit at all.
     setAttribute(Qt::WA_TransparentForMouseEvents, shape && shape->isEmpty());
     if (shape && !shape->isEmpty())
-        setMask(*shape);
+        setMask(zoomedRegion(*shape, factor));
     else
         clearMask();
-    if (!shown.hasPicture() && !shown.caption().isEmpty())
-        raise();
+}
+
+void PreviewFrame::setZoom(int zoom)
+{
+    if (zoom == factor)
+        return;
+    factor = zoom;
+    updateFromContent();
+}
+
+void PreviewFrame::placeWindow()
+{
+    setGeometry(ScreenPreview::placeOf(shown.windowGeometry(), factor));
 }
 
 void PreviewFrame::moveTo(int x, int y)
 {
     shown.moveTo(x, y);
-    move(shown.windowGeometry().topLeft());
+    move(ScreenPreview::placeOf(shown.windowGeometry(), factor).topLeft());
 }
 
 void PreviewFrame::paintEvent(QPaintEvent*)
@@ -39,17 +54,23 @@ void PreviewFrame::paintEvent(QPaintEvent*)
 
 void PreviewFrame::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
-        shown.press(event->position().toPoint());
+    if (event->button() == Qt::LeftButton) {
+        // The page selects the element first: that may reload this frame.
+        emit pressed(id);
+        shown.press(canvasPoint(event->position(), factor));
+    }
     QAbstractButton::mousePressEvent(event);
 }
 
 void PreviewFrame::mouseMoveEvent(QMouseEvent* event)
 {
-    if (shown.dragTo(event->position().toPoint())) {
+    const QRect before = shown.windowGeometry();
+    if (shown.dragTo(canvasPoint(event->position(), factor))) {
         // Only moved, never resized or reshaped, during a drag.
-        move(shown.windowGeometry().topLeft());
-        emit moved(id);
+        if (shown.windowGeometry() != before) {
+            move(ScreenPreview::placeOf(shown.windowGeometry(), factor).topLeft());
+            emit moved(id);
+        }
     }
     QAbstractButton::mouseMoveEvent(event);
 }

@@ -113,6 +113,13 @@ private slots:
         // Wider than the choice of a language: the lines are long.
         QVERIFY(dialog.width() > ListSelectDialog(QString(), makeFolder(), ListSelectDialog::Mode::Files).width());
         dialog.show();
+        // Both lists can be made larger; the list takes the room, the buttons stay under it.
+        auto* list = dialog.findChild<QListWidget*>(QStringLiteral("entries"));
+        const QSize before = list->size();
+        dialog.resize(dialog.width() + 200, dialog.height() + 150);
+        QTest::qWait(20);
+        QCOMPARE(list->size(), before + QSize(200, 150));
+        QVERIFY(dialog.findChild<QPushButton*>(QStringLiteral("ok"))->mapTo(&dialog, QPoint(0, 0)).y() > list->geometry().bottom());
         QTest::keyClick(&dialog, Qt::Key_Return);
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Accepted));

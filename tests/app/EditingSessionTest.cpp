@@ -11,14 +11,23 @@
 #include "idlescreen/IdleScreenIds.h"
 #include "pages/ElementPage.h"
 #include "pages/ImagesPage.h"
+#include "pages/PreviewPane.h"
+#include "pages/PropertyPanel.h"
 #include "widgets/PreviewFrame.h"
+#include "widgets/ScreenPreview.h"
+#include "widgets/TextBox.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QMimeData>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <QTreeWidget>
+#include <QUrl>
+#include <QWheelEvent>
 
 #include <memory>
 
@@ -107,6 +116,9 @@ private slots:
         const Seen coloured = seen();
         QVERIFY(coloured.canvas != fresh.canvas);
         dragFrame(Frame::LeftKey, QPoint(12, -9));
+        // The drag chose the left key; back to the background, so that every
+        // picture is taken in the same view (wallpaper hidden).
+        selectTopItem(QStringLiteral("Background colour"));
         const Seen dragged = seen();
         const SkinRect moved = session().model().edited().getRect(658);
         QCOMPARE(session().model().edited().getRect(651), moved); // state 2 with state 0
@@ -126,6 +138,133 @@ private slots:
         press(Qt::CTRL | Qt::Key_Y);
         QVERIFY(seen() == dragged);
         QVERIFY(window->isWindowModified());
+    }
+
+    // At 4x a click on the operator name (where nothing lies over it) selects
+    // it in the tree and outlines it; the arrows nudge it by a canvas pixel,
+    // Shift and an arrow by ten, and the nudges are one undo step; a drag of
+    // its box is another, one step however many moves it takes.
+    void clickSelectsNudgesAndDragsInTheZoomedPreview()
+    {
+        // Ctrl and the mouse wheel zoom as the View menu does.
+        ElementPage& page = elements();
+        window->setZoom(3);
+        QWheelEvent wheel(QPointF(50, 50), page.preview().mapToGlobal(QPointF(50, 50)), {}, QPoint(0, 120), Qt::NoButton,
+                          Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&page.preview(), &wheel);
+        QCOMPARE(page.zoom(), 4);
+        QCOMPARE(window->zoom(), 4);
+        const SkinRect placed = session().model().getRect(570);
+        ScreenPreview& preview = page.preview();
+        const QPoint pixel(10, 25); // inside the operator name, under no other element
+        const QPoint onPreview = ScreenPreview::placeOf(QRect(pixel, QSize(1, 1)), 4).topLeft() + QPoint(2, 1);
+        page.previewPane().scrollArea().ensureVisible(onPreview.x(), onPreview.y());
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, preview.mapTo(window.get(), onPreview));
+        QCOMPARE(page.kind(), idlescreen::ElementKind::OperatorName);
+        QCOMPARE(page.tree().currentItem()->text(0), QStringLiteral("Operator name"));
+        QCOMPARE(preview.selectionOutline(), std::optional<QRect>(QRect(placed.left, placed.top, placed.right - placed.left,
+                                                                        placed.bottom - placed.top)));
+        QVERIFY(preview.hasFocus());
+        QVERIFY(!session().isModified()); // a click writes nothing
+
+        const int steps = session().undoStack().count();
+        QTest::keyClick(&preview, Qt::Key_Right);
+        QTest::keyClick(&preview, Qt::Key_Right);
+        QTest::keyClick(&preview, Qt::Key_Down, Qt::ShiftModifier);
+        QTest::keyClick(&preview, Qt::Key_Up);
+        const auto movedBy = [&placed](int dx, int dy) {
+            return SkinRect{placed.left + dx, placed.top + dy, placed.right + dx, placed.bottom + dy};
+        };
+        QCOMPARE(session().model().getRect(570), movedBy(2, 9));
+        QCOMPARE(page.panel().values().position, movedBy(2, 9));
+        QCOMPARE(session().undoStack().count(), steps + 1);
+        press(Qt::CTRL | Qt::Key_Z);
+        QCOMPARE(session().model().getRect(570), placed);
+        QVERIFY(!session().isModified());
+        // Tab leaves the preview: the tree, then the panel.
+        QTest::keyClick(&preview, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), &page.tree());
+        QTest::keyClick(&page.tree(), Qt::Key_Tab);
+        QVERIFY(page.panel().isAncestorOf(QApplication::focusWidget()));
+
+        // The box is dragged as a frame: the canvas pixel taken hold of
+        // (7, 5 inside it) stays under the pointer, which moves in steps
+        // smaller and larger than a canvas pixel, once past the screen's
+        // left edge, where the box stops.
+        TextBox& box = page.textBox(idlescreen::TextSlot::OperatorName);
+        const QPoint grabbed = box.pos() + QPoint(4 * 7 + 3, 4 * 5 + 1); // on the preview
+        QTest::mousePress(&box, Qt::LeftButton, {}, grabbed - box.pos());
+        for (const QPoint by : {QPoint(-1, 1), QPoint(-9, 4), QPoint(-4 * 10, 4 * 3), QPoint(-4 * 3 - 3, 4 * 3 + 3),
+                                QPoint(-4 * 3, 4 * 3)}) {
+            QTest::mouseMove(&box, grabbed + by - box.pos());
+            QVERIFY(session().model().getRect(570).left >= 0);
+        }
+        QTest::mouseRelease(&box, Qt::LeftButton, {}, grabbed + QPoint(-4 * 3, 4 * 3) - box.pos());
+        QCOMPARE(session().model().getRect(570), movedBy(-3, 3));
+        QCOMPARE(session().undoStack().count(), steps + 1);
+        press(Qt::CTRL | Qt::Key_Z);
+        QCOMPARE(session().model().getRect(570), placed);
+    }
+
+    // Files dragged from outside onto the preview go where they went before
+    // it was enlarged: whatever lies under the pointer (a frame, a text's box,
+    // the bare screen) at 1x, 3x and 8x, a skin file reaches the window,
+    // which opens it; a picture file is taken by nothing there.
+    void filesDroppedOnTheZoomedPreviewReachTheWindow()
+    {
+        QVERIFY(session().save(QFile::encodeName(workspace->path(QStringLiteral("base.ski"))).toStdString())
+                == SaveResult::Saved);
+        workspace->writeFile(QStringLiteral("picture.png"), "PNG");
+        // The drag as the platform delivers it: to the window, at a point of it.
+        const auto drop = [this](const QString& file, QPoint at) {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(workspace->path(file))});
+            QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(window->windowHandle(), &enter);
+            if (!enter.isAccepted())
+                return false;
+            QDropEvent dropped(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(window->windowHandle(), &dropped);
+            QCoreApplication::processEvents();
+            return dropped.isAccepted();
+        };
+        int opened = 0;
+        for (const int zoom : {1, 3, 8}) {
+            window->setZoom(zoom);
+            for (const char* target : {"frame", "box", "screen"}) {
+                ElementPage& page = elements();
+                QCOMPARE(page.zoom(), zoom);
+                // Places on the preview; the first that shows the target is taken.
+                QWidget* under = &page.preview();
+                QList<QPoint> places{ScreenPreview::placeOf(QRect(150, 100, 1, 1), zoom).center()};
+                if (target == QByteArrayView("frame")) {
+                    PreviewFrame& frame = page.frame(Frame::CentreKey);
+                    under = &frame;
+                    places.clear();
+                    for (const QRect& part : frame.mask())
+                        places << frame.pos() + part.center();
+                } else if (target == QByteArrayView("box")) {
+                    under = &page.textBox(idlescreen::TextSlot::OperatorName);
+                    places = {ScreenPreview::placeOf(QRect(10, 25, 1, 1), zoom).center()}; // under no other element
+                }
+                QPoint at;
+                for (const QPoint place : places) {
+                    page.previewPane().scrollArea().ensureVisible(place.x(), place.y());
+                    at = page.preview().mapTo(window.get(), place);
+                    if (window->childAt(at) == under)
+                        break;
+                }
+                const QByteArray name = QByteArray(target) + " at " + QByteArray::number(zoom);
+                QVERIFY2(window->childAt(at) == under, name);
+
+                QVERIFY2(!drop(QStringLiteral("picture.png"), at), name);
+                const QString skin = QStringLiteral("dropped%1.ski").arg(++opened);
+                QVERIFY(QFile::copy(workspace->path(QStringLiteral("base.ski")), workspace->path(skin)));
+                QVERIFY2(drop(skin, at), name);
+                QTRY_COMPARE(QString::fromStdString(window->skinModel().edited().path()), workspace->path(skin));
+                QVERIFY(dialogs->messages.empty());
+            }
+        }
     }
 
     void unsavedChangesAreAskedFor_data()

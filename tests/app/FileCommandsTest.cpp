@@ -5,6 +5,8 @@
 #include "app/MainWindow.h"
 #include "app/SkinApp.h"
 #include "pages/ElementPage.h"
+#include "widgets/PreviewFrame.h"
+#include "widgets/ScreenPreview.h"
 
 #include <QAction>
 #include <QImage>
@@ -303,29 +305,36 @@ private slots:
         QCOMPARE(dialogs->questions[2].title, QStringLiteral("save"));
     }
 
-    // The page's canvas after New and after Open is what velaskin-cli render
-    // draws for the same skin; the Focus Rect command recomposes it.
-    void canvasIsWhatTheRenderCommandDraws()
+    // The shipped default skin, and a copy of it to open as an edited skin.
+    void copyShippedSkins()
     {
         workspace->addShippedLanguages();
         const QDir shipped(QStringLiteral(VELASKIN_DATA_DIR "/Default/Vela"));
-        // The default skin, and a copy of it to open as an edited skin.
         for (const QString& folder : {QStringLiteral("Default/Vela/"), QStringLiteral("skins/")}) {
             QVERIFY(QDir().mkpath(workspace->path(folder)));
             for (const QString& name : shipped.entryList(QDir::Files))
                 QVERIFY(QFile::copy(shipped.filePath(name), workspace->path(folder + name)));
         }
+    }
+
+    // What velaskin-cli render draws for a skin of the workspace over the shipped default skin.
+    QImage render(const QString& skin, const QString& options)
+    {
+        const QString out = workspace->path(QStringLiteral("out.png"));
+        QFile::remove(out);
+        const QString arguments = QStringLiteral("render --default Default/Vela/Vela.ski '%1' '%2' %3").arg(skin, out, options);
+        if (testing_support::runCli(QFile::encodeName(workspace->path()).toStdString(), arguments.toStdString()).code != 0)
+            return QImage();
+        return QImage(out).convertToFormat(QImage::Format_RGB32);
+    }
+
+    // The page's canvas after New and after Open is what velaskin-cli render
+    // draws for the same skin; the Focus Rect command recomposes it.
+    void canvasIsWhatTheRenderCommandDraws()
+    {
+        copyShippedSkins();
         MainWindow window;
         QVERIFY(window.initialise());
-
-        const auto render = [&](const QString& skin, const QString& options) {
-            const QString out = workspace->path(QStringLiteral("out.png"));
-            QFile::remove(out);
-            const QString arguments = QStringLiteral("render --default Default/Vela/Vela.ski '%1' '%2' %3").arg(skin, out, options);
-            if (testing_support::runCli(QFile::encodeName(workspace->path()).toStdString(), arguments.toStdString()).code != 0)
-                return QImage();
-            return QImage(out).convertToFormat(QImage::Format_RGB32);
-        };
 
         window.newSkin();
         QVERIFY(window.skinSession().modelForEdit().saveSkin(QFile::encodeName(workspace->path(QStringLiteral("new.ski"))).toStdString()) == SaveResult::Saved);
@@ -340,6 +349,55 @@ private slots:
         QCOMPARE(window.elementPage()->canvas().image(), render(QStringLiteral("skins/Vela.ski"), QStringLiteral("--focus-rects")));
         window.commandAction(MainWindow::commandFocusRect)->trigger();
         QCOMPARE(window.focusRectValue(), 0);
+    }
+
+    // At every zoom the View menu sets, a drag of the left key by (+12, -9)
+    // canvas pixels (the pointer taken hold of inside a pixel and moved in
+    // steps that are no whole pixels) writes the same rectangles, state 0's
+    // and state 2's, as one undo step; and the preview shows exactly what
+    // render --scale draws for the skin (outline and grid off).
+    void aDragAtEveryZoomWritesWholePixelsAndThePreviewIsWhatRenderScaleDraws()
+    {
+        copyShippedSkins();
+        MainWindow window;
+        QVERIFY(window.initialise());
+        window.show();
+        window.newSkin();
+        ElementPage& page = *window.elementPage();
+        SkinSession& session = window.skinSession();
+        const SkinRect left = session.model().getRect(658);
+        const SkinRect dropped{left.left + 12, left.top - 9, left.right + 12, left.bottom - 9};
+        for (const int zoom : {1, 3, 8}) {
+            const QByteArray name = "at " + QByteArray::number(zoom);
+            trigger(window, MainWindow::commandActualSize);
+            for (int step = 1; step < zoom; ++step)
+                trigger(window, MainWindow::commandZoomIn);
+            QCOMPARE(page.zoom(), zoom);
+
+            PreviewFrame& frame = page.frame(idlescreen::Frame::LeftKey);
+            // The last enlarged pixel of the picture's first opaque canvas pixel.
+            const QPoint from = frame.mask().begin()->topLeft() + QPoint(zoom - 1, zoom - 1);
+            const int steps = session.undoStack().index();
+            QTest::mousePress(&frame, Qt::LeftButton, {}, from);
+            const QPoint pointer = frame.pos() + from; // on the preview
+            for (const QPoint by : {QPoint(1, 0), QPoint(6 * zoom + 1, -4 * zoom - 1), QPoint(12 * zoom, -9 * zoom)})
+                QTest::mouseMove(&frame, pointer + by - frame.pos());
+            QTest::mouseRelease(&frame, Qt::LeftButton, {}, pointer + QPoint(12 * zoom, -9 * zoom) - frame.pos());
+            QVERIFY2(session.model().edited().getRect(658) == dropped, name);
+            QVERIFY2(session.model().edited().getRect(651) == dropped, name);
+            QCOMPARE(session.undoStack().index(), steps + 1);
+
+            QCOMPARE(session.save(QFile::encodeName(workspace->path(QStringLiteral("zoomed.ski"))).toStdString()),
+                     SaveResult::Saved);
+            page.preview().setSelectionOutline(std::nullopt);
+            const QImage shown = page.preview()
+                                     .grab(QRect(ScreenPreview::inset, ScreenPreview::inset, 176 * zoom, 220 * zoom))
+                                     .toImage()
+                                     .convertToFormat(QImage::Format_RGB32);
+            QVERIFY2(shown == render(QStringLiteral("zoomed.ski"), QStringLiteral("--scale %1").arg(zoom)), name);
+            session.undoStack().undo();
+            QVERIFY2(session.model().getRect(658) == left, name);
+        }
     }
 };
 

@@ -134,8 +134,8 @@ private slots:
                  log.constData());
         LanguageTable german;
         QVERIFY(german.load(QFile::encodeName(data + QStringLiteral("/Lng/Deutsch.lng")).toStdString()));
-        const std::string menu = german.text(100) + " " + german.text(440) + " " + german.text(200) + " " +
-                                 german.text(206) + " " + german.text(300);
+        const std::string menu = german.text(100) + " " + german.text(440) + " " + german.text(470) + " " +
+                                 german.text(200) + " " + german.text(206) + " " + german.text(300);
         QVERIFY2(log.contains("velaskin.startup: window shown with the menu " + QByteArray::fromStdString(menu) + "\n"),
                  log.constData());
     }
@@ -151,7 +151,7 @@ private slots:
         QVERIFY2(log.contains("velaskin.startup: default skin " + QFile::encodeName(prefix) +
                               "/share/velaskin/Default/Vela/Vela.ski loaded\n"),
                  log.constData());
-        QVERIFY2(log.contains("velaskin.startup: window shown with the menu &Projekt NULL NULL NULL NULL\n"), log.constData());
+        QVERIFY2(log.contains("velaskin.startup: window shown with the menu &Projekt NULL NULL NULL NULL NULL\n"), log.constData());
     }
 
     void installedToolChecksTheInstalledDefaultSkin()

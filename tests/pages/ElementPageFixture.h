@@ -88,12 +88,13 @@ public:
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
     }
 
-    // Replaces the edit's text by typing, one key at a time.
+    // Replaces the edit's text by typing, one key at a time, and commits it with Enter.
     void type(const char* name, const QString& text) const
     {
         QLineEdit* target = edit(name);
         target->selectAll();
         QTest::keyClicks(target, text);
+        QTest::keyClick(target, Qt::Key_Return);
     }
 
     // Clicks the button; a colour button's chooser answers with colour.

@@ -4,6 +4,7 @@
 
 #include "ElementPageFixture.h"
 #include "idlescreen/ElementTable.h"
+#include "pages/PreviewPane.h"
 #include "widgets/ScreenPreview.h"
 
 #include <QCheckBox>
@@ -11,6 +12,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 
 #include <set>
 
@@ -173,23 +175,30 @@ private slots:
         // The keys' frames show state 0: picture, place and opacity.
         const SkinRect left = f.model.getRect(658);
         QCOMPARE(page.frame(Frame::LeftKey).geometry().topLeft(),
-                 QPoint(page.previewArea().originX + left.left, page.previewArea().originY + left.top));
+                 QPoint(ScreenPreview::inset + left.left, ScreenPreview::inset + left.top));
         QCOMPARE(page.scene().frame(Frame::LeftKey).opacity, f.model.getNumber(657));
         QCOMPARE(page.scene().frame(Frame::JoyPad1).rect(), f.model.getRect(562));
         QCOMPARE(page.scene().frame(Frame::JoyPad1).caption(), QStringLiteral("Up key"));
 
-        // The buttons' captions lie under the left, centre and right of the preview.
-        const QRect preview = page.preview().geometry();
+        // The buttons' captions lie under the left, centre and right of the
+        // preview, which shows the whole screen at 1x.
+        const auto onPage = [&page](const QWidget* widget) {
+            return QRect(widget->mapTo(&page, QPoint(0, 0)), widget->size());
+        };
+        const QRect preview = onPage(&page.preview());
+        const QWidget* viewport = page.previewPane().scrollArea().viewport();
+        QVERIFY(viewport->rect().contains(QRect(page.preview().mapTo(viewport, QPoint(0, 0)), page.preview().size())));
         const auto* leftButton = f.child<QPushButton>("leftState");
         const auto* centreButton = f.child<QPushButton>("centreState");
         const auto* rightButton = f.child<QPushButton>("rightState");
         QCOMPARE(leftButton->text(), QStringLiteral("*"));
         QCOMPARE(centreButton->text(), QStringLiteral("="));
         QCOMPARE(rightButton->text(), QStringLiteral("*"));
-        QVERIFY(leftButton->geometry().top() >= preview.bottom());
-        QVERIFY(leftButton->geometry().right() < centreButton->geometry().left());
-        QVERIFY(centreButton->geometry().center().x() - preview.center().x() < 5);
-        QVERIFY(rightButton->geometry().right() <= preview.right());
+        QVERIFY(onPage(leftButton).top() >= preview.bottom());
+        QVERIFY(onPage(leftButton).center().x() < preview.left() + preview.width() / 3);
+        QVERIFY(onPage(leftButton).right() < onPage(centreButton).left());
+        QVERIFY(std::abs(onPage(centreButton).center().x() - preview.center().x()) < 5);
+        QVERIFY(onPage(rightButton).center().x() > preview.right() - preview.width() / 3);
 
         const auto* alignment = f.child<QComboBox>("alignment");
         QCOMPARE(alignment->count(), 3);
@@ -428,8 +437,8 @@ private slots:
         QCOMPARE(f.model.getRect(6), moved(face, {3, 4}));
 
         // What the page shows is the canvas, with the frames where they were dropped.
-        const PreviewArea area = page.previewArea();
-        const QImage shown = page.grab(QRect(area.originX, area.originY, 176, 220)).toImage();
+        page.preview().setSelectionOutline(std::nullopt);
+        const QImage shown = page.preview().grab(QRect(ScreenPreview::inset, ScreenPreview::inset, 176, 220)).toImage();
         QCOMPARE(shown.convertToFormat(QImage::Format_RGB32), page.canvas().image());
     }
 };

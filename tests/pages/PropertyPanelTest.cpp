@@ -6,6 +6,7 @@
 #include "ModelAccess.h"
 #include "idlescreen/ElementTable.h"
 #include "preview/FrameContent.h"
+#include "widgets/ScreenPreview.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -96,28 +97,97 @@ private slots:
         QCOMPARE(editedSkin(f.model).getColour(595).colour & 0xFFFFFF, chosen);
 
         const auto before = f.lines();
-        f.type("value1", QStringLiteral("300")); // "3" and "30" are written, "300" is not
-        QCOMPARE(editedSkin(f.model).getColour(595).transparency, 30);
+        f.type("value1", QStringLiteral("300")); // neither "3" nor "30" nor "300" is written
+        QCOMPARE(editedSkin(f.model).getColour(595).transparency, 77);
         QCOMPARE(f.dialogs.messageTexts(), QStringList({QStringLiteral("Please enter an integer between 0 and 255.")}));
         QCOMPARE(f.dialogs.messages[0].icon, DialogService::Icon::Exclamation);
         QCOMPARE(f.page->focusWidget(), f.edit("value1"));
-        QCOMPARE(f.edit("value1")->text(), QStringLiteral("30"));
+        QCOMPARE(f.edit("value1")->text(), QStringLiteral("77"));
         // Each control writes its own value: no prompt again.
         f.chooseColour(1, 0x00FFFFFF);
-        QCOMPARE(editedSkin(f.model).getColour(595), (SkinColour{0x00FFFFFF | 30u << 24, 30}));
+        QCOMPARE(editedSkin(f.model).getColour(595), (SkinColour{0x00FFFFFF | 77u << 24, 77}));
         f.type("x1", QStringLiteral("9"));
         QCOMPARE(editedSkin(f.model).getRect(570).left, 9);
         QCOMPARE(f.dialogs.messages.size(), std::size_t(1));
         f.type("value1", QStringLiteral("25"));
         QCOMPARE(editedSkin(f.model).getColour(595), (SkinColour{0x00FFFFFF | 25u << 24, 25}));
         QCOMPARE(f.lines().size(), before.size() + 1); // the operator name's place
-        // An emptied edit holds no number yet: nothing written, no prompt.
+        // An emptied edit holds no number: nothing written, no prompt, the value back.
         f.type("value1", QString());
-        QTest::keyClick(f.edit("value1"), Qt::Key_Backspace);
         QCOMPARE(f.dialogs.messages.size(), std::size_t(1));
+        QCOMPARE(f.edit("value1")->text(), QStringLiteral("25"));
         // Only digits can be typed.
         f.type("value1", QStringLiteral("1-2a"));
         QCOMPARE(f.edit("value1")->text(), QStringLiteral("12"));
+    }
+
+    // A number counts once it is committed (Enter, or the focus leaving the
+    // edit), never while it is half typed; one outside the field's range
+    // brings the prompt with that range and the skin's value back. A text's
+    // left edge never passes its right one (equal ones, an empty rectangle,
+    // are taken: the text is hidden); a picture moves within the screen.
+    void numbersCountWhenCommittedAndWithinTheirRange()
+    {
+        struct Case {
+            const char* element;
+            const char* field;
+            const char* typed;
+            bool byFocus;           // the focus leaves instead of Enter
+            const char* prompt;     // the range named, "" for none
+            ElementId rect;         // written: rectangle record (or 0: the number below)
+            SkinRect written;
+        };
+        const SkinRect date{4, 41, 99, 64};
+        const std::vector<Case> cases = {
+            {"Date", "x1", "50", false, "", 571, {50, 41, 99, 64}},
+            {"Date", "x1", "99", true, "", 571, {99, 41, 99, 64}},
+            {"Date", "x1", "100", false, "0 and 99", 571, date},
+            {"Date", "x2", "3", false, "4 and 176", 571, date},
+            {"Date", "y2", "221", false, "41 and 220", 571, date},
+            {"Date", "y1", "99999", false, "0 and 64", 571, date},
+            {"Date", "y1", "64", false, "", 571, {4, 64, 99, 64}},
+            {"Soft keys/Centre key/State 0", "x1", "177", false, "0 and 176", 681, {60, 150, 100, 170}},
+            {"Soft keys/Centre key/State 0", "x1", "170", true, "", 681, {136, 150, 176, 170}},
+            {"Clock/Analog clock", "value2", "256", false, "0 and 255", 0, {}},
+            {"Clock/Analog clock", "value2", "255", true, "", 0, {}},
+        };
+        for (const Case& c : cases) {
+            const QString name = QStringLiteral("%1 %2=%3").arg(c.element, c.field, c.typed);
+            ElementPageFixture f;
+            QVERIFY(f.model.setRect(571, date));
+            QVERIFY(f.model.setRect(681, {60, 150, 100, 170}));
+            QVERIFY(f.model.setNumber(11, 30));
+            f.create();
+            // The focus leaves an edit only in an active window.
+            f.page->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(f.page.get()));
+            QVERIFY2(f.select(path(c.element)), qPrintable(name));
+            const auto before = f.lines();
+            QLineEdit* edit = f.edit(c.field);
+            const QString shown = edit->text();
+            edit->setFocus();
+            edit->selectAll();
+            QTest::keyClicks(edit, QString::fromLatin1(c.typed));
+            // Half typed: nothing written yet.
+            QVERIFY2(f.lines() == before, qPrintable(name));
+            if (c.byFocus)
+                f.page->tree().setFocus();
+            else
+                QTest::keyClick(edit, Qt::Key_Return);
+            const bool refused = *c.prompt != 0;
+            const QStringList prompts =
+                refused ? QStringList{QStringLiteral("Please enter an integer between %1.").arg(QLatin1String(c.prompt))}
+                        : QStringList{};
+            QVERIFY2(f.dialogs.messageTexts() == prompts, qPrintable(name));
+            if (refused) {
+                QVERIFY2(f.lines() == before && edit->text() == shown, qPrintable(name));
+                continue;
+            }
+            if (c.rect != 0)
+                QVERIFY2(editedSkin(f.model).getRect(c.rect) == c.written, qPrintable(name));
+            else
+                QVERIFY2(editedSkin(f.model).getNumber(11) == QString::fromLatin1(c.typed).toInt(), qPrintable(name));
+        }
     }
 
     // The range prompt speaks the user's language.
@@ -167,7 +237,7 @@ private slots:
         QCOMPARE(page.scene().frame(Frame::CentreKey).opacity, 5);
     }
 
-    // Texts take any rectangle as typed; pictures and labels move and keep
+    // Texts take a rectangle as typed; pictures and labels move and keep
     // their size, held inside the screen, and the edits show where they are.
     void positions()
     {
@@ -178,8 +248,8 @@ private slots:
         f.create();
         QVERIFY(f.select(path("Date")));
         const SkinRect date = f.model.getRect(571);
-        f.type("x2", QStringLiteral("1"));
-        QCOMPARE(editedSkin(f.model).getRect(571), (SkinRect{date.left, date.top, 1, date.bottom}));
+        f.type("x2", QStringLiteral("150"));
+        QCOMPARE(editedSkin(f.model).getRect(571), (SkinRect{date.left, date.top, 150, date.bottom}));
 
         QVERIFY(f.select(path("Soft keys/Centre key/State 0")));
         f.type("x1", QStringLiteral("10"));
@@ -189,11 +259,10 @@ private slots:
         };
         QCOMPARE(edits(), QStringList({"10", "150", "50", "170"}));
         QCOMPARE(f.page->scene().frame(Frame::CentreKey).rect(), (SkinRect{10, 150, 50, 170}));
-        f.type("y2", QStringLiteral("400"));
+        f.type("y1", QStringLiteral("210"));
         QCOMPARE(editedSkin(f.model).getRect(681), (SkinRect{10, 200, 50, 220}));
         QCOMPARE(edits(), QStringList({"10", "200", "50", "220"}));
-        QCOMPARE(f.page->frame(Frame::CentreKey).pos(),
-                 QPoint(f.page->previewArea().originX + 10, f.page->previewArea().originY + 200));
+        QCOMPARE(f.page->frame(Frame::CentreKey).pos(), QPoint(ScreenPreview::inset + 10, ScreenPreview::inset + 200));
 
         QVERIFY(f.select(path("Soft keys/Left key/State 0")));
         f.type("y1", QStringLiteral("7"));

@@ -10,6 +10,7 @@
 #include "preview/IdleScene.h"
 #include "preview/IdleScreen.h"
 #include "preview/ScreenCanvas.h"
+#include "preview/ZoomedCanvas.h"
 #include "widgets/PreviewFrame.h"
 #include "widgets/ScreenPreview.h"
 
@@ -31,7 +32,8 @@ using namespace idlescreen;
 namespace {
 
 // A stand-in for the element page: the preview control at (7, 7) and the
-// eight frames over it, bound to the scene's contents.
+// eight frames on it, bound to the scene's contents, which are placed in
+// canvas pixels; the canvas lies 3 pixels inside the control.
 class PreviewFrameTest : public ::testing::Test {
 protected:
     PreviewFrameTest()
@@ -40,9 +42,8 @@ protected:
         preview = new ScreenPreview(canvas, &page);
         preview->move(7, 7);
         for (std::size_t i = 0; i < frameCount; ++i)
-            frames[i] = new PreviewFrame(scene.frame(Frame(i)), frameControlIds[i], &page);
+            frames[i] = new PreviewFrame(scene.frame(Frame(i)), frameControlIds[i], preview);
         page.show();
-        area = preview->screenArea();
     }
 
     PreviewFrame& frame(Frame which) { return *frames[frameIndex(which)]; }
@@ -62,25 +63,71 @@ protected:
     IdleScene scene;
     ScreenPreview* preview = nullptr;
     std::array<PreviewFrame*, frameCount> frames{};
-    PreviewArea area;
+    // Frames hold their places in canvas pixels.
+    const PreviewArea area;
 };
 
 } // namespace
 
-TEST_F(PreviewFrameTest, PreviewShowsTheCanvasInsideABlackFrame)
+// At every factor the control shows the canvas enlarged by whole pixels,
+// exactly as zoomedImage makes it (nearest neighbour), inside its black
+// frame; the pixel grid (from 4x up) and the selection outline lie over the
+// enlarged picture and never reach the canvas.
+TEST_F(PreviewFrameTest, PreviewShowsTheCanvasEnlargedInsideABlackFrame)
 {
-    EXPECT_EQ(area.originX, 10);
-    EXPECT_EQ(area.originY, 10);
-    EXPECT_EQ(area.limitRight, 10 + 176);
-    EXPECT_EQ(area.limitBottom, 10 + 220);
     canvas.image().fill(qRgb(1, 200, 3));
     canvas.image().setPixel(175, 219, qRgb(9, 9, 9));
-    const QImage shown = preview->grab().toImage();
-    EXPECT_EQ(shown.size(), QSize(182, 226));
-    EXPECT_EQ(shown.pixel(0, 0), qRgb(0, 0, 0));
-    EXPECT_EQ(shown.pixel(181, 225), qRgb(0, 0, 0));
-    EXPECT_EQ(shown.pixel(3, 3), qRgb(1, 200, 3));
-    EXPECT_EQ(shown.pixel(3 + 175, 3 + 219), qRgb(9, 9, 9));
+    canvas.image().setPixel(0, 0, qRgb(250, 0, 0));
+    preview->canvasChanged();
+    const QImage canvasBefore = canvas.image();
+    for (const int zoom : {1, 3, 4, 8}) {
+        SCOPED_TRACE(zoom);
+        preview->setPixelGrid(false);
+        preview->setSelectionOutline(std::nullopt);
+        preview->setZoom(zoom);
+        ASSERT_EQ(preview->size(), QSize(176 * zoom + 6, 220 * zoom + 6));
+        QImage shown = preview->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(shown.pixel(0, 0), qRgb(0, 0, 0));
+        EXPECT_EQ(shown.pixel(shown.width() - 1, shown.height() - 1), qRgb(0, 0, 0));
+        const QImage inside = shown.copy(3, 3, 176 * zoom, 220 * zoom);
+        EXPECT_EQ(inside, zoomedImage(canvas.image(), zoom));
+        EXPECT_EQ(inside.pixel(zoom - 1, zoom - 1), qRgb(250, 0, 0));
+        EXPECT_EQ(inside.pixel(zoom, zoom), qRgb(1, 200, 3));
+
+        // The grid marks the first row and column of every canvas pixel, from 4x up only.
+        preview->setPixelGrid(true);
+        shown = preview->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage gridded = shown.copy(3, 3, 176 * zoom, 220 * zoom);
+        if (zoom < ScreenPreview::gridZoom) {
+            EXPECT_EQ(gridded, inside);
+        } else {
+            EXPECT_NE(gridded.pixel(zoom, zoom + 1), inside.pixel(zoom, zoom + 1));
+            EXPECT_NE(gridded.pixel(zoom + 1, zoom), inside.pixel(zoom + 1, zoom));
+            EXPECT_EQ(gridded.pixel(zoom + 1, zoom + 1), inside.pixel(zoom + 1, zoom + 1));
+        }
+        // The outline lies just outside the element's pixels.
+        preview->setPixelGrid(false);
+        preview->setSelectionOutline(QRect(10, 20, 5, 4));
+        shown = preview->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRect element(3 + 10 * zoom, 3 + 20 * zoom, 5 * zoom, 4 * zoom);
+        EXPECT_EQ(shown.copy(element), inside.copy(element.translated(-3, -3)));
+        EXPECT_EQ(shown.pixel(element.left() - 1, element.top() - 1), qRgb(255, 255, 255));
+        EXPECT_NE(shown.copy(element.adjusted(-1, -1, 1, 1)), inside.copy(element.adjusted(-4, -4, -2, -2)));
+        EXPECT_EQ(canvas.image(), canvasBefore);
+    }
+}
+
+// canvasCoordinate rounds down, also left of and above the canvas: each
+// enlarged pixel belongs to the canvas pixel it shows.
+TEST(ZoomedCanvas, CoordinatesRoundDownToTheCanvasPixelShown)
+{
+    struct Case {
+        int zoomed, factor, canvas;
+    };
+    for (const Case& c : {Case{0, 1, 0}, {-1, 1, -1}, {7, 8, 0}, {8, 8, 1}, {-1, 8, -1}, {-8, 8, -1}, {-9, 8, -2},
+                          {35, 3, 11}, {-3, 3, -1}, {-4, 3, -2}}) {
+        EXPECT_EQ(canvasCoordinate(c.zoomed, c.factor), c.canvas) << c.zoomed << " at " << c.factor;
+    }
 }
 
 // Dragging past the top-left corner pins the frame at phone (0, 0); past
@@ -92,17 +139,17 @@ TEST_F(PreviewFrameTest, DragIsClampedToTheScreen)
     skin.rect(658, {50, 100, 70, 110});
     const auto linesBefore = editedSkin(skin.model).lines();
     PreviewFrame& shown = keyFrame(20, 10, 50, 100);
-    EXPECT_EQ(shown.geometry(), QRect(60, 110, 20, 10));
+    EXPECT_EQ(shown.geometry(), QRect(53, 103, 20, 10));
     QSignalSpy moved(&shown, &PreviewFrame::moved);
     QSignalSpy dropped(&shown, &PreviewFrame::dropped);
 
     QTest::mousePress(&shown, Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseMove(&shown, QPoint(5 - 200, 5 - 300));
     EXPECT_EQ(shown.content().rect(), (SkinRect{0, 0, 20, 10}));
-    EXPECT_EQ(shown.pos(), QPoint(10, 10));
+    EXPECT_EQ(shown.pos(), QPoint(3, 3));
     QTest::mouseMove(&shown, QPoint(5 + 500, 5 + 500));
     EXPECT_EQ(shown.content().rect(), (SkinRect{156, 210, 176, 220}));
-    EXPECT_EQ(shown.geometry(), QRect(166, 220, 20, 10));
+    EXPECT_EQ(shown.geometry(), QRect(159, 213, 20, 10));
     QTest::mouseRelease(&shown, Qt::LeftButton, {}, QPoint(5 + 500, 5 + 500));
 
     EXPECT_EQ(moved.count(), 2);
@@ -124,7 +171,7 @@ TEST_F(PreviewFrameTest, FrameWiderThanTheScreenEndsFlushRightWithANegativeLeft)
     QTest::mouseMove(&shown, QPoint(101, 5));
     QTest::mouseRelease(&shown, Qt::LeftButton, {}, QPoint(101, 5));
     EXPECT_EQ(shown.content().rect(), (SkinRect{176 - 200, 50, 176, 60}));
-    EXPECT_EQ(shown.pos(), QPoint(10 - 24, 60));
+    EXPECT_EQ(shown.pos(), QPoint(3 - 24, 53));
 
     shown.moveTo(30, 300);
     EXPECT_EQ(shown.content().rect(), (SkinRect{-24, 210, 176, 220}));
@@ -239,7 +286,7 @@ TEST_F(PreviewFrameTest, PageSideSceneAndRenderCommandGiveTheSameScreen)
                           Case{"--joypad --no-wallpaper --right 2 --focus-rects", joyPad}}) {
         SCOPED_TRACE(c.options);
         scene.view = c.view;
-        EXPECT_TRUE(scene.load(model, joyPadCaptions(english), area));
+        EXPECT_TRUE(scene.load(model, joyPadCaptions(english), PreviewArea{}));
         for (PreviewFrame* each : frames)
             each->updateFromContent();
         drawIdleScreen(canvas, model, scene);
@@ -252,10 +299,11 @@ TEST_F(PreviewFrameTest, PageSideSceneAndRenderCommandGiveTheSameScreen)
         ASSERT_FALSE(rendered.isNull());
         EXPECT_EQ(rendered.convertToFormat(QImage::Format_RGB32), canvas.image());
         // What the page shows: the canvas, the frames over it paint nothing.
-        const QImage onPage = page.grab(QRect(area.originX, area.originY, 176, 220)).toImage();
+        preview->canvasChanged();
+        const QImage onPage = page.grab(QRect(10, 10, 176, 220)).toImage();
         EXPECT_EQ(onPage.convertToFormat(QImage::Format_RGB32), canvas.image());
     }
     // The frames lie over the elements they show.
     const SkinRect clock = model.getRect(clockFace.rect);
-    EXPECT_EQ(frame(Frame::ClockFace).pos(), QPoint(area.originX + clock.left, area.originY + clock.top));
+    EXPECT_EQ(frame(Frame::ClockFace).pos(), QPoint(3 + clock.left, 3 + clock.top));
 }
