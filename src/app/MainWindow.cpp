@@ -7,27 +7,22 @@
 #include "app/LoadFailureTexts.h"
 #include "app/ProgramIcon.h"
 #include "app/RecentSkinsMenu.h"
+#include "app/SkinFiles.h"
 #include "app/StartPanel.h"
 #include "app/StartupLog.h"
 #include "app/ViewState.h"
-#include "check/SkinChecker.h"
-#include "document/FileIo.h"
 #include "document/LanguageTexts.h"
-#include "document/SkinFileFormat.h"
-#include "document/SkinLock.h"
 #include "pages/ElementPage.h"
 #include "pages/ImagesPage.h"
 #include "resources/VelaSkinResources.h"
 #include "services/DialogService.h"
 #include "services/LocalPath.h"
 #include "session/CommandTexts.h"
-#include "widgets/CommonDialogs.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeySequence>
@@ -276,7 +271,7 @@ bool MainWindow::initialise()
     qCInfo(startupLog).noquote() << "default skin" << defaultSkinPath(skinName)
                                  << (skinLoaded ? "loaded" : "cannot be loaded");
     if (!skinLoaded) {
-        showMessage(loadFailureMessage(langtext::shell::cannotLoadDefaultSkin, skinLoad, failedFile),
+        showMessage(files.loadFailureMessage(langtext::shell::cannotLoadDefaultSkin, skinLoad, failedFile),
                     DialogService::Icon::Error);
         if (!selectDefaultSkin())
             requestClose();
@@ -430,25 +425,14 @@ void MainWindow::newSkin()
 {
     if (!maySaveChanges())
         return;
-    session.newSkin(localPath(newSkinName()));
+    session.newSkin(localPath(SkinFiles::newSkinName()));
     showSkinTitle(text(langtext::shell::newSkinTitle));
     rebuildPages();
 }
 
 bool MainWindow::maySaveChanges()
 {
-    if (!session.isModified())
-        return true;
-    QString name = fromLocalPath(session.model().edited().path());
-    // A new skin under the name the title gives it, in the user's language.
-    name = name == newSkinName() ? text(langtext::shell::newSkinTitle) : QFileInfo(name).fileName();
-    const DialogService::Answer answer = DialogService::current().showMessage(
-        commandtexts::withArgument(langtext::edit::saveChanges, name, language), DialogService::programCaption(),
-        DialogService::Icon::Question,
-        DialogService::Buttons::SaveDiscardCancel);
-    if (answer == DialogService::Answer::Save)
-        return saveSkin();
-    return answer == DialogService::Answer::Discard;
+    return files.maySaveChanges([this] { return saveSkin(); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -498,33 +482,19 @@ void MainWindow::dropEvent(QDropEvent* event)
         Qt::QueuedConnection);
 }
 
-FileQuestion MainWindow::skinFileQuestion() const
-{
-    // The folder of the skin being edited; a new skin has none yet.
-    QString folder = fromLocalPath(folderPart(session.model().edited().path()));
-    if (folder.isEmpty() || !QDir(folder).exists())
-        folder = QDir::currentPath();
-    return {folder, text(langtext::shell::allFiles), text(langtext::shell::fileFilter)};
-}
-
 void MainWindow::openSkin()
 {
     if (!maySaveChanges())
         return;
-    const QString path = askFileName(false, fileNameFullPath, {QStringLiteral("ski")}, skinFileQuestion());
-    if (!path.isEmpty())
+    if (const QString path = files.askOpenPath(); !path.isEmpty())
         openSkinFile(path);
 }
 
 bool MainWindow::openSkinFile(const QString& path)
 {
     // A file that does not load leaves the skin, its pages and the title as they were.
-    std::string failedFile;
-    if (const LoadResult result = opensSkin(localPath(path), failedFile); result != LoadResult::Loaded) {
-        showMessage(loadFailureMessage(langtext::shell::cannotOpenSkin, result, failedFile),
-                    DialogService::Icon::Error);
+    if (!files.load(path, langtext::shell::cannotOpenSkin))
         return false;
-    }
     showSkinTitle(path);
     rememberRecentSkin(path);
     rebuildPages();
@@ -532,11 +502,6 @@ bool MainWindow::openSkinFile(const QString& path)
     if (const QString notice = picturesBeyondDataText(language, session.model().edited()); !notice.isEmpty())
         showMessage(notice, DialogService::Icon::Exclamation);
     return true;
-}
-
-QString MainWindow::loadFailureMessage(int firstLine, LoadResult result, const std::string& failedFile) const
-{
-    return text(firstLine) + QLatin1Char('\n') + loadFailureText(language, result, fromLocalPath(failedFile));
 }
 
 void MainWindow::openRecentSkin(const QString& path)
@@ -572,63 +537,18 @@ void MainWindow::showRecentSkins()
 
 bool MainWindow::saveSkin()
 {
-    const QString path = fromLocalPath(session.model().edited().path());
-    // Nothing opened yet, or a new skin without a file: ask where it goes.
-    if (!session.model().edited().hasLineTable() || path == newSkinName())
-        return saveSkinAs();
-    return writeSkin(path);
+    return files.needsName() ? saveSkinAs() : files.write(files.currentPath());
 }
 
 bool MainWindow::saveSkinAs()
 {
-    const QString path = askFileName(true, fileNameFullPath, {QStringLiteral("ski")}, skinFileQuestion());
-    if (path.isEmpty() || !mayReplaceUnnamedFile(path))
-        return false;
+    const QString path = files.askSavePath();
     // The title names the file that was written, and only once it was.
-    if (!writeSkin(path))
+    if (path.isEmpty() || !files.write(path))
         return false;
-    showSkinTitle(fromLocalPath(session.model().edited().path()));
-    rememberRecentSkin(fromLocalPath(session.model().edited().path()));
+    showSkinTitle(files.currentPath());
+    rememberRecentSkin(files.currentPath());
     return true;
-}
-
-bool MainWindow::mayReplaceUnnamedFile(const QString& chosen)
-{
-    // A skin is always written as a ".ski" file: "x.bak" writes "x.ski".
-    const QString written = fromLocalPath(SkinFileFormat::savedSkinPath(localPath(chosen)));
-    if (written == chosen || !QFileInfo::exists(written))
-        return true;
-    const DialogService::Answer answer =
-        DialogService::current().showMessage(text(langtext::shell::replaceOtherFile) + QLatin1Char('\n') + written,
-                                             DialogService::programCaption(), DialogService::Icon::Question,
-                                             DialogService::Buttons::YesNo);
-    return answer == DialogService::Answer::Yes;
-}
-
-LoadResult MainWindow::opensSkin(const std::string& path, std::string& failedFile)
-{
-    try {
-        return session.open(path, &failedFile);
-    } catch (const std::bad_alloc&) {
-        failedFile = path;
-        return LoadResult::CannotOpen; // the skin (or its wallpaper) is too large for the memory left
-    }
-}
-
-bool MainWindow::writeSkin(const QString& path)
-{
-    // No other program saves this skin while it is written.
-    const SkinLock lock(localPath(path));
-    bool saved = false;
-    try {
-        saved = !lock.busy() && session.save(localPath(path)) == SaveResult::Saved;
-    } catch (const std::bad_alloc&) {
-        saved = false;
-    }
-    if (saved)
-        return true;
-    showMessage(text(langtext::shell::cannotSaveSkin) + QLatin1Char(' ') + path, DialogService::Icon::Error);
-    return false;
 }
 
 void MainWindow::toggleFocusRect()
@@ -646,27 +566,7 @@ void MainWindow::toggleFocusRect()
 
 void MainWindow::checkSkin()
 {
-    const std::vector<Finding> findings = SkinChecker(session.model()).run();
-    if (findings.empty()) {
-        showMessage(text(langtext::check::nothingFound), DialogService::Icon::Information);
-        return;
-    }
-    QStringList lines;
-    for (const Finding& finding : findings)
-        lines << findingLine(finding);
-    DialogService::current().showList(text(langtext::check::title), lines);
-}
-
-QString MainWindow::findingLine(const Finding& finding) const
-{
-    // A language file of an older version lacks the sentences: English then, not "NULL".
-    QString sentence = text(findingtexts::languageNumber(finding.text));
-    if (sentence == QLatin1String(LanguageTable::missingText))
-        sentence = findingtexts::english(finding.text);
-    const QString described = finding.describe(sentence);
-    if (finding.line == 0)
-        return findingtexts::fill(text(langtext::check::findingOnSkin), {described});
-    return findingtexts::fill(text(langtext::check::findingOnLine), {QString::number(finding.line), described});
+    files.check();
 }
 
 void MainWindow::about()

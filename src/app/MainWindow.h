@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/QtTranslations.h"
+#include "app/SkinFiles.h"
 #include "app/ViewState.h"
 #include "document/LanguageTable.h"
 #include "session/SkinSession.h"
@@ -19,8 +20,6 @@ class QTabWidget;
 class QToolBar;
 class RecentSkinsMenu;
 class StartPanel;
-struct FileQuestion;
-struct Finding;
 
 // The program's only window: menu, toolbar and the two pages in a tab
 // control. It owns the edited skin with its default skin and the language
@@ -126,7 +125,7 @@ public:
 
     static QString initialTitle() { return QStringLiteral("Vela Skin"); }
     // The edited skin's name until it is saved under a file's name (the title shows the language's).
-    static QString newSkinName() { return QStringLiteral("New skin"); }
+    static QString newSkinName() { return SkinFiles::newSkinName(); }
 
 protected:
     // Shows the About box modally.
@@ -153,17 +152,6 @@ private:
     QString defaultSkinPath(const QString& name) const;
     bool loadLanguage(const QString& fileName);
     void applyLanguageChange();
-    // Saves the skin under its lock; false (and the message shown) when it was not saved.
-    bool writeSkin(const QString& path);
-    // Opens the skin into the model (memory running out included); failedFile
-    // names the file a failed load stumbled on.
-    LoadResult opensSkin(const std::string& path, std::string& failedFile);
-    FileQuestion skinFileQuestion() const;
-    bool mayReplaceUnnamedFile(const QString& chosen);
-    // One finding as the check's list shows it, in the user's language.
-    QString findingLine(const Finding& finding) const;
-    // The message of a failed load: the first line, then why, naming the file.
-    QString loadFailureMessage(int firstLine, LoadResult result, const std::string& failedFile) const;
     // A message about language files, also when none is loaded.
     QString languageText(int number, const QString& english) const;
     // Save, Save As and Check skin need a skin; the start panel shows while no pages exist.
@@ -177,6 +165,7 @@ private:
     LanguageTable language;
     QtTranslations qtTexts;
     SkinSession session {language};
+    SkinFiles files {session, language};
     QPointer<ElementPage> elementPageWidget;
     QPointer<ImagesPage> imagesPageWidget;
     QTabWidget* tabs;
