@@ -106,7 +106,7 @@ void SkinChecker::checkLine(int index)
 void SkinChecker::checkItem(int index)
 {
     const SkinLineTable::Line& line = table.lines()[std::size_t(index)];
-    RecordScanner scanner(model.edited().lines()[std::size_t(index)]);
+    RecordScanner scanner(model.edited().line(index));
     std::int32_t values[4];
     const bool palette = line.id == paletteListId;
     const bool read = palette ? scanner.literal("4 ") && scanner.numbers(values, 4)
@@ -122,7 +122,7 @@ void SkinChecker::checkItem(int index)
 void SkinChecker::checkRecord(int index)
 {
     const SkinLineTable::Line& line = table.lines()[std::size_t(index)];
-    const std::string_view text(model.edited().lines()[std::size_t(index)]);
+    const std::string_view text = model.edited().line(index);
     RecordScanner values(text.substr(line.key.size()));
     const QString key = keyText(line.key);
     std::int32_t numbers[4];
@@ -327,7 +327,7 @@ std::map<std::int64_t, std::int64_t> SkinChecker::dataFilesLeftBeside(const std:
     const std::string stem = fileNamePart(base);
     // Data files that a save leaves as they are: no record names them and the
     // skin holds no bytes of them.
-    const std::int64_t needed = SkinFileFormat::neededDataFiles(model.edited().lines());
+    const std::int64_t needed = model.edited().neededDataFiles();
     for (const std::string& name : names) {
         const std::optional<std::int64_t> file = SkinFileFormat::dataFileNumber(name, base);
         if (!file || *file < needed || (*file < model.edited().dataFileCount() && model.edited().dataSize(int(*file)) > 0))

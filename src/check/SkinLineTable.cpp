@@ -4,9 +4,7 @@
 #include "document/RecordScanner.h"
 #include "document/SkinDocument.h"
 
-#include <charconv>
 #include <cstdint>
-#include <unordered_map>
 
 namespace {
 
@@ -26,19 +24,6 @@ bool startsWithRecordType(std::string_view line)
 SkinLineTable::SkinLineTable(const SkinDocument& skin)
 {
     classify(skin);
-    markFirstKeys();
-}
-
-std::string_view SkinLineTable::lookupKey(std::string_view line)
-{
-    if (line.size() < 4 || line[0] < '0' || line[0] > '6' || line[1] != ' ')
-        return {};
-    std::int32_t id = 0;
-    if (!RecordScanner(line.substr(2)).number(id))
-        return {};
-    // Only the key the lookups build ("%ld": no sign, no leading zero) finds the line.
-    const RecordKey key(RecordType(line[0] - '0'), id);
-    return line.starts_with(key.view()) ? line.substr(0, key.view().size()) : std::string_view();
 }
 
 bool SkinLineTable::readCount(std::string_view values, int& count)
@@ -52,21 +37,19 @@ bool SkinLineTable::readCount(std::string_view values, int& count)
 
 void SkinLineTable::classify(const SkinDocument& skin)
 {
-    const std::vector<std::string>& text = skin.lines();
     const int count = skin.lineCount();
-    table.resize(text.size());
+    table.resize(std::size_t(count));
     int fileLine = 1;
     int itemsLeft = 0;
     ElementId list = 0;
     int nextItem = 1;
+    bool continues = false; // the line before had no line end
     for (int i = 0; i < count; ++i) {
-        const std::string& line = text[std::size_t(i)];
+        const std::string_view line = skin.line(i);
         Line& entry = table[std::size_t(i)];
-        const bool continues = i > 0 && !text[std::size_t(i - 1)].empty() && text[std::size_t(i - 1)].back() != '\n';
         entry.fileLine = fileLine;
-        if (!line.empty() && line.back() == '\n')
-            ++fileLine;
-        entry.key = lookupKey(line);
+        const auto key = RecordKey::of(line);
+        entry.key = key ? line.substr(0, key->length) : std::string_view();
 
         if (i == 0) {
             entry.kind = Kind::Magic;
@@ -80,15 +63,17 @@ void SkinLineTable::classify(const SkinDocument& skin)
             entry.kind = Kind::Continuation;
         } else if (!startsWithRecordType(line)) {
             entry.kind = Kind::NotARecord;
-        } else if (entry.key.empty()) {
+        } else if (!key) {
             entry.kind = Kind::UnreadableKey;
             entry.type = RecordType(line[0] - '0');
         } else {
             entry.kind = Kind::Record;
-            entry.type = RecordType(line[0] - '0');
-            std::from_chars(line.data() + 2, line.data() + entry.key.size() - 1, entry.id);
+            entry.type = key->type;
+            entry.id = key->id;
+            // A lookup scans every line, items included, and the first match wins.
+            entry.firstWithKey = skin.findRecord(entry.key);
             int items = 0;
-            if (entry.type == RecordType::ListHeader && readCount(std::string_view(line).substr(entry.key.size()), items)) {
+            if (entry.type == RecordType::ListHeader && readCount(line.substr(key->length), items)) {
                 itemsLeft = items;
                 list = entry.id;
                 nextItem = 1;
@@ -97,20 +82,8 @@ void SkinLineTable::classify(const SkinDocument& skin)
                     shortBlocks.push_back({i, items, available});
             }
         }
-    }
-}
-
-void SkinLineTable::markFirstKeys()
-{
-    // A lookup scans every line, items included, and the first match wins.
-    std::unordered_map<std::string_view, int> first;
-    first.reserve(table.size());
-    for (std::size_t i = 1; i < table.size(); ++i) {
-        if (!table[i].key.empty())
-            first.emplace(table[i].key, int(i));
-    }
-    for (Line& line : table) {
-        if (line.kind == Kind::Record)
-            line.firstWithKey = first.at(line.key);
+        continues = !line.empty() && line.back() != '\n';
+        if (!line.empty() && line.back() == '\n')
+            ++fileLine;
     }
 }

@@ -47,15 +47,11 @@ public:
     // The 1-based file line of a table index.
     int fileLine(int index) const { return table[std::size_t(index)].fileLine; }
 
-    // The key "T id " a lookup matches line with: type digit 0..6, a space,
-    // the id as "%ld" prints it, a space; "" when no lookup matches the line.
-    static std::string_view lookupKey(std::string_view line);
     // The count of a list header's values, when it reads as a count (0 or more).
     static bool readCount(std::string_view values, int& count);
 
 private:
     void classify(const SkinDocument& skin);
-    void markFirstKeys();
 
     std::vector<Line> table;
     std::vector<ShortList> shortBlocks;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/DocumentChange.h"
+#include "document/LineTable.h"
 #include "document/PictureStore.h"
 #include "document/SkinResults.h"
 #include "document/SkinStorage.h"
@@ -34,14 +35,19 @@ public:
     // --- the line table -------------------------------------------------
     // False until something is loaded or created, and after clear or a failed load.
     bool hasLineTable() const { return loaded; }
-    int lineCount() const { return static_cast<int>(lineTable.size()); }
-    // Each line keeps its line end exactly as read ("\n" or "\r\n").
-    const std::vector<std::string>& lines() const { return lineTable; }
+    int lineCount() const { return lineTable.size(); }
+    // Line index (0..lineCount()-1), with its line end exactly as read ("\n"
+    // or "\r\n"); valid until the document changes.
+    std::string_view line(int index) const { return lineTable.line(index); }
+    // A copy of every line (for comparing states; readers use line).
+    std::vector<std::string> lines() const;
     // "" when empty; "New skin" for a new skin.
     const std::string& path() const { return documentPath; }
 
     // Index of the first line that starts with key ('*' in the key matches any
-    // one character), or -1. An empty key matches line 0.
+    // one character), or -1. An empty key matches line 0. A key that starts
+    // with a record key ("T id ") is found through the table's index, the
+    // same time at any size; others are looked for line by line.
     int findRecord(std::string_view key) const;
     // index must lie in 0..lineCount()-1; the caller supplies the line end.
     void replaceLine(int index, std::string_view text);
@@ -87,6 +93,9 @@ public:
     void createNew(const std::string& name);
 
     int dataFileCount() const { return store.fileCount(); }
+    // How many data files the picture records name (one more than the largest
+    // file number), whether held or not.
+    std::int64_t neededDataFiles() const;
     std::uint32_t dataSize(int file) const { return store.fileSize(file); }
     std::span<const std::uint8_t> dataFile(int file) const { return store.file(file); }
 
@@ -183,7 +192,7 @@ private:
 
     bool loaded = false;
     std::string documentPath;
-    std::vector<std::string> lineTable;
+    LineTable lineTable;
     PictureStore store;
     DocumentChange* recording = nullptr;
     StorageProblem problem;

@@ -87,40 +87,41 @@ bool hasSkinMagic(std::span<const std::uint8_t> text)
     return text.size() >= magic.size() && std::equal(magic.begin(), magic.end(), text.begin());
 }
 
-SkinLines splitLines(std::span<const std::uint8_t> text)
+SkinLines splitLines(std::vector<std::uint8_t> text)
 {
     const char* data = reinterpret_cast<const char*>(text.data());
     const std::size_t size = text.size();
-    SkinLines result;
-    std::vector<std::string>& lines = result.lines;
-    lines.reserve(static_cast<std::size_t>(std::count(data, data + size, '\n')) + 1);
+    std::vector<LineTable::Piece> pieces;
+    pieces.reserve(static_cast<std::size_t>(std::count(data, data + size, '\n')) + 1);
     std::int64_t largestFile = -1;
     std::size_t start = 0;
     while (start < size) {
         const std::size_t limit = std::min(size - start, std::size_t(maximumLineLength));
         const void* feed = std::memchr(data + start, '\n', limit);
         const std::size_t length = feed ? static_cast<std::size_t>(static_cast<const char*>(feed) - (data + start)) + 1 : limit;
-        const std::string_view line(data + start, length);
-        if (!lines.empty())
-            largestFile = std::max(largestFile, pictureFileNumber(line));
-        lines.emplace_back(line);
+        if (!pieces.empty())
+            largestFile = std::max(largestFile, pictureFileNumber(std::string_view(data + start, length)));
+        pieces.push_back({start, length});
         start += length;
     }
-    if (!lines.empty() && lines.back().back() != '\n') {
-        if (lines.back().size() < std::size_t(maximumLineLength))
-            lines.back().push_back('\n');
+    if (size > 0 && text.back() != '\n') {
+        text.push_back('\n');
+        if (pieces.back().length < std::size_t(maximumLineLength))
+            ++pieces.back().length;
         else
-            lines.emplace_back("\n");
+            pieces.push_back({size, 1});
     }
+    SkinLines result;
+    result.lines = LineTable(std::move(text), std::move(pieces));
     result.neededDataFiles = countFromLargest(largestFile);
     return result;
 }
 
-std::int64_t neededDataFiles(const std::vector<std::string>& lines)
+std::int64_t neededDataFiles(const LineTable& lines)
 {
     std::int64_t largestFile = -1;
-    for (std::size_t i = 1; i < lines.size(); ++i)
-        largestFile = std::max(largestFile, pictureFileNumber(lines[i]));
+    for (int i = 1; i < lines.size(); ++i)
+        largestFile = std::max(largestFile, pictureFileNumber(lines.line(i)));
     return countFromLargest(largestFile);
 }
 
