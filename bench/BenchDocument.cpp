@@ -1,6 +1,7 @@
 // Run from the data folder: the shipped default skin is "Default/Vela/Vela.ski".
 // Without it, a synthetic default skin of the same shape is written to a
 // temporary folder and measured instead.
+#include "ScaledSkin.h"
 #include "document/FileIo.h"
 #include "document/SkinDocument.h"
 #include "document/SkinModel.h"
@@ -19,15 +20,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The records one paint of the idle screen reads.
-const std::vector<ElementId> rectIds = {6, 562, 563, 564, 565, 566, 567, 568, 569, 570, 571, 574, 651,
-                                        654, 655, 658, 659, 660, 663, 666, 667, 670, 673, 676, 678, 681};
-const std::vector<ElementId> numberIds = {8, 11, 576, 584, 592, 642, 649, 650, 653, 656, 657,
-                                          661, 662, 665, 668, 669, 671, 672, 677, 679, 680};
-const std::vector<ElementId> flagIds = {575, 578, 583, 586, 591, 594, 636, 638, 643, 645};
-const std::vector<ElementId> colourIds = {9, 12, 579, 580, 581, 587, 588, 589, 595, 596, 597,
-                                          639, 640, 641, 646, 647, 648};
-const std::vector<ElementId> pictureIds = {7, 630, 631, 632, 633, 634, 635, 652, 664, 674, 675};
+using scaledskin::colourIds;
+using scaledskin::flagIds;
+using scaledskin::numberIds;
+using scaledskin::palette;
+using scaledskin::pictureIds;
+using scaledskin::rectIds;
 
 class TempFolder {
 public:
@@ -54,14 +52,6 @@ private:
 void writeText(const fs::path& path, const std::string& text)
 {
     std::ofstream(path, std::ios::binary).write(text.data(), std::streamsize(text.size()));
-}
-
-std::string palette()
-{
-    std::string text = "0 41 98\n";
-    for (int k = 1; k <= 98; ++k)
-        text += "4 " + std::to_string(k * 2) + " " + std::to_string(k) + " " + std::to_string(255 - k) + " 0\n";
-    return text;
 }
 
 // A default skin shaped like the shipped one: palette, list blocks, the
@@ -304,6 +294,100 @@ void BM_PaintReads(benchmark::State& state)
     state.counters["defaultLines"] = model.defaults().lineCount();
 }
 BENCHMARK(BM_PaintReads)->Args({0, 1})->Args({0, 0})->Args({5, 1})->Unit(benchmark::kMicrosecond);
+
+// --- at scale: generated skins of 1k, 100k and 1M filler records -------------
+
+void setRecordCounts(benchmark::internal::Benchmark* benchmark)
+{
+    for (int records : {1000, 100000, 1000000})
+        benchmark->Arg(records);
+}
+
+std::vector<std::string> filesOf(const SkinDocument& document)
+{
+    std::vector<std::string> files = {document.path()};
+    const std::string base = document.path().substr(0, document.path().size() - 4);
+    for (int k = 0; k < document.dataFileCount(); ++k)
+        files.push_back(k == 0 ? base + ".dat" : base + std::to_string(k) + ".dat");
+    return files;
+}
+
+// One paint's reads with a default skin of that many records; the paint's
+// records come last in it. The first paint, which builds the lookups' index,
+// is not counted (BM_LoadAndFirstPaintScaled counts it).
+void BM_PaintReadsScaled(benchmark::State& state)
+{
+    SkinModel model;
+    if (model.loadDefaultSkin(scaledskin::skinOf({int(state.range(0)), 0})) != LoadResult::Loaded) {
+        state.SkipWithError("default skin refused");
+        return;
+    }
+    SkinDocument edited;
+    fillEditedSkin(edited, 0);
+    model.adoptSkin(std::move(edited));
+    std::vector<std::uint8_t> bytes;
+    readPaint(model, true, bytes);
+    for (auto _ : state)
+        readPaint(model, true, bytes);
+    state.counters["defaultLines"] = model.defaults().lineCount();
+}
+BENCHMARK(BM_PaintReadsScaled)->Apply(setRecordCounts)->Unit(benchmark::kMicrosecond);
+
+// Loading the skin and its first paint: everything a program that opens a
+// skin and shows it once pays.
+void BM_LoadAndFirstPaintScaled(benchmark::State& state)
+{
+    const std::string& path = scaledskin::skinOf({int(state.range(0)), 0});
+    std::vector<std::uint8_t> bytes;
+    for (auto _ : state) {
+        SkinModel model;
+        if (model.loadDefaultSkin(path) != LoadResult::Loaded)
+            state.SkipWithError("default skin refused");
+        readPaint(model, true, bytes);
+    }
+}
+BENCHMARK(BM_LoadAndFirstPaintScaled)->Apply(setRecordCounts)->Unit(benchmark::kMillisecond);
+
+// Loading a generated skin, next to reading its files whole. Second
+// argument: megabytes of pictures beside the records.
+void BM_LoadScaled(benchmark::State& state)
+{
+    const std::string& path = scaledskin::skinOf({int(state.range(0)), state.range(1) << 20});
+    for (auto _ : state) {
+        SkinDocument document;
+        if (document.load(path) != LoadResult::Loaded)
+            state.SkipWithError("load failed");
+        benchmark::DoNotOptimize(document.lineCount());
+    }
+}
+
+void BM_ReadRawScaled(benchmark::State& state)
+{
+    SkinDocument document;
+    if (document.load(scaledskin::skinOf({int(state.range(0)), state.range(1) << 20})) != LoadResult::Loaded) {
+        state.SkipWithError("load failed");
+        return;
+    }
+    const std::vector<std::string> files = filesOf(document);
+    document.clear();
+    std::vector<std::uint8_t> bytes;
+    for (auto _ : state) {
+        for (const std::string& file : files) {
+            if (readWholeFile(file, bytes) < 0)
+                state.SkipWithError("read failed");
+            benchmark::DoNotOptimize(bytes.data());
+        }
+    }
+}
+
+void setLoadShapes(benchmark::internal::Benchmark* benchmark)
+{
+    for (int records : {1000, 100000, 1000000})
+        benchmark->Args({records, 0});
+    benchmark->Args({1000, 100});
+}
+BENCHMARK(BM_LoadScaled)->Apply(setLoadShapes)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadRawScaled)->Apply(setLoadShapes)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

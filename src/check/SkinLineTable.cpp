@@ -4,6 +4,7 @@
 #include "document/RecordScanner.h"
 #include "document/SkinDocument.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -19,11 +20,31 @@ bool startsWithRecordType(std::string_view line)
     return !line.empty() && line[0] >= '0' && line[0] <= '6' && (line.size() == 1 || !isDigit(line[1]));
 }
 
+bool endsLine(std::string_view line)
+{
+    return !line.empty() && line.back() == '\n';
+}
+
 } // namespace
 
 SkinLineTable::SkinLineTable(const SkinDocument& skin)
+    // A lookup scans every line, items included, and the first match wins.
+    : skin(skin), firstWithKey(skin.firstLinesOfKeys())
 {
-    classify(skin);
+}
+
+int SkinLineTable::fileLine(int index) const
+{
+    // Each line before it that ends in a line feed ends one line of the file.
+    const auto open = std::lower_bound(withoutLineEnd.begin(), withoutLineEnd.end(), index) - withoutLineEnd.begin();
+    return 1 + index - int(open);
+}
+
+std::string_view SkinLineTable::key(int index) const
+{
+    const std::string_view line = skin.line(index);
+    const auto recordKey = RecordKey::of(line);
+    return recordKey ? line.substr(0, recordKey->length) : std::string_view();
 }
 
 bool SkinLineTable::readCount(std::string_view values, int& count)
@@ -35,55 +56,53 @@ bool SkinLineTable::readCount(std::string_view values, int& count)
     return true;
 }
 
-void SkinLineTable::classify(const SkinDocument& skin)
+bool SkinLineTable::next(Line& entry)
 {
     const int count = skin.lineCount();
-    table.resize(std::size_t(count));
-    int fileLine = 1;
-    int itemsLeft = 0;
-    ElementId list = 0;
-    int nextItem = 1;
-    bool continues = false; // the line before had no line end
-    for (int i = 0; i < count; ++i) {
-        const std::string_view line = skin.line(i);
-        Line& entry = table[std::size_t(i)];
-        entry.fileLine = fileLine;
-        const auto key = RecordKey::of(line);
-        entry.key = key ? line.substr(0, key->length) : std::string_view();
+    const int i = nextIndex;
+    if (i >= count)
+        return false;
+    ++nextIndex;
+    const std::string_view line = skin.line(i);
+    const bool continues = i > 0 && !withoutLineEnd.empty() && withoutLineEnd.back() == i - 1
+        && !skin.line(i - 1).empty();
+    if (!endsLine(line))
+        withoutLineEnd.push_back(i);
+    const auto key = RecordKey::of(line);
+    entry = Line {};
+    entry.index = i;
+    entry.text = line;
+    entry.key = key ? line.substr(0, key->length) : std::string_view();
 
-        if (i == 0) {
-            entry.kind = Kind::Magic;
-        } else if (itemsLeft > 0) {
-            // The lines after a header are its items whatever they hold.
-            entry.kind = Kind::Item;
-            entry.id = list;
-            entry.itemIndex = nextItem++;
-            --itemsLeft;
-        } else if (continues) {
-            entry.kind = Kind::Continuation;
-        } else if (!startsWithRecordType(line)) {
-            entry.kind = Kind::NotARecord;
-        } else if (!key) {
-            entry.kind = Kind::UnreadableKey;
-            entry.type = RecordType(line[0] - '0');
-        } else {
-            entry.kind = Kind::Record;
-            entry.type = key->type;
-            entry.id = key->id;
-            // A lookup scans every line, items included, and the first match wins.
-            entry.firstWithKey = skin.findRecord(entry.key);
-            int items = 0;
-            if (entry.type == RecordType::ListHeader && readCount(line.substr(key->length), items)) {
-                itemsLeft = items;
-                list = entry.id;
-                nextItem = 1;
-                const int available = count - 1 - i;
-                if (items > available)
-                    shortBlocks.push_back({i, items, available});
-            }
+    if (i == 0) {
+        entry.kind = Kind::Magic;
+    } else if (itemsLeft > 0) {
+        // The lines after a header are its items whatever they hold.
+        entry.kind = Kind::Item;
+        entry.id = list;
+        entry.itemIndex = nextItem++;
+        --itemsLeft;
+    } else if (continues) {
+        entry.kind = Kind::Continuation;
+    } else if (!startsWithRecordType(line)) {
+        entry.kind = Kind::NotARecord;
+    } else if (!key) {
+        entry.kind = Kind::UnreadableKey;
+        entry.type = RecordType(line[0] - '0');
+    } else {
+        entry.kind = Kind::Record;
+        entry.type = key->type;
+        entry.id = key->id;
+        entry.firstWithKey = firstWithKey[std::size_t(i)];
+        int items = 0;
+        if (key->type == RecordType::ListHeader && readCount(line.substr(key->length), items)) {
+            itemsLeft = items;
+            list = entry.id;
+            nextItem = 1;
+            const int available = count - 1 - i;
+            if (items > available)
+                shortBlocks.push_back({i, items, available});
         }
-        continues = !line.empty() && line.back() != '\n';
-        if (!line.empty() && line.back() == '\n')
-            ++fileLine;
     }
+    return true;
 }

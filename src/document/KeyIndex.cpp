@@ -1,122 +1,83 @@
 #include "document/KeyIndex.h"
 
-#include <bit>
+#include <algorithm>
 
 namespace {
 
-constexpr std::size_t smallestCapacity = 16;
-
-// At most 7 keys in 10 cells: probes stay short, also for keys not there
-// (the usual case: most getters of an edited skin fall back).
-bool tooFull(std::size_t keys, std::size_t capacity)
-{
-    return keys * 10 > capacity * 7;
-}
+// Below this many cells (256 KB) the dense form is always allowed.
+constexpr std::size_t smallestDenseLimit = 65536;
 
 } // namespace
 
 void KeyIndex::clear()
 {
-    std::vector<Cell>().swap(cells);
-    used = 0;
-    shift = 64;
+    dense.clear();
+    hashed.clear();
+    isHashed = false;
+    expected = 0;
 }
 
 void KeyIndex::reserve(std::size_t keys)
 {
-    std::size_t capacity = smallestCapacity;
-    while (tooFull(keys, capacity))
-        capacity *= 2;
-    if (capacity > cells.size())
-        grow(capacity);
+    expected = std::max(expected, keys);
+    if (isHashed)
+        hashed.reserve(keys);
 }
 
-std::size_t KeyIndex::home(std::uint64_t key) const
+std::size_t KeyIndex::mostDenseCells() const
 {
-    // Fibonacci hashing: consecutive ids land far apart.
-    return std::size_t((key * 0x9E3779B97F4A7C15ull) >> shift);
+    return std::max(smallestDenseLimit, 8 * std::max(expected, dense.size() + 1));
 }
 
-std::size_t KeyIndex::cellOf(std::uint64_t key) const
+void KeyIndex::hashAll()
 {
-    const std::size_t mask = cells.size() - 1;
-    std::size_t at = home(key);
-    while (cells[at].key != key && cells[at].key != emptyKey)
-        at = (at + 1) & mask;
-    return at;
+    hashed.reserve(std::max(expected, dense.size() + 1));
+    dense.forEach([this](std::uint64_t key, const KeyEntry& entry) {
+        hashed.add(key, entry.first);
+        if (entry.more)
+            hashed.add(key, entry.first); // marks more
+    });
+    dense.clear();
+    isHashed = true;
 }
 
-const KeyIndex::Entry* KeyIndex::find(std::uint64_t key) const
+int KeyIndex::addElsewhere(std::uint64_t key, int index)
 {
-    if (used == 0)
-        return nullptr;
-    const Cell& cell = cells[cellOf(key)];
-    return cell.key == key ? &cell.entry : nullptr;
-}
-
-KeyIndex::Entry* KeyIndex::find(std::uint64_t key)
-{
-    return const_cast<Entry*>(static_cast<const KeyIndex*>(this)->find(key));
-}
-
-void KeyIndex::add(std::uint64_t key, int index)
-{
-    if (cells.empty() || tooFull(used + 1, cells.size()))
-        grow(cells.empty() ? smallestCapacity : cells.size() * 2);
-    Cell& cell = cells[cellOf(key)];
-    if (cell.key == key) {
-        ++cell.entry.count;
-        if (index < cell.entry.first)
-            cell.entry.first = index;
-        return;
+    if (!isHashed) {
+        int first = index;
+        if (dense.add(key, index, mostDenseCells(), first))
+            return first;
+        hashAll();
     }
-    cell = {key, {index, 1}};
-    ++used;
+    return hashed.add(key, index);
+}
+
+void KeyIndex::setFirst(std::uint64_t key, int index)
+{
+    if (isHashed)
+        hashed.setFirst(key, index);
+    else
+        dense.setFirst(key, index);
 }
 
 void KeyIndex::remove(std::uint64_t key)
 {
-    if (used == 0)
-        return;
-    const std::size_t mask = cells.size() - 1;
-    std::size_t hole = cellOf(key);
-    if (cells[hole].key != key)
-        return;
-    // Linear probing without tombstones: later keys of the same run move
-    // back into the hole when their home allows it.
-    for (std::size_t next = (hole + 1) & mask; cells[next].key != emptyKey; next = (next + 1) & mask) {
-        const std::size_t wanted = home(cells[next].key);
-        // Moves when its home does not lie cyclically in (hole, next].
-        const bool movable = hole <= next ? (wanted <= hole || wanted > next) : (wanted <= hole && wanted > next);
-        if (movable) {
-            cells[hole] = cells[next];
-            hole = next;
-        }
-    }
-    cells[hole].key = emptyKey;
-    --used;
+    if (isHashed)
+        hashed.remove(key);
+    else
+        dense.remove(key);
 }
 
 void KeyIndex::shiftFrom(int index, int delta)
 {
-    for (Cell& cell : cells) {
-        if (cell.key != emptyKey && cell.entry.first >= index)
-            cell.entry.first += delta;
-    }
+    if (isHashed)
+        hashed.shiftFrom(index, delta);
+    else
+        dense.shiftFrom(index, delta);
 }
 
-void KeyIndex::grow(std::size_t capacity)
+void KeyIndex::prefetch(std::uint64_t key) const
 {
-    std::vector<Cell> old(capacity, Cell {emptyKey, {}});
-    old.swap(cells);
-    shift = 64 - std::countr_zero(capacity);
-    const std::size_t mask = capacity - 1;
-    for (const Cell& cell : old) {
-        if (cell.key == emptyKey)
-            continue;
-        std::size_t at = home(cell.key);
-        while (cells[at].key != emptyKey)
-            at = (at + 1) & mask;
-        cells[at] = cell;
-    }
+    if (isHashed)
+        hashed.prefetch(key);
 }

@@ -1,49 +1,56 @@
 #pragma once
 
+#include "document/DenseKeys.h"
+#include "document/HashedKeys.h"
+#include "document/KeyEntry.h"
+
 #include <cstddef>
 #include <cstdint>
-#include <vector>
+#include <optional>
 
-// For each record key of a line table (as a number, RecordKey::OfLine::code):
-// the index of the first line with that key and how many lines have it. An
-// open-addressing hash table in one array, so that a lookup touches one or
-// two cache lines and moving every index after an inserted or removed line
-// is one pass over that array.
+// For each record key of a line table (RecordKey::OfLine::code): the index of
+// the first line with that key, and whether more lines may have it. Held
+// densely by id while a skin's ids lie close together (they do: elements are
+// numbered in runs), so that indexing a skin from the top walks the memory in
+// order; hashed once they spread out, so that no skin can make it large.
 class KeyIndex {
 public:
-    struct Entry {
-        int first = 0;
-        int count = 0;
-    };
+    static constexpr int largestLine = KeyEntry::largestLine;
+    using Entry = KeyEntry;
 
     void clear();
-    // Room for keys keys without growing.
+    // About keys keys are coming.
     void reserve(std::size_t keys);
-    std::size_t size() const { return used; }
 
-    // The entry of key; nullptr when no line has it.
-    const Entry* find(std::uint64_t key) const;
-    Entry* find(std::uint64_t key);
-    // One more line with key, at index (the entry's first becomes index when
-    // that comes earlier).
-    void add(std::uint64_t key, int index);
-    // Drops the entry of key.
+    std::optional<Entry> find(std::uint64_t key) const { return isHashed ? hashed.find(key) : dense.find(key); }
+    // One more line with key, at index (0..largestLine); the key's first line
+    // after that.
+    int add(std::uint64_t key, int index)
+    {
+        int first = index;
+        if (!isHashed && dense.addWithin(key, index, first))
+            return first;
+        return addElsewhere(key, index);
+    }
+    // The key's first line becomes index; more stays as it was.
+    void setFirst(std::uint64_t key, int index);
     void remove(std::uint64_t key);
     // Every first of index or later moves by delta.
     void shiftFrom(int index, int delta);
+    // Whether prefetch is worth a call: a hashed index larger than the
+    // caches answers a run of keys fetched together much faster.
+    bool wantsPrefetch() const { return isHashed; }
+    // Asks the processor to fetch the place of key.
+    void prefetch(std::uint64_t key) const;
 
 private:
-    struct Cell {
-        std::uint64_t key;
-        Entry entry;
-    };
-    static constexpr std::uint64_t emptyKey = ~std::uint64_t(0);
+    // The dense form holds at most 32 bytes of cells per key (expected or held).
+    std::size_t mostDenseCells() const;
+    void hashAll();
+    int addElsewhere(std::uint64_t key, int index);
 
-    std::size_t home(std::uint64_t key) const;
-    std::size_t cellOf(std::uint64_t key) const; // the key's cell, or an empty one
-    void grow(std::size_t capacity);
-
-    std::vector<Cell> cells;
-    std::size_t used = 0;
-    int shift = 64; // 64 - log2 of the capacity
+    DenseKeys dense;
+    HashedKeys hashed;
+    bool isHashed = false;
+    std::size_t expected = 0;
 };

@@ -2,8 +2,10 @@
 
 #include "document/RecordKey.h"
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
+#include <unordered_map>
 
 namespace {
 
@@ -28,9 +30,6 @@ LineTable::LineTable(std::vector<std::uint8_t> text, std::vector<Piece> lines)
 {
     for (const Piece& piece : pieces)
         liveBytes += piece.length;
-    keys.reserve(pieces.size());
-    for (int i = 0; i < size(); ++i)
-        rememberKey(i);
 }
 
 int LineTable::find(std::string_view key) const
@@ -50,13 +49,82 @@ int LineTable::find(std::string_view key) const
     const auto recordKey = RecordKey::of(key);
     if (!recordKey)
         return scan(key, 0);
-    const KeyIndex::Entry* entry = keys.find(recordKey->code());
+    if (!indexed && (scanned < pieces.size() || pieces.size() > std::size_t(KeyIndex::largestLine))) {
+        const int found = scan(key, 0);
+        scanned += found < 0 ? pieces.size() : std::size_t(found) + 1;
+        return found;
+    }
+    return findRecord(key, *recordKey);
+}
+
+int LineTable::findRecord(std::string_view key, const RecordKey::OfLine& recordKey) const
+{
+    if (!indexed)
+        buildIndex();
+    const std::optional<KeyIndex::Entry> entry = keys.find(recordKey.code());
     if (!entry)
         return -1;
-    if (key.size() == recordKey->length || line(entry->first).starts_with(key))
+    if (key.size() == recordKey.length || line(entry->first).starts_with(key))
         return entry->first;
     // A longer key ("0 41 98"): a later line of the same record key may be it.
     return scan(key, entry->first + 1);
+}
+
+template <class Visit>
+void LineTable::forEachKey(const Visit& visit) const
+{
+    // In runs: the places of a run's keys are fetched together, not one
+    // after the other.
+    constexpr int run = 32;
+    std::uint64_t codes[run];
+    for (int start = 0; start < size(); start += run) {
+        const int count = std::min(run, size() - start);
+        const bool prefetch = keys.wantsPrefetch();
+        for (int i = 0; i < count; ++i) {
+            const auto key = RecordKey::of(line(start + i));
+            codes[i] = key ? key->code() : noKey;
+            if (key && prefetch)
+                keys.prefetch(codes[i]);
+        }
+        for (int i = 0; i < count; ++i) {
+            if (codes[i] != noKey)
+                visit(codes[i], start + i);
+        }
+    }
+}
+
+void LineTable::buildIndex(std::vector<int>* firsts) const
+{
+    if (pieces.size() > std::size_t(KeyIndex::largestLine))
+        return;
+    keys.reserve(pieces.size());
+    // Lines are added in order: the first line of a key is known as soon as
+    // its line is added.
+    if (firsts)
+        forEachKey([&](std::uint64_t code, int index) { (*firsts)[std::size_t(index)] = keys.add(code, index); });
+    else
+        forEachKey([this](std::uint64_t code, int index) { keys.add(code, index); });
+    indexed = true;
+}
+
+std::vector<int> LineTable::firstLinesOfKeys() const
+{
+    std::vector<int> first(pieces.size(), -1);
+    const bool built = !indexed;
+    if (built)
+        buildIndex(&first);
+    if (!indexed) {
+        // Too many lines for the index's cells: a map of its own.
+        std::unordered_map<std::uint64_t, int> seen;
+        for (int i = 0; i < size(); ++i) {
+            if (const auto key = RecordKey::of(line(i)))
+                first[std::size_t(i)] = seen.emplace(key->code(), i).first->second;
+        }
+        return first;
+    }
+    if (!built)
+        forEachKey([&](std::uint64_t code, int index) { first[std::size_t(index)] = keys.find(code)->first; });
+    return first;
 }
 
 int LineTable::scan(std::string_view key, int from) const
@@ -89,9 +157,9 @@ void LineTable::set(int index, std::string_view text)
     if (holds(text))
         return set(index, std::string(text));
     // A setter rewrites a record under its own key: the index stays as it is.
-    const auto oldKey = RecordKey::of(line(index));
-    const auto newKey = RecordKey::of(text);
-    const bool sameKey = oldKey && newKey ? oldKey->code() == newKey->code() : !oldKey && !newKey;
+    const auto oldKey = indexed ? RecordKey::of(line(index)) : std::nullopt;
+    const auto newKey = indexed ? RecordKey::of(text) : std::nullopt;
+    const bool sameKey = !indexed || (oldKey && newKey ? oldKey->code() == newKey->code() : !oldKey && !newKey);
     if (!sameKey)
         forgetKey(index);
     Piece& piece = pieces[std::size_t(index)];
@@ -113,7 +181,9 @@ void LineTable::insert(int index, std::string_view text)
     if (holds(text))
         return insert(index, std::string(text));
     const Piece piece = store(text);
-    if (index < size())
+    if (indexed && size() >= KeyIndex::largestLine)
+        dropIndex();
+    if (indexed && index < size())
         keys.shiftFrom(index, 1);
     pieces.insert(pieces.begin() + index, piece);
     liveBytes += text.size();
@@ -125,7 +195,7 @@ void LineTable::erase(int index)
     forgetKey(index);
     liveBytes -= pieces[std::size_t(index)].length;
     pieces.erase(pieces.begin() + index);
-    if (index < size())
+    if (indexed && index < size())
         keys.shiftFrom(index + 1, -1);
     compactIfWasteful();
 }
@@ -134,8 +204,15 @@ void LineTable::clear()
 {
     std::vector<std::uint8_t>().swap(buffer);
     std::vector<Piece>().swap(pieces);
-    keys.clear();
+    dropIndex();
     liveBytes = 0;
+}
+
+void LineTable::dropIndex()
+{
+    keys.clear();
+    indexed = false;
+    scanned = 0;
 }
 
 std::string LineTable::text() const
@@ -150,22 +227,27 @@ std::string LineTable::text() const
 
 void LineTable::forgetKey(int index)
 {
+    if (!indexed)
+        return;
     const std::string_view text = line(index);
     const auto key = RecordKey::of(text);
     if (!key)
         return;
-    KeyIndex::Entry* entry = keys.find(key->code());
-    if (--entry->count == 0) {
-        keys.remove(key->code());
+    const std::optional<KeyIndex::Entry> entry = keys.find(key->code());
+    if (entry->first != index)
         return;
-    }
     // The first line with the key goes: the next one with it takes its place.
-    if (entry->first == index)
-        entry->first = scan(text.substr(0, key->length), index + 1);
+    const int next = entry->more ? scan(text.substr(0, key->length), index + 1) : -1;
+    if (next < 0)
+        keys.remove(key->code());
+    else
+        keys.setFirst(key->code(), next);
 }
 
 void LineTable::rememberKey(int index)
 {
+    if (!indexed)
+        return;
     if (const auto key = RecordKey::of(line(index)))
         keys.add(key->code(), index);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/KeyIndex.h"
+#include "document/RecordKey.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -17,6 +18,10 @@
 // every line that starts with a record key ("T id ", RecordKey::of) is
 // counted in an index by that key, kept current by every change, so that the
 // lookup of a key takes the same time at a thousand lines as at a million.
+// The index is built by the lookups themselves, once they have scanned as
+// many lines as the table holds: a load builds none, and a program that looks
+// up a record or two never pays for it. So a table is used by one thread at
+// a time, also for lookups.
 class LineTable {
 public:
     // A line: length bytes of the buffer from offset.
@@ -42,6 +47,10 @@ public:
     // one character of the line), or -1. An empty key matches line 0.
     int find(std::string_view key) const;
 
+    // For every line, the first line with the same record key (-1 for a line
+    // without one): what find of its key answers, for all lines at once.
+    std::vector<int> firstLinesOfKeys() const;
+
     // index in 0..size()-1 (insert: up to size()).
     void set(int index, std::string_view text);
     void insert(int index, std::string_view text);
@@ -56,6 +65,14 @@ public:
 private:
     // The first line from index from on that starts with key; -1 when none does.
     int scan(std::string_view key, int from) const;
+    // The first line that starts with a key beginning with recordKey.
+    int findRecord(std::string_view key, const RecordKey::OfLine& recordKey) const;
+    // firsts (one per line): also the first line of each line's key.
+    void buildIndex(std::vector<int>* firsts = nullptr) const;
+    // Calls visit(code, index) for every line with a record key, in order.
+    template <class Visit>
+    void forEachKey(const Visit& visit) const;
+    static constexpr std::uint64_t noKey = ~std::uint64_t(0);
     // Puts text at the end of the buffer; its piece.
     Piece store(std::string_view text);
     // True when text lies in the buffer (a line of this table).
@@ -65,9 +82,13 @@ private:
     void forgetKey(int index);
     void rememberKey(int index);
     void compactIfWasteful();
+    void dropIndex();
 
     std::vector<std::uint8_t> buffer;
     std::vector<Piece> pieces;
-    KeyIndex keys;
     std::size_t liveBytes = 0;
+    mutable KeyIndex keys;
+    mutable bool indexed = false;
+    // Lines compared by lookups without the index.
+    mutable std::size_t scanned = 0;
 };

@@ -45,6 +45,7 @@ void SkinDocument::setLine(int index, std::string text)
     if (recording)
         recording->addLines(index, {std::string(lineTable.line(index))}, {text});
     lineTable.set(index, text);
+    neededFiles.reset();
 }
 
 void SkinDocument::insertLine(int index, std::string text)
@@ -52,6 +53,7 @@ void SkinDocument::insertLine(int index, std::string text)
     if (recording)
         recording->addLines(index, {}, {text});
     lineTable.insert(index, text);
+    neededFiles.reset();
 }
 
 void SkinDocument::eraseLine(int index)
@@ -59,6 +61,7 @@ void SkinDocument::eraseLine(int index)
     if (recording)
         recording->addLines(index, {std::string(lineTable.line(index))}, {});
     lineTable.erase(index);
+    neededFiles.reset();
 }
 
 void SkinDocument::replaceLine(int index, std::string_view text)
@@ -200,6 +203,7 @@ LoadResult SkinDocument::loadParts(SkinFileFormat::SkinLines&& table, const Data
     }
 
     lineTable = std::move(table.lines);
+    neededFiles = table.neededDataFiles;
     store.assign(std::move(files), std::move(states));
     documentPath = path;
     loaded = true;
@@ -212,7 +216,7 @@ SkinFileContents SkinDocument::saveToBuffers() const
     contents.skinText = lineTable.text();
     // A data file a record names is written even when empty, or the skin
     // would not load again; another empty one is not part of the skin.
-    const std::int64_t needed = SkinFileFormat::neededDataFiles(lineTable);
+    const std::int64_t needed = neededDataFiles();
     for (int file = 0; file < dataFileCount(); ++file) {
         if (!store.file(file).empty() || file < needed)
             contents.dataFiles.emplace_back(file, store.file(file));
@@ -222,7 +226,9 @@ SkinFileContents SkinDocument::saveToBuffers() const
 
 std::int64_t SkinDocument::neededDataFiles() const
 {
-    return SkinFileFormat::neededDataFiles(lineTable);
+    if (!neededFiles)
+        neededFiles = SkinFileFormat::neededDataFiles(lineTable);
+    return *neededFiles;
 }
 
 SaveResult SkinDocument::save(const std::string& path)
@@ -243,7 +249,7 @@ SaveResult SkinDocument::save(const std::string& path)
     // recorded changes stay valid) and takes the saved file's name; saved
     // elsewhere, it holds no empty data file that the save did not write.
     if (skinPath != documentPath)
-        store.dropEmptyFilesFrom(SkinFileFormat::neededDataFiles(lineTable));
+        store.dropEmptyFilesFrom(neededDataFiles());
     documentPath = skinPath;
     return SaveResult::Saved;
 }
@@ -252,6 +258,7 @@ void SkinDocument::clear()
 {
     problem = {};
     lineTable.clear();
+    neededFiles.reset();
     store.clear();
     documentPath.clear();
     loaded = false;
@@ -612,6 +619,7 @@ bool swapLines(LineTable& table, int index, const std::vector<std::string>& expe
 bool SkinDocument::applyStep(const DocumentChange::Step& step, bool forward)
 {
     if (const auto* lines = std::get_if<DocumentChange::LineStep>(&step)) {
+        neededFiles.reset();
         return forward ? swapLines(lineTable, lines->index, lines->removed, lines->inserted)
                        : swapLines(lineTable, lines->index, lines->inserted, lines->removed);
     }

@@ -55,6 +55,10 @@ public:
     bool appendLine(std::string_view text);
     // False without a line table or for an index outside it.
     bool removeLine(int index);
+    // For every line, the index of the first line that starts with the same
+    // record key (what findRecord of its key answers); -1 for a line without
+    // one. For all lines at once, in time linear in the lines.
+    std::vector<int> firstLinesOfKeys() const { return lineTable.firstLinesOfKeys(); }
     // True when a line holds a record of that type and id.
     bool hasRecord(RecordType type, ElementId id) const;
     // Takes the record out of the document, so that the default skin's shows:
@@ -94,7 +98,8 @@ public:
 
     int dataFileCount() const { return store.fileCount(); }
     // How many data files the picture records name (one more than the largest
-    // file number), whether held or not.
+    // file number), whether held or not. Known from the load until a line
+    // changes, then counted again once.
     std::int64_t neededDataFiles() const;
     std::uint32_t dataSize(int file) const { return store.fileSize(file); }
     std::span<const std::uint8_t> dataFile(int file) const { return store.file(file); }
@@ -193,6 +198,8 @@ private:
     bool loaded = false;
     std::string documentPath;
     LineTable lineTable;
+    // What neededDataFiles answers, until a line changes (found on load).
+    mutable std::optional<std::int64_t> neededFiles;
     PictureStore store;
     DocumentChange* recording = nullptr;
     StorageProblem problem;

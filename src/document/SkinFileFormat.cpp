@@ -40,20 +40,38 @@ bool leadsWithFive(std::string_view line)
 
 // The fifth word of a line whose leading number is 5, read as a number; -1
 // for any other line.
-std::int64_t pictureFileNumber(std::string_view line)
+std::int64_t pictureFileNumberOfAny(std::string_view line)
 {
     if (!leadsWithFive(line))
         return -1;
-    RecordScanner words(line);
-    std::string_view word;
-    for (int i = 0; i < 4; ++i) {
-        if (!words.word(word))
+    // Words are split by white space; the text ends at a NUL byte, as a C string would.
+    const char* at = line.data();
+    const char* end = at + line.size();
+    if (const void* nul = std::memchr(at, '\0', line.size()))
+        end = static_cast<const char*>(nul);
+    const char* word = at;
+    for (int i = 0; i < 5; ++i) {
+        while (at != end && RecordScanner::isSpace(*at))
+            ++at;
+        if (at == end)
             return -1;
+        word = at;
+        while (at != end && !RecordScanner::isSpace(*at))
+            ++at;
     }
     std::int64_t file = -1;
-    if (!words.word(word) || !RecordScanner(word).wideNumber(file))
+    if (!RecordScanner(std::string_view(word, std::size_t(at - word))).wideNumber(file))
         return -1;
     return file;
+}
+
+// The same, deciding most lines by their first character without a call.
+inline std::int64_t pictureFileNumber(std::string_view line)
+{
+    const char first = line.empty() ? '\0' : line[0];
+    if (first != '5' && first != '0' && isDigit(first))
+        return -1;
+    return pictureFileNumberOfAny(line);
 }
 
 // One more than the largest file number, saturating.

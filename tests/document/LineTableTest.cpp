@@ -1,13 +1,16 @@
 // The line table's index against a plain scan from the top: after every
 // insert, replace and removal of random lines (records, list items,
 // duplicates, lines no key matches, copies of its own lines), every key finds
-// the line the scan finds, and every line is stored byte for byte.
+// the line the scan finds, every line is stored byte for byte, and the first
+// line of every line's key is the one the scan finds.
 
 #include "document/LineTable.h"
+#include "document/RecordKey.h"
 #include "document/SkinFileFormat.h"
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
@@ -34,14 +37,21 @@ struct EditRun {
     int startLines; // loaded before the edits
     int edits;
     int ids;        // ids come from -2..ids: small ranges give many duplicates
+    int spread = 1; // times this: ids far apart are indexed another way
+
+    friend void PrintTo(const EditRun& run, std::ostream* out)
+    {
+        *out << "seed " << run.seed << ", " << run.startLines << " lines, " << run.edits << " edits, ids "
+             << run.ids << " x " << run.spread;
+    }
 };
 
 class RandomLines {
 public:
-    RandomLines(unsigned seed, int ids) : random(seed), ids(ids) {}
+    RandomLines(unsigned seed, int ids, int spread) : random(seed), ids(ids), spread(spread) {}
 
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); }
-    int id() { return below(ids + 3) - 2; }
+    int id() { return (below(ids + 3) - 2) * spread; }
 
     std::string line()
     {
@@ -63,16 +73,17 @@ public:
 private:
     std::mt19937 random;
     int ids;
+    int spread;
 };
 
 // Every key a getter builds for the ids, longer keys ("0 41 98" style) and
 // keys no record key starts.
-std::vector<std::string> keysToTry(int ids)
+std::vector<std::string> keysToTry(int ids, int spread)
 {
     std::vector<std::string> keys = {"", "*", "1 * ", "* 1 ", "2 -0 ", "2 0", "1 01", "SKI1", "x", "2 1 xxx"};
     for (int type = 0; type <= 7; ++type) {
         for (int id = -2; id <= ids; ++id) {
-            const std::string key = std::to_string(type) + " " + std::to_string(id) + " ";
+            const std::string key = std::to_string(type) + " " + std::to_string(id * spread) + " ";
             keys.push_back(key);
             keys.push_back(key + "1");
             keys.push_back(key + std::to_string(id));
@@ -81,12 +92,23 @@ std::vector<std::string> keysToTry(int ids)
     return keys;
 }
 
+// For every line, what a scan from the top finds with the line's record key.
+std::vector<int> firstLinesOfKeys(const std::vector<std::string>& lines)
+{
+    std::vector<int> first;
+    for (const std::string& line : lines) {
+        const auto key = RecordKey::of(line);
+        first.push_back(key ? scanFromTop(lines, std::string_view(line).substr(0, key->length)) : -1);
+    }
+    return first;
+}
+
 class LineTableIndex : public ::testing::TestWithParam<EditRun> {};
 
 TEST_P(LineTableIndex, AnswersAsAScanFromTheTopAfterEveryEdit)
 {
     const EditRun run = GetParam();
-    RandomLines make(run.seed, run.ids);
+    RandomLines make(run.seed, run.ids, run.spread);
     std::vector<std::string> expected = {"SKI1\n"};
     for (int i = 0; i < run.startLines; ++i)
         expected.push_back(make.line());
@@ -98,8 +120,10 @@ TEST_P(LineTableIndex, AnswersAsAScanFromTheTopAfterEveryEdit)
     for (int i = 0; i < table.size(); ++i)
         expected.emplace_back(table.line(i));
     ASSERT_EQ(table.text(), text + (text.back() == '\n' ? "" : "\n"));
+    // Before any lookup: built with the index.
+    ASSERT_EQ(table.firstLinesOfKeys(), firstLinesOfKeys(expected));
 
-    const std::vector<std::string> keys = keysToTry(run.ids);
+    const std::vector<std::string> keys = keysToTry(run.ids, run.spread);
     for (int edit = 0; edit < run.edits; ++edit) {
         const int at = make.below(table.size());
         // A copy of one of the table's own lines now and then.
@@ -143,11 +167,13 @@ TEST_P(LineTableIndex, AnswersAsAScanFromTheTopAfterEveryEdit)
         all += expected[i];
     }
     EXPECT_EQ(table.text(), all);
+    EXPECT_EQ(table.firstLinesOfKeys(), firstLinesOfKeys(expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(Runs, LineTableIndex,
                          ::testing::Values(EditRun {1, 0, 1500, 3}, EditRun {2, 40, 1000, 12},
                                            EditRun {3, 400, 300, 40}, EditRun {4, 5, 1500, 1},
-                                           EditRun {5, 2000, 60, 20}));
+                                           EditRun {5, 2000, 60, 20}, EditRun {6, 40, 1000, 12, 99991},
+                                           EditRun {7, 0, 1000, 40, 4001}));
 
 } // namespace
