@@ -1,6 +1,6 @@
 // Run from the data folder: the shipped default skin is "Default/Vela/Vela.ski".
-// Without it, a synthetic default skin of the same shape is written to a
-// temporary folder and measured instead.
+// Without it, a generated default skin of about the same size is written to
+// a temporary folder and measured instead.
 #include "ScaledSkin.h"
 #include "document/FileIo.h"
 #include "document/SkinDocument.h"
@@ -49,59 +49,6 @@ private:
     fs::path folder;
 };
 
-void writeText(const fs::path& path, const std::string& text)
-{
-    std::ofstream(path, std::ios::binary).write(text.data(), std::streamsize(text.size()));
-}
-
-// A default skin shaped like the shipped one: palette, list blocks, the
-// records of the idle screen among some 1100 others, 60 pictures of 1.5 KB in
-// data file 0 and a few in data file 1.
-void writeSyntheticDefaultSkin(const fs::path& folder)
-{
-    std::string text = "SKI1\n" + palette();
-    std::string data0;
-    std::string data1;
-    auto filler = [&text](int from, int count) {
-        for (int id = from; id < from + count; ++id) {
-            text += "1 " + std::to_string(id) + " 0 0 175 20\n";
-            text += "4 " + std::to_string(id) + " 10 20 30 0\n";
-            text += "2 " + std::to_string(id) + " 3\n";
-        }
-    };
-    filler(1, 180);
-    for (int list = 700; list < 703; ++list) {
-        text += "0 " + std::to_string(list) + " 6\n";
-        for (int k = 0; k < 6; ++k)
-            text += "1 " + std::to_string(k * 10) + " 0 " + std::to_string(k * 10 + 9) + " 9\n";
-    }
-    for (ElementId id : rectIds)
-        text += "1 " + std::to_string(id) + " 4 30 171 45\n";
-    for (ElementId id : numberIds)
-        text += "2 " + std::to_string(id) + " 1\n";
-    for (ElementId id : flagIds)
-        text += "3 " + std::to_string(id) + " true\n";
-    for (ElementId id : colourIds)
-        text += "4 " + std::to_string(id) + " 255 255 255 0\n";
-    text += "6 1015 /a/mobile/picture/wallpaper.gif\n";
-    auto picture = [](std::string& data, int seed) {
-        const std::size_t offset = data.size();
-        data += "GIF89a";
-        data.append(1500 - 6, char(seed));
-        return offset;
-    };
-    for (ElementId id : pictureIds)
-        text += "5 " + std::to_string(id) + " " + std::to_string(picture(data0, id)) + " 1500 0\n";
-    for (int id = 900; id < 950; ++id)
-        text += "5 " + std::to_string(id) + " " + std::to_string(picture(data0, id)) + " 1500 0\n";
-    for (int id = 950; id < 955; ++id)
-        text += "5 " + std::to_string(id) + " " + std::to_string(picture(data1, id)) + " 1500 1\n";
-    filler(1000, 200);
-    writeText(folder / "Vela.ski", text);
-    writeText(folder / "Vela.dat", data0);
-    writeText(folder / "Vela1.dat", data1);
-}
-
 // The default skin to measure: the shipped one, or a synthetic one.
 struct DefaultSkinFiles {
     std::unique_ptr<TempFolder> synthetic;
@@ -113,8 +60,8 @@ struct DefaultSkinFiles {
         skinPath = "Default/Vela/Vela.ski";
         if (!fs::exists(skinPath)) {
             synthetic = std::make_unique<TempFolder>(fs::temp_directory_path());
-            writeSyntheticDefaultSkin(synthetic->path());
-            skinPath = (synthetic->path() / "Vela.ski").string();
+            // The shipped skin's size: some 1200 records and a few pictures.
+            skinPath = scaledskin::write(synthetic->path(), "Vela", {1100, 0});
             std::fprintf(stderr, "bench_document: %s not found, measuring a synthetic default skin\n",
                          "Default/Vela/Vela.ski");
         }
