@@ -69,10 +69,13 @@ bool SkinLineTable::next(Line& entry)
     if (!endsLine(line))
         withoutLineEnd.push_back(i);
     const auto key = RecordKey::of(line);
-    entry = Line {};
     entry.index = i;
     entry.text = line;
     entry.key = key ? line.substr(0, key->length) : std::string_view();
+    entry.type = RecordType::ListHeader;
+    entry.id = 0;
+    entry.itemIndex = 0;
+    entry.firstWithKey = -1;
 
     if (i == 0) {
         entry.kind = Kind::Magic;
