@@ -77,9 +77,10 @@ private:
     Piece store(std::string_view text);
     // True when text lies in the buffer (a line of this table).
     bool holds(std::string_view text) const;
-    // The index's count of the line at index goes away (the line is about to
-    // be replaced or erased; indexes are still those before the change).
+    // The line at index is about to be replaced or erased (indexes are still
+    // those before the change): its key's entry lets go of it.
     void forgetKey(int index);
+    // The line at index is new: its key's entry takes it in.
     void rememberKey(int index);
     void compactIfWasteful();
     void dropIndex();
