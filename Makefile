@@ -55,6 +55,7 @@ bench: setup
 	    [ -f "$$b" ] && [ -x "$$b" ] || continue; echo "== $$b"; \
 	    (cd data && QT_QPA_PLATFORM=offscreen ../$$b); \
 	done
+	@cd data && ../bench/processes.sh ../build-bench
 
 fuzz: setup
 	@CC=clang CXX=clang++ cmake -S . -B build-fuzz $(GENERATOR) $(LAUNCHER) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELASKIN_FUZZ=ON >/dev/null

@@ -1,6 +1,7 @@
 // Run from the data folder: the shipped default skin is "Default/Vela/Vela.ski".
-// Without it, a synthetic default skin of the same shape is written to a
-// temporary folder and measured instead.
+// Without it, a generated default skin of about the same size is written to
+// a temporary folder and measured instead.
+#include "ScaledSkin.h"
 #include "document/FileIo.h"
 #include "document/SkinDocument.h"
 #include "document/SkinModel.h"
@@ -19,15 +20,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The records one paint of the idle screen reads.
-const std::vector<ElementId> rectIds = {6, 562, 563, 564, 565, 566, 567, 568, 569, 570, 571, 574, 651,
-                                        654, 655, 658, 659, 660, 663, 666, 667, 670, 673, 676, 678, 681};
-const std::vector<ElementId> numberIds = {8, 11, 576, 584, 592, 642, 649, 650, 653, 656, 657,
-                                          661, 662, 665, 668, 669, 671, 672, 677, 679, 680};
-const std::vector<ElementId> flagIds = {575, 578, 583, 586, 591, 594, 636, 638, 643, 645};
-const std::vector<ElementId> colourIds = {9, 12, 579, 580, 581, 587, 588, 589, 595, 596, 597,
-                                          639, 640, 641, 646, 647, 648};
-const std::vector<ElementId> pictureIds = {7, 630, 631, 632, 633, 634, 635, 652, 664, 674, 675};
+using scaledskin::colourIds;
+using scaledskin::flagIds;
+using scaledskin::numberIds;
+using scaledskin::palette;
+using scaledskin::pictureIds;
+using scaledskin::rectIds;
 
 class TempFolder {
 public:
@@ -51,67 +49,6 @@ private:
     fs::path folder;
 };
 
-void writeText(const fs::path& path, const std::string& text)
-{
-    std::ofstream(path, std::ios::binary).write(text.data(), std::streamsize(text.size()));
-}
-
-std::string palette()
-{
-    std::string text = "0 41 98\n";
-    for (int k = 1; k <= 98; ++k)
-        text += "4 " + std::to_string(k * 2) + " " + std::to_string(k) + " " + std::to_string(255 - k) + " 0\n";
-    return text;
-}
-
-// A default skin shaped like the shipped one: palette, list blocks, the
-// records of the idle screen among some 1100 others, 60 pictures of 1.5 KB in
-// data file 0 and a few in data file 1.
-void writeSyntheticDefaultSkin(const fs::path& folder)
-{
-    std::string text = "SKI1\n" + palette();
-    std::string data0;
-    std::string data1;
-    auto filler = [&text](int from, int count) {
-        for (int id = from; id < from + count; ++id) {
-            text += "1 " + std::to_string(id) + " 0 0 175 20\n";
-            text += "4 " + std::to_string(id) + " 10 20 30 0\n";
-            text += "2 " + std::to_string(id) + " 3\n";
-        }
-    };
-    filler(1, 180);
-    for (int list = 700; list < 703; ++list) {
-        text += "0 " + std::to_string(list) + " 6\n";
-        for (int k = 0; k < 6; ++k)
-            text += "1 " + std::to_string(k * 10) + " 0 " + std::to_string(k * 10 + 9) + " 9\n";
-    }
-    for (ElementId id : rectIds)
-        text += "1 " + std::to_string(id) + " 4 30 171 45\n";
-    for (ElementId id : numberIds)
-        text += "2 " + std::to_string(id) + " 1\n";
-    for (ElementId id : flagIds)
-        text += "3 " + std::to_string(id) + " true\n";
-    for (ElementId id : colourIds)
-        text += "4 " + std::to_string(id) + " 255 255 255 0\n";
-    text += "6 1015 /a/mobile/picture/wallpaper.gif\n";
-    auto picture = [](std::string& data, int seed) {
-        const std::size_t offset = data.size();
-        data += "GIF89a";
-        data.append(1500 - 6, char(seed));
-        return offset;
-    };
-    for (ElementId id : pictureIds)
-        text += "5 " + std::to_string(id) + " " + std::to_string(picture(data0, id)) + " 1500 0\n";
-    for (int id = 900; id < 950; ++id)
-        text += "5 " + std::to_string(id) + " " + std::to_string(picture(data0, id)) + " 1500 0\n";
-    for (int id = 950; id < 955; ++id)
-        text += "5 " + std::to_string(id) + " " + std::to_string(picture(data1, id)) + " 1500 1\n";
-    filler(1000, 200);
-    writeText(folder / "Vela.ski", text);
-    writeText(folder / "Vela.dat", data0);
-    writeText(folder / "Vela1.dat", data1);
-}
-
 // The default skin to measure: the shipped one, or a synthetic one.
 struct DefaultSkinFiles {
     std::unique_ptr<TempFolder> synthetic;
@@ -123,8 +60,8 @@ struct DefaultSkinFiles {
         skinPath = "Default/Vela/Vela.ski";
         if (!fs::exists(skinPath)) {
             synthetic = std::make_unique<TempFolder>(fs::temp_directory_path());
-            writeSyntheticDefaultSkin(synthetic->path());
-            skinPath = (synthetic->path() / "Vela.ski").string();
+            // The shipped skin's size: some 1200 records and a few pictures.
+            skinPath = scaledskin::write(synthetic->path(), "Vela", {1100, 0});
             std::fprintf(stderr, "bench_document: %s not found, measuring a synthetic default skin\n",
                          "Default/Vela/Vela.ski");
         }
@@ -304,6 +241,128 @@ void BM_PaintReads(benchmark::State& state)
     state.counters["defaultLines"] = model.defaults().lineCount();
 }
 BENCHMARK(BM_PaintReads)->Args({0, 1})->Args({0, 0})->Args({5, 1})->Unit(benchmark::kMicrosecond);
+
+// --- at scale: generated skins of 1k, 100k, 500k and 1M filler records ------
+
+void setRecordCounts(benchmark::internal::Benchmark* benchmark)
+{
+    for (int records : {1000, 100000, 1000000})
+        benchmark->Arg(records);
+}
+
+// A load refuses a skin file larger than SkinStorage::largestSkinFile (about
+// 515,000 filler records), so what loads from disk is measured up to 500,000.
+void setLoadableRecordCounts(benchmark::internal::Benchmark* benchmark)
+{
+    for (int records : {1000, 100000, 500000})
+        benchmark->Arg(records);
+}
+
+// The skin at path held in memory as a load would hold it, whatever its size:
+// the lookups are measured on a million records too.
+bool loadInMemory(const std::string& path, SkinDocument& document)
+{
+    std::vector<std::uint8_t> text;
+    if (readWholeFile(path, text) < 0)
+        return false;
+    std::vector<std::vector<std::uint8_t>> dataFiles;
+    const std::string base = path.substr(0, path.size() - 4);
+    for (int k = 0;; ++k) {
+        std::vector<std::uint8_t> bytes;
+        if (readWholeFile(k == 0 ? base + ".dat" : base + std::to_string(k) + ".dat", bytes) < 0)
+            break;
+        dataFiles.push_back(std::move(bytes));
+    }
+    return document.loadFromBuffers(text, dataFiles, path) == LoadResult::Loaded;
+}
+
+std::vector<std::string> filesOf(const SkinDocument& document)
+{
+    std::vector<std::string> files = {document.path()};
+    const std::string base = document.path().substr(0, document.path().size() - 4);
+    for (int k = 0; k < document.dataFileCount(); ++k)
+        files.push_back(k == 0 ? base + ".dat" : base + std::to_string(k) + ".dat");
+    return files;
+}
+
+// One paint's reads with a default skin of that many records; the paint's
+// records come last in it. The first paint, which builds the lookups' index,
+// is not counted (BM_LoadAndFirstPaintScaled counts it).
+void BM_PaintReadsScaled(benchmark::State& state)
+{
+    SkinModel model;
+    SkinDocument defaults;
+    if (!loadInMemory(scaledskin::skinOf({int(state.range(0)), 0}), defaults)) {
+        state.SkipWithError("default skin refused");
+        return;
+    }
+    model.adoptDefaultSkin(std::move(defaults));
+    SkinDocument edited;
+    fillEditedSkin(edited, 0);
+    model.adoptSkin(std::move(edited));
+    std::vector<std::uint8_t> bytes;
+    readPaint(model, true, bytes);
+    for (auto _ : state)
+        readPaint(model, true, bytes);
+    state.counters["defaultLines"] = model.defaults().lineCount();
+}
+BENCHMARK(BM_PaintReadsScaled)->Apply(setRecordCounts)->Unit(benchmark::kMicrosecond);
+
+// Loading the skin and its first paint: everything a program that opens a
+// skin and shows it once pays.
+void BM_LoadAndFirstPaintScaled(benchmark::State& state)
+{
+    const std::string& path = scaledskin::skinOf({int(state.range(0)), 0});
+    std::vector<std::uint8_t> bytes;
+    for (auto _ : state) {
+        SkinModel model;
+        if (model.loadDefaultSkin(path) != LoadResult::Loaded)
+            state.SkipWithError("default skin refused");
+        readPaint(model, true, bytes);
+    }
+}
+BENCHMARK(BM_LoadAndFirstPaintScaled)->Apply(setLoadableRecordCounts)->Unit(benchmark::kMillisecond);
+
+// Loading a generated skin, next to reading its files whole. Second
+// argument: megabytes of pictures beside the records.
+void BM_LoadScaled(benchmark::State& state)
+{
+    const std::string& path = scaledskin::skinOf({int(state.range(0)), state.range(1) << 20});
+    for (auto _ : state) {
+        SkinDocument document;
+        if (document.load(path) != LoadResult::Loaded)
+            state.SkipWithError("load failed");
+        benchmark::DoNotOptimize(document.lineCount());
+    }
+}
+
+void BM_ReadRawScaled(benchmark::State& state)
+{
+    SkinDocument document;
+    if (document.load(scaledskin::skinOf({int(state.range(0)), state.range(1) << 20})) != LoadResult::Loaded) {
+        state.SkipWithError("load failed");
+        return;
+    }
+    const std::vector<std::string> files = filesOf(document);
+    document.clear();
+    std::vector<std::uint8_t> bytes;
+    for (auto _ : state) {
+        for (const std::string& file : files) {
+            if (readWholeFile(file, bytes) < 0)
+                state.SkipWithError("read failed");
+            benchmark::DoNotOptimize(bytes.data());
+        }
+    }
+}
+
+void setLoadShapes(benchmark::internal::Benchmark* benchmark)
+{
+    for (int records : {1000, 100000, 500000})
+        benchmark->Args({records, 0});
+    benchmark->Args({1000, 100});
+}
+BENCHMARK(BM_LoadScaled)->Apply(setLoadShapes)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadRawScaled)->Apply(setLoadShapes)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -53,7 +53,7 @@ inline bool splitInput(const std::uint8_t* data, std::size_t size, SkinInput& in
 }
 
 // The id of a record line ("T id ..."), if it has one.
-inline bool idOfLine(const std::string& line, ElementId& id)
+inline bool idOfLine(std::string_view line, ElementId& id)
 {
     if (line.size() < 3)
         return false;
@@ -67,10 +67,9 @@ inline std::vector<ElementId> idsToTry(const SkinDocument& document, std::size_t
     static const ElementId fixed[] = {41, 1015, std::numeric_limits<ElementId>::max(),
                                       std::numeric_limits<ElementId>::min()};
     std::vector<ElementId> ids;
-    const auto& lines = document.lines();
-    for (std::size_t i = 1; i < lines.size() && ids.size() + std::size(fixed) < most; ++i) {
+    for (int i = 1; i < document.lineCount() && ids.size() + std::size(fixed) < most; ++i) {
         ElementId id = 0;
-        if (idOfLine(lines[i], id))
+        if (idOfLine(document.line(i), id))
             ids.push_back(id);
     }
     ids.insert(ids.end(), std::begin(fixed), std::end(fixed));
@@ -81,7 +80,6 @@ inline std::vector<ElementId> idsToTry(const SkinDocument& document, std::size_t
 inline void readRecords(const SkinDocument& document, const std::vector<ElementId>& ids, std::span<const int> listIndexes)
 {
     std::vector<std::uint8_t> bytes;
-    PictureLocation where;
     for (ElementId id : ids) {
         (void)document.getColour(id);
         (void)document.getRect(id);
@@ -93,7 +91,7 @@ inline void readRecords(const SkinDocument& document, const std::vector<ElementI
         const int size = document.getPicture(id, bytes);
         if (size >= 0 && bytes.size() != std::size_t(size))
             std::abort();
-        if ((document.getPictureLocation(id, where) == 1) != (size >= 0))
+        if (document.getPictureLocation(id).has_value() != (size >= 0))
             std::abort();
     }
     for (int index : listIndexes)
@@ -161,8 +159,8 @@ inline void changeRecords(SkinModel& model, const std::vector<ElementId>& ids)
 inline std::string textOf(const SkinDocument& document)
 {
     std::string text;
-    for (const std::string& line : document.lines())
-        text += line;
+    for (int i = 0; i < document.lineCount(); ++i)
+        text += document.line(i);
     return text;
 }
 

@@ -49,15 +49,20 @@ bool outsideByte(std::int32_t value)
 
 } // namespace
 
-SkinChecker::SkinChecker(const SkinModel& model) : model(model), table(model.edited()) {}
+SkinChecker::SkinChecker(const SkinModel& model) : model(model) {}
 
 std::vector<Finding> SkinChecker::run()
 {
     found.clear();
+    covered.clear();
     if (!model.edited().hasLineTable())
         return found;
-    for (int i = 1; i < model.edited().lineCount(); ++i)
-        checkLine(i);
+    SkinLineTable& table = walked.emplace(model.edited());
+    SkinLineTable::Line line;
+    while (table.next(line)) {
+        if (line.index > 0)
+            checkLine(line);
+    }
     checkShortLists();
     checkWallpaper();
     checkUnusedData();
@@ -67,7 +72,7 @@ std::vector<Finding> SkinChecker::run()
 
 void SkinChecker::report(int index, FindingCode code, FindingText text, QStringList values)
 {
-    found.push_back({table.fileLine(index), code, text, std::move(values)});
+    found.push_back({walked->fileLine(index), code, text, std::move(values)});
 }
 
 void SkinChecker::reportSkin(FindingCode code, FindingText text, QStringList values)
@@ -75,9 +80,9 @@ void SkinChecker::reportSkin(FindingCode code, FindingText text, QStringList val
     found.push_back({0, code, text, std::move(values)});
 }
 
-void SkinChecker::checkLine(int index)
+void SkinChecker::checkLine(const SkinLineTable::Line& line)
 {
-    const SkinLineTable::Line& line = table.lines()[std::size_t(index)];
+    const int index = line.index;
     switch (line.kind) {
     case Kind::Magic:
         break;
@@ -91,70 +96,71 @@ void SkinChecker::checkLine(int index)
         report(index, FindingCode::Malformed, FindingText::UnreadableKey);
         break;
     case Kind::Item:
-        checkItem(index);
+        checkItem(line);
         break;
     case Kind::Record:
         if (line.firstWithKey != index) {
             report(index, FindingCode::Duplicate, FindingText::AlreadySet,
-                   {keyText(line.key), number(table.fileLine(line.firstWithKey))});
+                   {keyText(line.key), number(walked->fileLine(line.firstWithKey))});
         }
-        checkRecord(index);
+        checkRecord(line);
         break;
     }
 }
 
-void SkinChecker::checkItem(int index)
+void SkinChecker::checkItem(const SkinLineTable::Line& line)
 {
-    const SkinLineTable::Line& line = table.lines()[std::size_t(index)];
-    RecordScanner scanner(model.edited().lines()[std::size_t(index)]);
+    RecordScanner scanner(line.text);
     std::int32_t values[4];
     const bool palette = line.id == paletteListId;
     const bool read = palette ? scanner.literal("4 ") && scanner.numbers(values, 4)
                               : scanner.literal("1 ") && RecordValues::readStoredRect(scanner, values);
     if (!read) {
-        report(index, FindingCode::Malformed, FindingText::UnreadableItem, {number(line.itemIndex), number(line.id)});
+        report(line.index, FindingCode::Malformed, FindingText::UnreadableItem,
+               {number(line.itemIndex), number(line.id)});
         return;
     }
     if (palette)
-        checkColour(index, FindingText::PaletteItemOutOfRange, number(line.itemIndex), values);
+        checkColour(line.index, FindingText::PaletteItemOutOfRange, line.itemIndex, values);
 }
 
-void SkinChecker::checkRecord(int index)
+void SkinChecker::checkRecord(const SkinLineTable::Line& line)
 {
-    const SkinLineTable::Line& line = table.lines()[std::size_t(index)];
-    const std::string_view text(model.edited().lines()[std::size_t(index)]);
-    RecordScanner values(text.substr(line.key.size()));
-    const QString key = keyText(line.key);
+    const int index = line.index;
+    const std::string_view valueText = line.text.substr(line.key.size());
+    RecordScanner values(valueText);
+    // Made only for a finding: most lines have none.
+    const auto key = [&] { return keyText(line.key); };
     std::int32_t numbers[4];
     std::string_view word;
     int count = 0;
     bool read = true;
     switch (line.type) {
     case RecordType::ListHeader:
-        if (!SkinLineTable::readCount(text.substr(line.key.size()), count))
-            report(index, FindingCode::Malformed, FindingText::UnreadableCount, {key});
+        if (!SkinLineTable::readCount(valueText, count))
+            report(index, FindingCode::Malformed, FindingText::UnreadableCount, {key()});
         return;
     case RecordType::Rect:
         read = RecordValues::readStoredRect(values, numbers);
         if (read && line.firstWithKey == index && isIdleScreenRect(line.id))
-            checkIdleScreenRect(index, numbers);
+            checkIdleScreenRect(index, line.id, numbers);
         break;
     case RecordType::Number:
         if (!values.number(numbers[0]))
-            report(index, FindingCode::Malformed, FindingText::UnreadableNumber, {key});
+            report(index, FindingCode::Malformed, FindingText::UnreadableNumber, {key()});
         return;
     case RecordType::Flag:
         if (!values.word(word) || (word != "true" && word != "false"))
-            report(index, FindingCode::Malformed, FindingText::UnreadableFlag, {key});
+            report(index, FindingCode::Malformed, FindingText::UnreadableFlag, {key()});
         return;
     case RecordType::Colour:
         read = values.numbers(numbers, 4);
         if (read)
-            checkColour(index, FindingText::ColourOutOfRange, number(line.id), numbers);
+            checkColour(index, FindingText::ColourOutOfRange, line.id, numbers);
         break;
     case RecordType::Picture:
-        if (const auto where = PictureRecord::fromValues(text.substr(line.key.size())))
-            checkPicture(index, *where);
+        if (const auto where = PictureRecord::fromValues(valueText))
+            checkPicture(index, line.id, *where);
         else
             read = false;
         break;
@@ -163,22 +169,20 @@ void SkinChecker::checkRecord(int index)
         break;
     }
     if (!read)
-        report(index, FindingCode::Malformed, FindingText::UnreadableValues, {key});
+        report(index, FindingCode::Malformed, FindingText::UnreadableValues, {key()});
 }
 
 void SkinChecker::checkShortLists()
 {
-    for (const SkinLineTable::ShortList& list : table.shortLists()) {
-        const std::string_view key = table.lines()[std::size_t(list.header)].key;
+    for (const SkinLineTable::ShortList& list : walked->shortLists()) {
         report(list.header, FindingCode::ListShort, FindingText::ListRunsPastEnd,
-               {keyText(key), number(list.count), number(list.available)});
+               {keyText(walked->key(list.header)), number(list.count), number(list.available)});
     }
 }
 
-void SkinChecker::checkIdleScreenRect(int index, const std::int32_t (&stored)[4])
+void SkinChecker::checkIdleScreenRect(int index, ElementId id, const std::int32_t (&stored)[4])
 {
     // Stored inclusive: x2 and y2 are the last column and row inside.
-    const ElementId id = table.lines()[std::size_t(index)].id;
     QStringList values = QStringList{number(id)} + numberTexts(stored);
     if (stored[2] < stored[0] || stored[3] < stored[1]) {
         report(index, FindingCode::RectOutside, FindingText::RectInverted, values);
@@ -190,15 +194,14 @@ void SkinChecker::checkIdleScreenRect(int index, const std::int32_t (&stored)[4]
     }
 }
 
-void SkinChecker::checkColour(int index, FindingText text, const QString& name, const std::int32_t (&values)[4])
+void SkinChecker::checkColour(int index, FindingText text, std::int32_t name, const std::int32_t (&values)[4])
 {
     if (std::any_of(std::begin(values), std::end(values), outsideByte))
-        report(index, FindingCode::ColourRange, text, QStringList{name} + numberTexts(values));
+        report(index, FindingCode::ColourRange, text, QStringList{number(name)} + numberTexts(values));
 }
 
-void SkinChecker::checkPicture(int index, const PictureLocation& where)
+void SkinChecker::checkPicture(int index, ElementId id, const PictureLocation& where)
 {
-    const ElementId id = table.lines()[std::size_t(index)].id;
     QSize size;
     if (where.file < 0 || where.file >= model.edited().dataFileCount()) {
         report(index, FindingCode::PictureRange, FindingText::PictureInMissingFile, {number(id), number(where.file)});
@@ -327,7 +330,7 @@ std::map<std::int64_t, std::int64_t> SkinChecker::dataFilesLeftBeside(const std:
     const std::string stem = fileNamePart(base);
     // Data files that a save leaves as they are: no record names them and the
     // skin holds no bytes of them.
-    const std::int64_t needed = SkinFileFormat::neededDataFiles(model.edited().lines());
+    const std::int64_t needed = model.edited().neededDataFiles();
     for (const std::string& name : names) {
         const std::optional<std::int64_t> file = SkinFileFormat::dataFileNumber(name, base);
         if (!file || *file < needed || (*file < model.edited().dataFileCount() && model.edited().dataSize(int(*file)) > 0))

@@ -29,15 +29,16 @@ public:
     std::vector<Finding> run();
 
 private:
-    void checkLine(int index);
-    void checkRecord(int index);
-    void checkItem(int index);
+    void checkLine(const SkinLineTable::Line& line);
+    void checkRecord(const SkinLineTable::Line& line);
+    void checkItem(const SkinLineTable::Line& line);
     void checkShortLists();
-    void checkPicture(int index, const PictureLocation& where);
+    void checkPicture(int index, ElementId id, const PictureLocation& where);
     // size: the picture's decoded size, invalid when its bytes cannot be read or decoded.
     void compareWithDefault(int index, ElementId id, QSize size);
-    void checkIdleScreenRect(int index, const std::int32_t (&stored)[4]);
-    void checkColour(int index, FindingText text, const QString& name, const std::int32_t (&values)[4]);
+    void checkIdleScreenRect(int index, ElementId id, const std::int32_t (&stored)[4]);
+    // name: the colour's id, or the palette item's number.
+    void checkColour(int index, FindingText text, std::int32_t name, const std::int32_t (&values)[4]);
     void checkWallpaper();
     void checkUnusedData();
     // The byte counts of the data files beside the skin that it neither holds
@@ -51,7 +52,8 @@ private:
     std::optional<QSize> defaultPictureSize(ElementId id);
 
     const SkinModel& model;
-    SkinLineTable table;
+    // The edited skin's lines, walked by run.
+    std::optional<SkinLineTable> walked;
     std::vector<Finding> found;
     // What picture records name inside held data files: (file, offset, size).
     std::vector<PictureLocation> covered;

@@ -2,6 +2,7 @@
 
 #include "document/SkinTypes.h"
 
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -10,10 +11,13 @@ class SkinDocument;
 // What each line of a skin is to the editor's lookups: a record with its
 // key, an item of a list block, or a line no lookup reads as a record; and
 // the line of the file it comes from (a line longer than the reader's limit
-// is held as several lines of the table).
+// is held as several lines of the table). The lines are classified one after
+// the other, from the top, as a check walks them: nothing is held per line
+// but the first line of its key, so that a skin of a million records is
+// checked in about the memory it takes to hold it.
 class SkinLineTable {
 public:
-    enum class Kind {
+    enum class Kind : std::uint8_t {
         Magic,        // line 0
         Record,       // "T id ..." with a key that lookups match
         UnreadableKey, // starts with a type digit, but no key matches it
@@ -23,8 +27,9 @@ public:
     };
 
     struct Line {
+        int index = 0;
         Kind kind = Kind::NotARecord;
-        int fileLine = 0;          // 1-based
+        std::string_view text;     // the line as stored
         std::string_view key;      // the key a lookup matches this line with ("" when none)
         RecordType type = RecordType::ListHeader; // Record, UnreadableKey
         ElementId id = 0;          // Record: its id; Item: the id of its list
@@ -39,24 +44,28 @@ public:
         int available = 0;  // lines after it
     };
 
-    // The document must outlive the table: keys view its lines.
+    // The document must outlive the table and stay as it is: lines view it.
     explicit SkinLineTable(const SkinDocument& skin);
 
-    const std::vector<Line>& lines() const { return table; }
+    // The next line, from line 0 on; false after the last.
+    bool next(Line& line);
+    // Complete once every line was walked.
     const std::vector<ShortList>& shortLists() const { return shortBlocks; }
-    // The 1-based file line of a table index.
-    int fileLine(int index) const { return table[std::size_t(index)].fileLine; }
+    // The 1-based file line of a line walked already.
+    int fileLine(int index) const;
+    // The key of a record line walked already.
+    std::string_view key(int index) const;
 
-    // The key "T id " a lookup matches line with: type digit 0..6, a space,
-    // the id as "%ld" prints it, a space; "" when no lookup matches the line.
-    static std::string_view lookupKey(std::string_view line);
     // The count of a list header's values, when it reads as a count (0 or more).
     static bool readCount(std::string_view values, int& count);
 
 private:
-    void classify(const SkinDocument& skin);
-    void markFirstKeys();
-
-    std::vector<Line> table;
+    const SkinDocument& skin;
+    std::vector<int> firstWithKey;
+    std::vector<int> withoutLineEnd; // lines walked that do not end in a line feed
     std::vector<ShortList> shortBlocks;
+    int nextIndex = 0;
+    int itemsLeft = 0;
+    ElementId list = 0;
+    int nextItem = 1;
 };

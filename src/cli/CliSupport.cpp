@@ -10,6 +10,65 @@
 #include <cstdlib>
 #include <new>
 
+namespace {
+
+const char* const usageText =
+    "usage: velaskin-cli COMMAND ...\n"
+    "  info SKIN.ski\n"
+    "  get [--default DEF.ski] SKIN.ski KIND ID [INDEX]\n"
+    "      KIND: colour ID | palette K | rect ID | listrect ID INDEX | number ID\n"
+    "            | flag ID | listcount ID | wallpaper\n"
+    "  set [--default DEF.ski] SKIN.ski KIND ID VALUE...\n"
+    "      colour ID R G B T | palette K R G B T | rect ID L T R B\n"
+    "      | listrect ID INDEX L T R B | number ID N | flag ID 0|1 | wallpaper PATH\n"
+    "  new --default DEF.ski OUT.ski\n"
+    "  pictures SKIN.ski\n"
+    "  picture get [--default DEF.ski] SKIN.ski ID OUT|-\n"
+    "  picture set [--convert] SKIN.ski ID FILE\n"
+    "  picture remove SKIN.ski ID\n"
+    "  picture link SKIN.ski FIRST SECOND\n"
+    "  export [--default DEF.ski] SKIN.ski DIR [ID...]\n"
+    "  import [--default DEF.ski] [--convert] SKIN.ski DIR\n"
+    "      --convert: PNG, BMP, JPEG, ... become GIF of at most 256 colours\n"
+    "  gif FILE\n"
+    "  render [--default DEF.ski] SKIN.ski OUT.png [--analog] [--no-wallpaper] [--joypad]\n"
+    "         [--left 0..2] [--right 0..2] [--centre 0..3] [--focus-rects] [--lng FILE.lng]\n"
+    "         [--scale 1..16]\n"
+    "  check [--default DEF.ski] SKIN.ski\n"
+    "      one line \"LINE: CODE: text\" per finding; exit 4 when there is any\n"
+    "Rectangles are LEFT TOP RIGHT BOTTOM with right and bottom exclusive.\n"
+    "Commands wait for another program changing the skin up to\n"
+    "VELASKIN_LOCK_WAIT milliseconds (10000 when unset), then exit with 3 (2 when\n"
+    "they only read it).\n";
+
+} // namespace
+
+void printUsage(std::FILE* to)
+{
+    std::fputs(usageText, to);
+}
+
+int runCommand(const Command& command, int argc, char** argv)
+{
+    const Arguments args(argv + 2, argv + argc);
+    try {
+        const int code = command.run(args);
+        if (code == exitcode::usage)
+            printUsage(stderr);
+        return code;
+    } catch (const std::bad_alloc&) {
+        // Commands that save catch it themselves: here nothing was saved.
+        return failWith(exitcode::cannotLoad, "not enough memory");
+    }
+}
+
+int unknownCommand(std::string_view name)
+{
+    failWith(exitcode::usage, "unknown command '" + std::string(name) + "'");
+    printUsage(stderr);
+    return exitcode::usage;
+}
+
 int failWith(int code, const std::string& message)
 {
     std::fprintf(stderr, "velaskin-cli: %s\n", message.c_str());

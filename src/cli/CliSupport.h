@@ -3,10 +3,12 @@
 #include "document/SkinResults.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <functional>
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class SkinDocument;
@@ -24,9 +26,26 @@ inline constexpr int refused = 4;
 // knows from the command it ran whether 4 means a refusal or findings, and
 // 0 to 3 mean the same for every command.
 inline constexpr int findings = refused;
+// The tool's Qt part, which runs the commands that decode or draw pictures,
+// cannot be started (an installation without it).
+inline constexpr int noQtPart = 127;
 } // namespace exitcode
 
 using Arguments = std::vector<std::string>;
+
+// One command of the tool: its name and what runs it with the words after it.
+struct Command {
+    std::string_view name;
+    int (*run)(const Arguments& args);
+};
+
+// The usage text: on stdout when asked for, on stderr after a usage error.
+void printUsage(std::FILE* to);
+// Runs command with the words after its name (argv[2] on); after a usage
+// error the usage follows on stderr. The exit code.
+int runCommand(const Command& command, int argc, char** argv);
+// The message and usage for a command the tool does not know; exitcode::usage.
+int unknownCommand(std::string_view name);
 
 // Prints "velaskin-cli: <message>" on stderr and returns code.
 int failWith(int code, const std::string& message);

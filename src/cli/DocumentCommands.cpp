@@ -189,9 +189,8 @@ int runPicturesCommand(const Arguments& args)
         return code;
     // Every picture record as written: also records that point outside the
     // data files, which the editor never reads.
-    const auto& lines = skin.lines();
     for (int i = 1; i < skin.lineCount(); ++i) {
-        if (const auto record = PictureRecord::fromLine(lines[i]))
+        if (const auto record = PictureRecord::fromLine(skin.line(i)))
             std::printf("%d %d %d %d\n", record->id, record->where.offset, record->where.size, record->where.file);
     }
     return exitcode::done;

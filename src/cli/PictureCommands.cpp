@@ -2,7 +2,6 @@
 
 #include "document/FileIo.h"
 #include "document/SkinModel.h"
-#include "pictures/PictureConversion.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -37,11 +36,11 @@ int pictureGet(const Arguments& args)
 }
 
 // picture set [--convert] SKIN.ski ID FILE: without --convert the file's bytes as they are.
-int pictureSet(Arguments args)
+int pictureSet(Arguments args, const GifConversion& toGif)
 {
     const bool convert = takeConvertOption(args);
     const auto id = args.size() == 3 ? parseNumber(args[1]) : std::nullopt;
-    if (!id)
+    if (!id || (convert && !toGif))
         return exitcode::usage;
     return underSkinLock(args[0], [&] {
         SkinModel model;
@@ -55,11 +54,9 @@ int pictureSet(Arguments args)
         std::vector<std::uint8_t> bytes;
         if (readWholeFile(args[2], bytes) < 0)
             return failWith(exitcode::refused, args[2] + ": cannot read the picture file; nothing saved");
-        const pictureconversion::SkinPicture picture =
-            pictureconversion::pictureForSkin(std::move(bytes), pictureconversion::Conversion::toGif);
-        if (!picture.usable)
+        if (!toGif(bytes))
             return failWith(exitcode::refused, args[2] + ": not a picture that converts to GIF; nothing saved");
-        if (!model.setPicture(*id, picture.bytes))
+        if (!model.setPicture(*id, bytes))
             return failWith(exitcode::refused, args[0] + ": the skin holds no records; nothing saved");
         return saveInPlace(model);
     });
@@ -132,7 +129,7 @@ bool pictureCommandDecodes(const Arguments& args)
     return std::find(args.begin(), args.end(), std::string("--convert")) != args.end();
 }
 
-int runPictureCommand(const Arguments& args)
+int runPictureCommand(const Arguments& args, const GifConversion& toGif)
 {
     if (args.empty())
         return exitcode::usage;
@@ -140,7 +137,7 @@ int runPictureCommand(const Arguments& args)
     if (args[0] == "get")
         return pictureGet(rest);
     if (args[0] == "set")
-        return pictureSet(rest);
+        return pictureSet(rest, toGif);
     if (args[0] == "remove")
         return pictureRemove(rest);
     if (args[0] == "link")

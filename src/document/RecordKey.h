@@ -3,8 +3,10 @@
 #include "document/SkinTypes.h"
 
 #include <charconv>
+#include <climits>
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,6 +25,42 @@ public:
     }
 
     std::string_view view() const { return {buffer, length}; }
+
+    // The key a line starts with, when a getter's key matches it: the type
+    // digit 0..6, a space, the id exactly as "%ld" prints it (no sign but a
+    // minus, no leading zero, 32 bits) and a space. A line matches a getter's
+    // key exactly when it starts with one, so this key is the only one that
+    // finds it. length: the key's length in the line.
+    struct OfLine {
+        RecordType type;
+        ElementId id;
+        std::size_t length;
+        // One number per key, for indexes.
+        std::uint64_t code() const { return std::uint64_t(type) << 32 | std::uint32_t(id); }
+    };
+    static std::optional<OfLine> of(std::string_view line)
+    {
+        if (line.size() < 4 || line[0] < '0' || line[0] > '6' || line[1] != ' ')
+            return std::nullopt;
+        std::size_t pos = 2;
+        const bool negative = line[pos] == '-';
+        if (negative)
+            ++pos;
+        const std::size_t first = pos;
+        std::int64_t value = 0;
+        for (; pos < line.size() && line[pos] >= '0' && line[pos] <= '9'; ++pos) {
+            if (pos - first < 11)
+                value = value * 10 + (line[pos] - '0');
+        }
+        const std::size_t digits = pos - first;
+        if (digits == 0 || digits > 10 || pos == line.size() || line[pos] != ' '
+            || (line[first] == '0' && (digits > 1 || negative)))
+            return std::nullopt;
+        value = negative ? -value : value;
+        if (value < INT32_MIN || value > INT32_MAX)
+            return std::nullopt;
+        return OfLine {RecordType(line[0] - '0'), ElementId(value), pos + 1};
+    }
 
     // The key followed by the numbers separated by single spaces and "\n".
     std::string line(std::initializer_list<std::int64_t> values) const

@@ -1,5 +1,6 @@
 #include "document/RecordScanner.h"
 
+#include <algorithm>
 #include <limits>
 
 RecordScanner::RecordScanner(std::string_view text)
@@ -38,12 +39,19 @@ bool RecordScanner::wideNumber(std::int64_t& value)
     }
     // Accumulate as a negative number so that the most negative value fits.
     constexpr std::int64_t lowest = std::numeric_limits<std::int64_t>::min();
+    constexpr std::int64_t lowestTenth = lowest / 10;
+    constexpr int lowestLastDigit = -int(lowest % 10);
+    // 18 digits never overflow: no check for them (every value of a skin).
+    constexpr std::size_t safeDigits = 18;
     std::int64_t result = 0;
     bool saturated = false;
     const std::size_t firstDigit = at;
+    const std::size_t safeEnd = std::min(text.size(), at + safeDigits);
+    while (at < safeEnd && text[at] >= '0' && text[at] <= '9')
+        result = result * 10 - (text[at++] - '0');
     while (at < text.size() && text[at] >= '0' && text[at] <= '9') {
         const int digit = text[at] - '0';
-        if (result < (lowest + digit) / 10)
+        if (result < lowestTenth || (result == lowestTenth && digit > lowestLastDigit))
             saturated = true;
         else
             result = result * 10 - digit;

@@ -6,9 +6,9 @@
 
 namespace RecordValues {
 
-RecordScanner after(const std::string& line, std::string_view key)
+RecordScanner after(std::string_view line, std::string_view key)
 {
-    return RecordScanner(std::string_view(line).substr(key.size()));
+    return RecordScanner(line.substr(key.size()));
 }
 
 SkinColour readColour(RecordScanner& scanner, bool transparencyInColour)

@@ -12,7 +12,7 @@
 namespace RecordValues {
 
 // The values of a record: the text of its line after the key.
-RecordScanner after(const std::string& line, std::string_view key);
+RecordScanner after(std::string_view line, std::string_view key);
 
 // "%ld %ld %ld %ld" as red, green, blue, transparency; the low byte of the
 // transparency goes into bits 24-31 when transparencyInColour.

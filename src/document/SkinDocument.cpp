@@ -1,7 +1,6 @@
 #include "document/SkinDocument.h"
 
 #include "document/FileIo.h"
-#include "document/LineLookup.h"
 #include "document/PictureRecord.h"
 #include "document/RecordKey.h"
 #include "document/RecordScanner.h"
@@ -29,29 +28,40 @@ constexpr std::string_view phonePictureFolder = "/a/mobile/picture/";
 
 int SkinDocument::findRecord(std::string_view key) const
 {
-    return findFirstLine(lineTable, key);
+    return lineTable.find(key);
+}
+
+std::vector<std::string> SkinDocument::lines() const
+{
+    std::vector<std::string> all;
+    all.reserve(std::size_t(lineCount()));
+    for (int i = 0; i < lineCount(); ++i)
+        all.emplace_back(lineTable.line(i));
+    return all;
 }
 
 void SkinDocument::setLine(int index, std::string text)
 {
-    std::string& line = lineTable[std::size_t(index)];
     if (recording)
-        recording->addLines(index, {line}, {text});
-    line = std::move(text);
+        recording->addLines(index, {std::string(lineTable.line(index))}, {text});
+    lineTable.set(index, text);
+    neededFiles.reset();
 }
 
 void SkinDocument::insertLine(int index, std::string text)
 {
     if (recording)
         recording->addLines(index, {}, {text});
-    lineTable.insert(lineTable.begin() + index, std::move(text));
+    lineTable.insert(index, text);
+    neededFiles.reset();
 }
 
 void SkinDocument::eraseLine(int index)
 {
     if (recording)
-        recording->addLines(index, {lineTable[std::size_t(index)]}, {});
-    lineTable.erase(lineTable.begin() + index);
+        recording->addLines(index, {std::string(lineTable.line(index))}, {});
+    lineTable.erase(index);
+    neededFiles.reset();
 }
 
 void SkinDocument::replaceLine(int index, std::string_view text)
@@ -106,7 +116,7 @@ Value SkinDocument::readRecord(RecordType type, ElementId id, Value missing, Rea
     const int index = findRecord(key.view());
     if (index < 0)
         return missing;
-    RecordScanner values = RecordValues::after(lineTable[std::size_t(index)], key.view());
+    RecordScanner values = RecordValues::after(lineTable.line(index), key.view());
     return read(values);
 }
 
@@ -164,7 +174,7 @@ LoadResult SkinDocument::loadFromBuffers(std::span<const std::uint8_t> skinText,
     clear();
     if (!SkinFileFormat::hasSkinMagic(skinText))
         return LoadResult::NotASkin;
-    return loadParts(SkinFileFormat::splitLines(skinText), [buffers](std::int64_t file, std::vector<std::uint8_t>& bytes,
+    return loadParts(SkinFileFormat::splitLines({skinText.begin(), skinText.end()}), [buffers](std::int64_t file, std::vector<std::uint8_t>& bytes,
                                          std::optional<FileIdentity>& identity) {
         if (file >= std::int64_t(buffers.size()))
             return false;
@@ -193,6 +203,7 @@ LoadResult SkinDocument::loadParts(SkinFileFormat::SkinLines&& table, const Data
     }
 
     lineTable = std::move(table.lines);
+    neededFiles = table.neededDataFiles;
     store.assign(std::move(files), std::move(states));
     documentPath = path;
     loaded = true;
@@ -202,20 +213,22 @@ LoadResult SkinDocument::loadParts(SkinFileFormat::SkinLines&& table, const Data
 SkinFileContents SkinDocument::saveToBuffers() const
 {
     SkinFileContents contents;
-    std::size_t total = 0;
-    for (const std::string& line : lineTable)
-        total += line.size();
-    contents.skinText.reserve(total);
-    for (const std::string& line : lineTable)
-        contents.skinText += line;
+    contents.skinText = lineTable.text();
     // A data file a record names is written even when empty, or the skin
     // would not load again; another empty one is not part of the skin.
-    const std::int64_t needed = SkinFileFormat::neededDataFiles(lineTable);
+    const std::int64_t needed = neededDataFiles();
     for (int file = 0; file < dataFileCount(); ++file) {
         if (!store.file(file).empty() || file < needed)
             contents.dataFiles.emplace_back(file, store.file(file));
     }
     return contents;
+}
+
+std::int64_t SkinDocument::neededDataFiles() const
+{
+    if (!neededFiles)
+        neededFiles = SkinFileFormat::neededDataFiles(lineTable);
+    return *neededFiles;
 }
 
 SaveResult SkinDocument::save(const std::string& path)
@@ -236,7 +249,7 @@ SaveResult SkinDocument::save(const std::string& path)
     // recorded changes stay valid) and takes the saved file's name; saved
     // elsewhere, it holds no empty data file that the save did not write.
     if (skinPath != documentPath)
-        store.dropEmptyFilesFrom(SkinFileFormat::neededDataFiles(lineTable));
+        store.dropEmptyFilesFrom(neededDataFiles());
     documentPath = skinPath;
     return SaveResult::Saved;
 }
@@ -244,7 +257,8 @@ SaveResult SkinDocument::save(const std::string& path)
 void SkinDocument::clear()
 {
     problem = {};
-    std::vector<std::string>().swap(lineTable);
+    lineTable.clear();
+    neededFiles.reset();
     store.clear();
     documentPath.clear();
     loaded = false;
@@ -255,7 +269,7 @@ void SkinDocument::createNew(const std::string& name)
     clear();
     store.startEmpty();
     documentPath = name;
-    lineTable.emplace_back("SKI1\n");
+    lineTable.insert(0, "SKI1\n");
     loaded = true;
 }
 
@@ -280,7 +294,7 @@ int SkinDocument::listItemLine(int header, std::string_view countKey, int index)
         return -1;
     // Past the count its header gives, a line is not an item of the list.
     std::int32_t count = -1;
-    if (!RecordValues::after(lineTable[std::size_t(header)], countKey).number(count) || index > count
+    if (!RecordValues::after(lineTable.line(header), countKey).number(count) || index > count
         || std::int64_t(header) + index >= lineCount())
         return -1;
     return header + index;
@@ -291,7 +305,7 @@ SkinColour SkinDocument::getPaletteColour(int index) const
     const int line = listItemLine(findRecord(paletteReadKey), paletteReadKey, index);
     if (line < 0)
         return {};
-    RecordScanner item(lineTable[std::size_t(line)]);
+    RecordScanner item(lineTable.line(line));
     if (!item.literal(paletteItemPrefix))
         return {};
     return RecordValues::readColour(item, false);
@@ -300,7 +314,7 @@ SkinColour SkinDocument::getPaletteColour(int index) const
 bool SkinDocument::setPaletteColour(int index, std::uint32_t colour, std::int32_t transparency)
 {
     const int line = listItemLine(findRecord(paletteWriteKey), paletteReadKey, index);
-    if (line < 0 || !lineTable[std::size_t(line)].starts_with(paletteItemPrefix))
+    if (line < 0 || !lineTable.line(line).starts_with(paletteItemPrefix))
         return false;
     setLine(line, RecordValues::colourLine(paletteItemPrefix, colour, transparency));
     return true;
@@ -329,7 +343,7 @@ SkinRect SkinDocument::getListRect(ElementId id, int index) const
     const int line = listItemLine(findRecord(key.view()), key.view(), index);
     if (line < 0)
         return {};
-    RecordScanner item(lineTable[std::size_t(line)]);
+    RecordScanner item(lineTable.line(line));
     if (!item.literal(rectItemPrefix))
         return {};
     return RecordValues::readRect(item);
@@ -341,7 +355,7 @@ bool SkinDocument::setListRect(const SkinRect& rect, ElementId id, int index)
         return setRect(id, rect);
     const RecordKey key(RecordType::ListHeader, id);
     const int line = listItemLine(findRecord(key.view()), key.view(), index);
-    if (line < 0 || !lineTable[std::size_t(line)].starts_with(rectItemPrefix) || !RecordValues::storable(rect))
+    if (line < 0 || !lineTable.line(line).starts_with(rectItemPrefix) || !RecordValues::storable(rect))
         return false;
     setLine(line, RecordValues::rectLine(rectItemPrefix, rect));
     return true;
@@ -415,8 +429,7 @@ int SkinDocument::findPicture(ElementId id, std::optional<PictureLocation>& wher
     const int index = findRecord(key.view());
     if (index < 0)
         return -1;
-    const std::string& line = lineTable[std::size_t(index)];
-    where = PictureRecord::fromValues(std::string_view(line).substr(key.view().size()));
+    where = PictureRecord::fromValues(lineTable.line(index).substr(key.view().size()));
     if (where && !store.holds(*where))
         where.reset();
     return index;
@@ -492,7 +505,7 @@ void SkinDocument::updatePictureRecords(int ownIndex, const PictureLocation& old
     const std::int64_t oldEnd = std::int64_t(old.offset) + old.size;
     const std::int64_t shift = std::int64_t(newSize.value_or(0)) - old.size;
     for (int i = 0; i < lineCount();) {
-        const std::string& line = lineTable[std::size_t(i)];
+        const std::string_view line = lineTable.line(i);
         const std::optional<PictureRecord> record = line.empty() || line[0] != '5' ? std::nullopt : PictureRecord::fromLine(line);
         // Lines of other files, and lines that do not name bytes inside this
         // file as it was, are left as they are.
@@ -536,7 +549,8 @@ bool SkinDocument::linkPicture(ElementId first, ElementId second)
 std::vector<ElementId> SkinDocument::pictureIds() const
 {
     std::vector<ElementId> ids;
-    for (const std::string& line : lineTable) {
+    for (int i = 0; i < lineCount(); ++i) {
+        const std::string_view line = lineTable.line(i);
         if (line.empty() || line[0] != '5')
             continue;
         RecordScanner scanner(line);
@@ -559,7 +573,7 @@ std::vector<SkinDocument::PictureBeyondData> SkinDocument::picturesBeyondData() 
         if (index < 0)
             continue;
         const std::optional<PictureLocation> where =
-            PictureRecord::fromValues(std::string_view(lineTable[std::size_t(index)]).substr(key.view().size()));
+            PictureRecord::fromValues(lineTable.line(index).substr(key.view().size()));
         // Negative places are no place at all; only a short file is named.
         if (where && where->file >= 0 && where->file < dataFileCount() && where->offset >= 0 && where->size >= 0
             && !PictureRecord::fitsIn(*where, dataSize(where->file)))
@@ -580,14 +594,23 @@ namespace {
 
 // Replaces lines [index, index + expected.size()) by replacement when they
 // hold expected; false (nothing changed) otherwise.
-bool swapLines(std::vector<std::string>& table, int index, const std::vector<std::string>& expected,
+bool swapLines(LineTable& table, int index, const std::vector<std::string>& expected,
                const std::vector<std::string>& replacement)
 {
-    if (index < 0 || std::size_t(index) + expected.size() > table.size()
-        || !std::equal(expected.begin(), expected.end(), table.begin() + index))
+    if (index < 0 || std::size_t(index) + expected.size() > std::size_t(table.size()))
         return false;
-    const auto at = table.erase(table.begin() + index, table.begin() + index + std::ptrdiff_t(expected.size()));
-    table.insert(at, replacement.begin(), replacement.end());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        if (table.line(index + int(i)) != expected[i])
+            return false;
+    }
+    // Line by line: a step is one line replaced, inserted or taken out.
+    const std::size_t common = std::min(expected.size(), replacement.size());
+    for (std::size_t i = 0; i < common; ++i)
+        table.set(index + int(i), replacement[i]);
+    for (std::size_t i = common; i < expected.size(); ++i)
+        table.erase(index + int(common));
+    for (std::size_t i = common; i < replacement.size(); ++i)
+        table.insert(index + int(i), replacement[i]);
     return true;
 }
 
@@ -596,6 +619,7 @@ bool swapLines(std::vector<std::string>& table, int index, const std::vector<std
 bool SkinDocument::applyStep(const DocumentChange::Step& step, bool forward)
 {
     if (const auto* lines = std::get_if<DocumentChange::LineStep>(&step)) {
+        neededFiles.reset();
         return forward ? swapLines(lineTable, lines->index, lines->removed, lines->inserted)
                        : swapLines(lineTable, lines->index, lines->inserted, lines->removed);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/DocumentChange.h"
+#include "document/LineTable.h"
 #include "document/PictureStore.h"
 #include "document/SkinResults.h"
 #include "document/SkinStorage.h"
@@ -34,14 +35,19 @@ public:
     // --- the line table -------------------------------------------------
     // False until something is loaded or created, and after clear or a failed load.
     bool hasLineTable() const { return loaded; }
-    int lineCount() const { return static_cast<int>(lineTable.size()); }
-    // Each line keeps its line end exactly as read ("\n" or "\r\n").
-    const std::vector<std::string>& lines() const { return lineTable; }
+    int lineCount() const { return lineTable.size(); }
+    // Line index (0..lineCount()-1), with its line end exactly as read ("\n"
+    // or "\r\n"); valid until the document changes.
+    std::string_view line(int index) const { return lineTable.line(index); }
+    // A copy of every line (for comparing states; readers use line).
+    std::vector<std::string> lines() const;
     // "" when empty; "New skin" for a new skin.
     const std::string& path() const { return documentPath; }
 
     // Index of the first line that starts with key ('*' in the key matches any
-    // one character), or -1. An empty key matches line 0.
+    // one character), or -1. An empty key matches line 0. A key that starts
+    // with a record key ("T id ") is found through the table's index, the
+    // same time at any size; others are looked for line by line.
     int findRecord(std::string_view key) const;
     // index must lie in 0..lineCount()-1; the caller supplies the line end.
     void replaceLine(int index, std::string_view text);
@@ -49,6 +55,10 @@ public:
     bool appendLine(std::string_view text);
     // False without a line table or for an index outside it.
     bool removeLine(int index);
+    // For every line, the index of the first line that starts with the same
+    // record key (what findRecord of its key answers); -1 for a line without
+    // one. For all lines at once, in time linear in the lines.
+    std::vector<int> firstLinesOfKeys() const { return lineTable.firstLinesOfKeys(); }
     // True when a line holds a record of that type and id.
     bool hasRecord(RecordType type, ElementId id) const;
     // Takes the record out of the document, so that the default skin's shows:
@@ -87,6 +97,10 @@ public:
     void createNew(const std::string& name);
 
     int dataFileCount() const { return store.fileCount(); }
+    // How many data files the picture records name (one more than the largest
+    // file number), whether held or not. Known from the load until a line
+    // changes, then counted again once.
+    std::int64_t neededDataFiles() const;
     std::uint32_t dataSize(int file) const { return store.fileSize(file); }
     std::span<const std::uint8_t> dataFile(int file) const { return store.file(file); }
 
@@ -183,7 +197,9 @@ private:
 
     bool loaded = false;
     std::string documentPath;
-    std::vector<std::string> lineTable;
+    LineTable lineTable;
+    // What neededDataFiles answers, until a line changes (found on load).
+    mutable std::optional<std::int64_t> neededFiles;
     PictureStore store;
     DocumentChange* recording = nullptr;
     StorageProblem problem;

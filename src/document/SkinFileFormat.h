@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/LineTable.h"
+
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -18,22 +20,23 @@ bool hasSkinMagic(std::span<const std::uint8_t> text);
 
 // The line table of a skin file and the number of data files it needs.
 struct SkinLines {
-    std::vector<std::string> lines;
+    LineTable lines;
     std::int64_t neededDataFiles = 0;
 };
 
 // Splits the file into lines of at most maximumLineLength characters, each
 // ending after its line feed; a longer line becomes several pieces. A last line
 // without a line feed gets one, so records appended later start on their own
-// line. The concatenation of the pieces is the file (plus that line feed).
+// line. The concatenation of the pieces is the file (plus that line feed): the
+// table keeps the text as its buffer.
 //
 // The data files needed are one more than the largest data file number among
 // the lines from index 1 on whose leading number is 5 (the fifth word read as
 // a number); 0 when there is none. The count saturates instead of overflowing.
-SkinLines splitLines(std::span<const std::uint8_t> text);
+SkinLines splitLines(std::vector<std::uint8_t> text);
 
 // The number of data files a line table needs, counted as splitLines does.
-std::int64_t neededDataFiles(const std::vector<std::string>& lines);
+std::int64_t neededDataFiles(const LineTable& lines);
 
 // "base.dat" for file 0, "baseK.dat" for file K.
 std::string dataFileName(const std::string& base, std::int64_t file);

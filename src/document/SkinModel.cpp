@@ -67,10 +67,9 @@ void SkinModel::newSkin(const std::string& name)
 void SkinModel::copyListFromDefault(int header, std::int32_t itemCount)
 {
     // The header and its items, as far as the default skin holds them.
-    const auto& lines = defaultSkin.lines();
-    const std::int64_t end = std::min<std::int64_t>(std::int64_t(lines.size()), std::int64_t(header) + itemCount + 1);
+    const std::int64_t end = std::min<std::int64_t>(defaultSkin.lineCount(), std::int64_t(header) + itemCount + 1);
     for (std::int64_t i = header; i < end; ++i)
-        (void)skin.appendLine(lines[std::size_t(i)]);
+        (void)skin.appendLine(defaultSkin.line(int(i)));
 }
 
 std::string SkinModel::wallpaperPath() const

@@ -151,7 +151,7 @@ int SkinStorage::readFiles(const Folder& folder)
         return 1;
     if (!SkinFileFormat::hasSkinMagic(text))
         return 2;
-    skinLines = SkinFileFormat::splitLines(text);
+    skinLines = SkinFileFormat::splitLines(std::move(text));
 
     // The data files are sized before any of them is read; opening stops at
     // the first that cannot be opened (a record naming a huge file number

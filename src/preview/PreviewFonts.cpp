@@ -15,9 +15,10 @@ const QString narrowSansFile = QStringLiteral("/usr/share/fonts/truetype/liberat
 const QString tahomaFamily = QStringLiteral("Tahoma");
 const QString tahomaFile = QStringLiteral("/usr/share/wine/fonts/tahoma.ttf");
 
+// One name looked up: the system's families are not listed.
 bool installed(const QString& family)
 {
-    return QFontDatabase::families().contains(family, Qt::CaseInsensitive);
+    return QFontDatabase::hasFamily(family);
 }
 
 // The family of the font file, registered on first use; "" when the file

@@ -129,7 +129,8 @@ SkinChange SkinEditCommand::announced() const
     }
     // Pictures whose bytes lie where bytes were spliced, though their records read the same.
     if (!spliced.empty()) {
-        for (const std::string& line : skin.lines()) {
+        for (int i = 0; i < skin.lineCount(); ++i) {
+            const std::string_view line = skin.line(i);
             if (line.empty() || line[0] != '5')
                 continue;
             const auto record = PictureRecord::fromLine(line);

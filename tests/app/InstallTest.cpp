@@ -98,6 +98,7 @@ private slots:
         const QStringList files = {
             QStringLiteral("bin/velaskin"),
             QStringLiteral("bin/velaskin-cli"),
+            QStringLiteral("libexec/velaskin/velaskin-cli-qt"),
             QStringLiteral("share/velaskin/Lng/English.lng"),
             QStringLiteral("share/velaskin/Lng/Deutsch.lng"),
             QStringLiteral("share/velaskin/Default/Vela/Vela.ski"),

@@ -168,6 +168,31 @@ TEST_F(Cli, SuccessfulCommandsLeaveStandardErrorEmptyWithoutARuntimeFolder)
     }
 }
 
+// The tool starts without Qt; the commands that decode or draw pictures run
+// in its Qt part. Without that part the others still run, and those say why
+// they cannot.
+TEST_F(Cli, WithoutItsQtPartTheToolRunsSkinCommandsAndTellsWhyPictureCommandsCannotRun)
+{
+    writeFile(dir / "s.ski", "SKI1\n2 8 25\n");
+    fs::create_directories(dir / "alone");
+    fs::copy_file(testing_support::cliProgram(), dir / "alone" / "velaskin-cli");
+    const auto runAlone = [&](const std::string& arguments) {
+        std::vector<std::string> words = testing_support::commandWords(arguments);
+        words.insert(words.begin(), (dir / "alone" / "velaskin-cli").string());
+        return testing_support::runProgram(dir, words, options);
+    };
+    const testing_support::ProgramResult got = runAlone("get s.ski number 8");
+    EXPECT_EQ(got.code, 0) << got.err;
+    EXPECT_EQ(got.out, "25\n");
+    for (const char* command : {"check s.ski", "render s.ski out.png", "gif a.gif", "import s.ski in"}) {
+        const testing_support::ProgramResult r = runAlone(command);
+        EXPECT_EQ(r.code, 127) << command;
+        EXPECT_EQ(r.out, "") << command;
+        EXPECT_EQ(r.err.rfind("velaskin-cli: cannot start velaskin-cli-qt, which runs this command: ", 0), 0u) << r.err;
+    }
+    EXPECT_FALSE(fs::exists(dir / "out.png"));
+}
+
 TEST_F(Cli, DefaultSkinShorterThanTheMinimumIsRefused)
 {
     writeFile(dir / "short.ski", "SKI1\n2 8 1\n");

@@ -154,9 +154,14 @@ std::vector<std::string> commandWords(const std::string& line)
     return words;
 }
 
+std::filesystem::path cliProgram()
+{
+    return VELASKIN_CLI;
+}
+
 ProgramResult runCli(const std::filesystem::path& folder, const std::string& arguments, const ProgramOptions& options)
 {
-    std::vector<std::string> command{VELASKIN_CLI};
+    std::vector<std::string> command{cliProgram().string()};
     const std::vector<std::string> words = commandWords(arguments);
     command.insert(command.end(), words.begin(), words.end());
     return runProgram(folder, command, options);

@@ -33,6 +33,9 @@ struct ProgramOptions {
 // they enclose (blanks, backslashes) as it stands. Nothing else is expanded.
 [[nodiscard]] std::vector<std::string> commandWords(const std::string& line);
 
+// The velaskin-cli program that the tests run.
+[[nodiscard]] std::filesystem::path cliProgram();
+
 // Runs velaskin-cli in folder with the words of arguments.
 [[nodiscard]] ProgramResult runCli(const std::filesystem::path& folder, const std::string& arguments,
                                    const ProgramOptions& options = {});
