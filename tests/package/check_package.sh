@@ -44,4 +44,22 @@ for page in velaskin velaskin-cli; do
     MANWIDTH=80 man -l "$work/root/usr/share/man/man1/$page.1.gz" 2>/dev/null | grep -q "VELASKIN_LOCK_WAIT\|velaskin-cli" \
         || fail "man $page renders nothing of its own"
 done
+
+# Completion as bash offers it: the words typed so far, the last one being completed.
+completes() {
+    bash -c '. /usr/share/bash-completion/bash_completion; . "$1"; shift
+             COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); COMP_LINE="$*"; COMP_POINT=${#COMP_LINE}
+             _velaskin_cli velaskin-cli "${COMP_WORDS[COMP_CWORD]}" "${COMP_WORDS[COMP_CWORD - 1]}"
+             printf "%s\n" "${COMPREPLY[@]}"' _ "$work/root/usr/share/bash-completion/completions/velaskin-cli" "$@"
+}
+completes velaskin-cli re | grep -qx render || fail "completion does not offer render"
+completes velaskin-cli picture s | grep -qx set || fail "completion does not offer picture set"
+completes velaskin-cli render a.ski out.png --sc | grep -qx -- --scale || fail "completion does not offer --scale"
+completes velaskin-cli import --d | grep -qx -- --default || fail "completion does not offer import's --default"
+
+# The manual page names every command the tool's usage names.
+MANWIDTH=200 man -l "$work/root/usr/share/man/man1/velaskin-cli.1.gz" 2>/dev/null >"$work/manual"
+"$build/src/cli/velaskin-cli" --help | sed -n 's/^  \([a-z]\+\( [a-z]\+\)\?\) .*/\1/p' | while read -r command; do
+    grep -q "velaskin-cli \\+$command " "$work/manual" || fail "the manual page lacks $command"
+done
 echo "check_package: $(basename "$deb") holds everything"
