@@ -10,9 +10,10 @@ set(CPACK_PACKAGE_CONTACT "The VelaSkin team <velaskin@example.org>")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "editor for the skins of a phone with a 176 x 220 screen")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-    "VelaSkin edits the user-interface skins of a phone with a 176 x 220 pixel screen: a .ski file of typed "
-    "records and the picture data files beside it, with a live preview of the phone's idle screen. "
-    "velaskin-cli does the same from scripts.")
+    "VelaSkin edits the user-interface skins of a phone with a 176 x 220 pixel\n"
+    "screen: a .ski file of typed records and the picture data files beside it,\n"
+    "with a live preview of the phone's idle screen, undo, and pictures taken\n"
+    "from PNG and other formats. velaskin-cli does the same from scripts.")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
