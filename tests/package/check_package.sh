@@ -22,7 +22,7 @@ for wanted in "Package: velaskin" "libqt6core6" "libqt6gui6" "libqt6widgets6" "R
 done
 
 dpkg-deb --contents "$deb" | awk '{print $6}' >"$work/contents"
-for wanted in ./usr/bin/velaskin ./usr/bin/velaskin-cli \
+for wanted in ./usr/bin/velaskin ./usr/bin/velaskin-cli ./usr/libexec/velaskin/velaskin-cli-qt \
               ./usr/share/velaskin/Lng/English.lng ./usr/share/velaskin/Lng/Deutsch.lng \
               ./usr/share/velaskin/Default/Vela/Vela.ski ./usr/share/velaskin/Default/Vela/Vela.dat \
               ./usr/share/applications/velaskin.desktop \
