@@ -26,7 +26,7 @@ endif
 FUZZ_TIME ?= 20
 PREFIX    ?= /usr/local
 
-.PHONY: all setup configure build run test install bench fuzz clean
+.PHONY: all setup configure build run test install package bench fuzz clean
 
 all: build
 
@@ -47,6 +47,13 @@ test: build
 
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A Debian package (velaskin_VERSION_ARCH.deb) in $(PACKAGE_DIR).
+PACKAGE_DIR ?= .
+package: build
+	cd $(BUILD) && cpack -G DEB -B $(abspath $(PACKAGE_DIR))/_cpack >/dev/null
+	mv $(abspath $(PACKAGE_DIR))/_cpack/velaskin_*.deb $(PACKAGE_DIR)/ && rm -rf $(abspath $(PACKAGE_DIR))/_cpack
+	@ls $(PACKAGE_DIR)/velaskin_*.deb
 
 bench: setup
 	@cmake -S . -B build-bench $(GENERATOR) $(LAUNCHER) -DCMAKE_BUILD_TYPE=Release -DVELASKIN_TESTS=OFF >/dev/null

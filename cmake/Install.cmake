@@ -14,3 +14,10 @@ foreach(size 16 32 64)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
             RENAME velaskin.png)
 endforeach()
+
+# The software centre's description of the editor, with the project's version.
+configure_file(${PROJECT_SOURCE_DIR}/resources/org.example.velaskin.metainfo.xml.in
+               ${PROJECT_BINARY_DIR}/org.example.velaskin.metainfo.xml @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/org.example.velaskin.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The licence where a Debian system keeps every package's.
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/velaskin RENAME copyright)

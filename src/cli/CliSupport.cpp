@@ -1,5 +1,7 @@
 #include "cli/CliSupport.h"
 
+#include "cli/CommandTable.h"
+
 #include "document/FileIo.h"
 #include "document/SkinLock.h"
 #include "document/SkinModel.h"
@@ -12,40 +14,27 @@
 
 namespace {
 
-const char* const usageText =
-    "usage: velaskin-cli COMMAND ...\n"
-    "  info SKIN.ski\n"
-    "  get [--default DEF.ski] SKIN.ski KIND ID [INDEX]\n"
-    "      KIND: colour ID | palette K | rect ID | listrect ID INDEX | number ID\n"
-    "            | flag ID | listcount ID | wallpaper\n"
-    "  set [--default DEF.ski] SKIN.ski KIND ID VALUE...\n"
-    "      colour ID R G B T | palette K R G B T | rect ID L T R B\n"
-    "      | listrect ID INDEX L T R B | number ID N | flag ID 0|1 | wallpaper PATH\n"
-    "  new --default DEF.ski OUT.ski\n"
-    "  pictures SKIN.ski\n"
-    "  picture get [--default DEF.ski] SKIN.ski ID OUT|-\n"
-    "  picture set [--convert] SKIN.ski ID FILE\n"
-    "  picture remove SKIN.ski ID\n"
-    "  picture link SKIN.ski FIRST SECOND\n"
-    "  export [--default DEF.ski] SKIN.ski DIR [ID...]\n"
-    "  import [--default DEF.ski] [--convert] SKIN.ski DIR\n"
-    "      --convert: PNG, BMP, JPEG, ... become GIF of at most 256 colours\n"
-    "  gif FILE\n"
-    "  render [--default DEF.ski] SKIN.ski OUT.png [--analog] [--no-wallpaper] [--joypad]\n"
-    "         [--left 0..2] [--right 0..2] [--centre 0..3] [--focus-rects] [--lng FILE.lng]\n"
-    "         [--scale 1..16]\n"
-    "  check [--default DEF.ski] SKIN.ski\n"
-    "      one line \"LINE: CODE: text\" per finding; exit 4 when there is any\n"
-    "Rectangles are LEFT TOP RIGHT BOTTOM with right and bottom exclusive.\n"
-    "Commands wait for another program changing the skin up to\n"
-    "VELASKIN_LOCK_WAIT milliseconds (10000 when unset), then exit with 3 (2 when\n"
-    "they only read it).\n";
 
 } // namespace
 
 void printUsage(std::FILE* to)
 {
-    std::fputs(usageText, to);
+    std::fputs(cli::usageText().c_str(), to);
+}
+
+bool printCommandHelp(int argc, char** argv)
+{
+    const std::string_view last = argv[argc - 1];
+    if (argc < 3 || argc > 4 || (last != "--help" && last != "-h"))
+        return false;
+    std::string words = argv[1];
+    if (argc == 4)
+        words += std::string(" ") + argv[2];
+    const std::string help = cli::commandHelpText(words);
+    if (help.empty())
+        return false;
+    std::fputs(help.c_str(), stdout);
+    return true;
 }
 
 int runCommand(const Command& command, int argc, char** argv)

@@ -41,6 +41,9 @@ struct Command {
 
 // The usage text: on stdout when asked for, on stderr after a usage error.
 void printUsage(std::FILE* to);
+// "COMMAND --help" (and "picture SUBCOMMAND --help"): that command's help on
+// stdout; false when argv asks for no help the table has.
+bool printCommandHelp(int argc, char** argv);
 // Runs command with the words after its name (argv[2] on); after a usage
 // error the usage follows on stderr. The exit code.
 int runCommand(const Command& command, int argc, char** argv);

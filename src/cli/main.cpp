@@ -43,6 +43,8 @@ int main(int argc, char** argv)
         printUsage(stdout);
         return exitcode::done;
     }
+    if (printCommandHelp(argc, argv))
+        return exitcode::done;
     // "picture set --convert" decodes the picture file.
     if (name == "picture" && pictureCommandDecodes(Arguments(argv + 2, argv + argc)))
         return runQtPart(argv);

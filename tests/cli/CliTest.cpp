@@ -1,6 +1,7 @@
 // Runs velaskin-cli as a user's script would and checks its output, its exit
 // codes and the files it leaves behind.
 
+#include "cli/CommandTable.h"
 #include "DefaultSkinText.h"
 #include "GifBuilder.h"
 #include "ProgramRun.h"
@@ -249,6 +250,26 @@ TEST_F(Cli, BadArgumentsAreUsageErrors)
     EXPECT_EQ(run("set s.ski flag 6 2").code, 1);
     EXPECT_EQ(run("new s.ski out.ski").code, 1);
     EXPECT_EQ(readFile(dir / "s.ski"), "SKI1\n");
+}
+
+// The usage and every command's help come from one table: every command the
+// table names is in the usage, answers "--help" with its own synopsis and
+// runs (without its arguments it is a usage error, not an unknown command).
+TEST_F(Cli, EveryCommandOfTheTableIsInTheUsageAndHasItsOwnHelp)
+{
+    const std::string usage = run("--help").out;
+    for (const cli::CommandHelp& command : cli::commandTable()) {
+        const std::string name(command.name);
+        SCOPED_TRACE(name);
+        EXPECT_NE(usage.find("\n  " + name + " "), std::string::npos);
+        const auto help = run(name + " --help");
+        EXPECT_EQ(help.code, 0);
+        EXPECT_EQ(help.out.rfind("usage: velaskin-cli " + name + " ", 0), 0u) << help.out;
+        const auto wrong = run(name);
+        EXPECT_EQ(wrong.code, 1);
+        EXPECT_NE(wrong.err.find("usage: velaskin-cli COMMAND"), std::string::npos) << wrong.err;
+        EXPECT_EQ(wrong.err.find("unknown command"), std::string::npos) << wrong.err;
+    }
 }
 
 TEST_F(Cli, NewTakesThePaletteOfTheDefaultSkinAndWritesOnlyTheSkinFile)
