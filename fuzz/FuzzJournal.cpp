@@ -140,7 +140,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const fs::path working = fs::current_path();
     fs::current_path(folders.root);
     SkinDocument document;
-    (void)document.load("skin/k.ski", std::chrono::milliseconds(0));
+    (void)document.load("skin/k.ski", nullptr, std::chrono::milliseconds(0));
     fs::current_path(working);
     if (contents(folders.outside) != folders.before)
         std::abort(); // a file outside the skin's folder was touched
