@@ -1,5 +1,6 @@
 #include "document/PictureStore.h"
 
+#include "document/FileIo.h"
 #include "document/PictureRecord.h"
 
 #include <algorithm>
@@ -18,27 +19,82 @@ bool rangeIs(std::span<const std::uint8_t> held, std::int64_t offset, const Shar
 
 std::uint32_t PictureStore::fileSize(int number) const
 {
-    return static_cast<std::uint32_t>(file(number).size());
+    if (number < 0 || number >= fileCount())
+        return 0;
+    const DataFile& data = files[std::size_t(number)];
+    if (data.unreadPath.empty())
+        return static_cast<std::uint32_t>(data.bytes.size());
+    const auto& onDisk = fileStates[std::size_t(number)].onDisk;
+    return onDisk ? static_cast<std::uint32_t>(onDisk->size) : 0;
+}
+
+bool PictureStore::hold(int number, std::size_t growth) const
+{
+    DataFile& data = files[std::size_t(number)];
+    if (data.unreadPath.empty())
+        return true;
+    const auto& onDisk = fileStates[std::size_t(number)].onDisk;
+    std::vector<std::uint8_t> bytes;
+    if (onDisk) {
+        bytes.reserve(std::size_t(onDisk->size) + growth);
+        if (readFileRange(data.unreadPath, *onDisk, 0, std::size_t(onDisk->size), bytes)) {
+            data.bytes = std::move(bytes);
+            data.unreadPath.clear();
+            return true;
+        }
+    }
+    unreadable = data.unreadPath;
+    return false;
 }
 
 std::span<const std::uint8_t> PictureStore::file(int number) const
 {
-    if (number < 0 || number >= fileCount())
+    if (number < 0 || number >= fileCount() || !hold(number, 0))
         return {};
-    return files[std::size_t(number)];
+    return files[std::size_t(number)].bytes;
 }
 
 bool PictureStore::holds(const PictureLocation& where) const
 {
-    return where.file >= 0 && where.file < fileCount()
-        && PictureRecord::fitsIn(where, std::int64_t(files[std::size_t(where.file)].size()));
+    return where.file >= 0 && where.file < fileCount() && PictureRecord::fitsIn(where, std::int64_t(fileSize(where.file)));
 }
 
-std::span<const std::uint8_t> PictureStore::bytes(const PictureLocation& where) const
+bool PictureStore::read(const PictureLocation& where, std::vector<std::uint8_t>& bytes) const
 {
+    bytes.clear();
     if (!holds(where))
-        return {};
-    return file(where.file).subspan(std::size_t(where.offset), std::size_t(where.size));
+        return false;
+    const DataFile& data = files[std::size_t(where.file)];
+    if (data.unreadPath.empty()) {
+        const auto from = data.bytes.begin() + where.offset;
+        bytes.assign(from, from + where.size);
+        return true;
+    }
+    bytes.reserve(std::size_t(where.size));
+    if (readFileRange(data.unreadPath, *fileStates[std::size_t(where.file)].onDisk, where.offset,
+                      std::size_t(where.size), bytes))
+        return true;
+    unreadable = data.unreadPath;
+    return false;
+}
+
+bool PictureStore::readAll()
+{
+    for (int number = 0; number < fileCount(); ++number) {
+        if (!hold(number, 0))
+            return false;
+    }
+    return true;
+}
+
+std::vector<int> PictureStore::unreadFiles() const
+{
+    std::vector<int> unread;
+    for (int number = 0; number < fileCount(); ++number) {
+        if (!files[std::size_t(number)].unreadPath.empty())
+            unread.push_back(number);
+    }
+    return unread;
 }
 
 std::optional<std::int64_t> PictureStore::append(int number, std::span<const std::uint8_t> bytes)
@@ -59,8 +115,8 @@ std::optional<std::int64_t> PictureStore::append(int number, std::span<const std
         undoAdded();
         return std::nullopt;
     }
-    const std::int64_t offset = std::int64_t(files[std::size_t(number)].size());
-    if (std::int64_t(bytes.size()) > largestFile - offset) {
+    const std::int64_t offset = std::int64_t(fileSize(number));
+    if (std::int64_t(bytes.size()) > largestFile - offset || !hold(number, bytes.size())) {
         undoAdded();
         return std::nullopt;
     }
@@ -74,9 +130,10 @@ bool PictureStore::replace(int number, std::int32_t offset, std::int32_t oldSize
 {
     if (number < 0 || number >= fileCount())
         return false;
-    const std::int64_t size = std::int64_t(files[std::size_t(number)].size());
+    const std::int64_t size = std::int64_t(fileSize(number));
     if (!PictureRecord::fitsIn({offset, oldSize, number}, size)
-        || size - oldSize + std::int64_t(bytes.size()) > largestFile)
+        || size - oldSize + std::int64_t(bytes.size()) > largestFile
+        || !hold(number, std::size_t(std::max<std::int64_t>(std::int64_t(bytes.size()) - oldSize, 0))))
         return false;
     splice(number, offset, oldSize, bytes);
     return true;
@@ -86,7 +143,7 @@ bool PictureStore::cut(int number, std::int32_t offset, std::int32_t size)
 {
     if (number < 0 || number >= fileCount())
         return false;
-    if (!PictureRecord::fitsIn({offset, size, number}, std::int64_t(files[std::size_t(number)].size())))
+    if (!PictureRecord::fitsIn({offset, size, number}, std::int64_t(fileSize(number))) || !hold(number, 0))
         return false;
     splice(number, offset, size, {});
     return true;
@@ -94,7 +151,7 @@ bool PictureStore::cut(int number, std::int32_t offset, std::int32_t size)
 
 void PictureStore::splice(int number, std::int64_t offset, std::int64_t removeCount, std::span<const std::uint8_t> bytes)
 {
-    auto& data = files[std::size_t(number)];
+    auto& data = files[std::size_t(number)].bytes;
     const auto from = data.begin() + offset;
     if (recording) {
         recording->addBytes({number, offset, std::make_shared<const std::vector<std::uint8_t>>(from, from + removeCount),
@@ -116,7 +173,7 @@ bool PictureStore::reach(int number, const SharedBytes& expected)
     if (number < 0)
         return false;
     if (number < fileCount())
-        return true;
+        return hold(number, 0);
     if (expected && !expected->empty())
         return false;
     files.resize(std::size_t(number) + 1);
@@ -141,7 +198,7 @@ bool PictureStore::apply(const DocumentChange::ByteStep& step, bool forward)
         // again (or already gone: a save elsewhere drops empty files).
         if (!forward && step.file == fileCount())
             return true;
-        if (forward ? step.file != fileCount() : files.empty() || step.file != fileCount() - 1 || !files.back().empty())
+        if (forward ? step.file != fileCount() : files.empty() || step.file != fileCount() - 1 || fileSize(step.file) != 0)
             return false;
         if (forward) {
             files.emplace_back();
@@ -154,9 +211,9 @@ bool PictureStore::apply(const DocumentChange::ByteStep& step, bool forward)
     }
     const SharedBytes& expected = forward ? step.removed : step.inserted;
     const SharedBytes& replacement = forward ? step.inserted : step.removed;
-    if (!reach(step.file, expected) || !rangeIs(files[std::size_t(step.file)], step.offset, expected))
+    if (!reach(step.file, expected) || !rangeIs(files[std::size_t(step.file)].bytes, step.offset, expected))
         return false;
-    auto& data = files[std::size_t(step.file)];
+    auto& data = files[std::size_t(step.file)].bytes;
     const auto from = data.begin() + step.offset;
     std::vector<std::uint8_t> rebuilt(data.begin(), from);
     if (replacement)
@@ -167,21 +224,27 @@ bool PictureStore::apply(const DocumentChange::ByteStep& step, bool forward)
     return true;
 }
 
-void PictureStore::assign(std::vector<std::vector<std::uint8_t>> read, std::vector<DataFileState> states)
+void PictureStore::assign(std::vector<Source> found)
 {
-    files = std::move(read);
-    fileStates = std::move(states);
+    clear();
+    files.reserve(found.size());
+    fileStates.reserve(found.size());
+    for (Source& source : found) {
+        files.push_back({std::move(source.bytes), std::move(source.path)});
+        fileStates.push_back(std::move(source.state));
+    }
 }
 
 void PictureStore::clear()
 {
-    std::vector<std::vector<std::uint8_t>>().swap(files);
+    std::vector<DataFile>().swap(files);
     std::vector<DataFileState>().swap(fileStates);
+    unreadable.clear();
 }
 
 void PictureStore::dropEmptyFilesFrom(std::int64_t first)
 {
-    while (std::int64_t(files.size()) > std::max<std::int64_t>(first, 0) && files.back().empty()) {
+    while (std::int64_t(files.size()) > std::max<std::int64_t>(first, 0) && fileSize(fileCount() - 1) == 0) {
         files.pop_back();
         fileStates.pop_back();
     }
