@@ -4,6 +4,7 @@
 #include "document/PictureRecord.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -13,6 +14,31 @@ bool rangeIs(std::span<const std::uint8_t> held, std::int64_t offset, const Shar
     if (offset < 0 || std::uint64_t(offset) + size > held.size())
         return false;
     return !expected || std::equal(expected->begin(), expected->end(), held.begin() + offset);
+}
+
+// Replaces removeCount bytes at offset of data by bytes, in place: a file
+// read with room for the change is never copied whole.
+void replaceRange(std::vector<std::uint8_t>& data, std::int64_t offset, std::int64_t removeCount,
+                  std::span<const std::uint8_t> bytes)
+{
+    // New bytes that are a view of this very buffer would move under the copy.
+    std::vector<std::uint8_t> own;
+    const std::less<const std::uint8_t*> before;
+    if (!bytes.empty() && !before(bytes.data(), data.data()) && before(bytes.data(), data.data() + data.size())) {
+        own.assign(bytes.begin(), bytes.end());
+        bytes = own;
+    }
+    const auto at = data.begin() + offset;
+    const std::size_t removed = std::size_t(removeCount);
+    if (bytes.size() > removed) {
+        const std::size_t growth = bytes.size() - removed;
+        if (data.capacity() - data.size() < growth)
+            data.reserve(data.size() + growth); // exactly: no doubling of a large file
+        data.insert(data.begin() + offset + removeCount, growth, 0);
+    } else {
+        data.erase(at + std::ptrdiff_t(bytes.size()), at + removeCount);
+    }
+    std::copy(bytes.begin(), bytes.end(), data.begin() + offset);
 }
 
 } // namespace
@@ -158,13 +184,7 @@ void PictureStore::splice(int number, std::int64_t offset, std::int64_t removeCo
                              std::make_shared<const std::vector<std::uint8_t>>(bytes.begin(), bytes.end()),
                              fileStates[std::size_t(number)].changed, false});
     }
-    // Built afresh: the new bytes may be a view of this very buffer.
-    std::vector<std::uint8_t> rebuilt;
-    rebuilt.reserve(data.size() - std::size_t(removeCount) + bytes.size());
-    rebuilt.insert(rebuilt.end(), data.begin(), from);
-    rebuilt.insert(rebuilt.end(), bytes.begin(), bytes.end());
-    rebuilt.insert(rebuilt.end(), from + removeCount, data.end());
-    data.swap(rebuilt);
+    replaceRange(data, offset, removeCount, bytes);
     fileStates[std::size_t(number)].changed = true;
 }
 
@@ -213,13 +233,8 @@ bool PictureStore::apply(const DocumentChange::ByteStep& step, bool forward)
     const SharedBytes& replacement = forward ? step.inserted : step.removed;
     if (!reach(step.file, expected) || !rangeIs(files[std::size_t(step.file)].bytes, step.offset, expected))
         return false;
-    auto& data = files[std::size_t(step.file)].bytes;
-    const auto from = data.begin() + step.offset;
-    std::vector<std::uint8_t> rebuilt(data.begin(), from);
-    if (replacement)
-        rebuilt.insert(rebuilt.end(), replacement->begin(), replacement->end());
-    rebuilt.insert(rebuilt.end(), from + std::ptrdiff_t(expected ? expected->size() : 0), data.end());
-    data.swap(rebuilt);
+    replaceRange(files[std::size_t(step.file)].bytes, step.offset, std::int64_t(expected ? expected->size() : 0),
+                 replacement ? std::span<const std::uint8_t>(*replacement) : std::span<const std::uint8_t>());
     fileStates[std::size_t(step.file)].changed = forward || step.wasChanged;
     return true;
 }

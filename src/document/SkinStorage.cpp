@@ -73,14 +73,27 @@ FileDescriptor openSkinFile(const Folder& folder, const std::string& path, struc
     return file;
 }
 
-// True when the file at path holds exactly bytes.
+// True when the file at path holds exactly bytes. Compared piece by piece,
+// so that a large data file is not held twice.
 bool holdsBytes(const std::string& path, std::span<const std::uint8_t> bytes)
 {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || std::uint64_t(info.st_size) != bytes.size())
+    constexpr std::size_t piece = std::size_t(1) << 20;
+    const std::optional<FileIdentity> identity = identityOf(path);
+    if (!identity || std::uint64_t(identity->size) != bytes.size())
         return false;
     std::vector<std::uint8_t> onDisk;
-    return readWholeFile(path, onDisk) == std::int64_t(bytes.size()) && std::equal(onDisk.begin(), onDisk.end(), bytes.begin());
+    onDisk.reserve(std::min(piece, bytes.size()));
+    // At least one read: an empty file must be a regular file too.
+    std::size_t at = 0;
+    do {
+        const std::size_t count = std::min(piece, bytes.size() - at);
+        onDisk.clear();
+        if (!readFileRange(path, *identity, std::int64_t(at), count, onDisk)
+            || !std::equal(onDisk.begin(), onDisk.end(), bytes.begin() + std::ptrdiff_t(at)))
+            return false;
+        at += count;
+    } while (at < bytes.size());
+    return true;
 }
 
 } // namespace
