@@ -243,8 +243,10 @@ QSize SkinChecker::decodedSize(const PictureLocation& where)
     const auto known = decoded.find(place);
     if (known != decoded.end())
         return known->second;
-    const auto bytes = model.edited().dataFile(where.file).subspan(std::size_t(where.offset), std::size_t(where.size));
-    const QImage image = imagedecoding::decode(bytes);
+    std::vector<std::uint8_t> bytes;
+    const QImage image = model.edited().pictureData().read(where, bytes)
+                             ? imagedecoding::decode(std::span<const std::uint8_t>(bytes))
+                             : QImage();
     const QSize size = image.isNull() ? QSize() : image.size();
     decoded.emplace(place, size);
     return size;

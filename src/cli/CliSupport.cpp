@@ -191,6 +191,15 @@ int loadModel(SkinModel& model, const std::string& skinPath, const std::optional
     return reportLoad(model.edited(), model.loadSkin(skinPath, lockWait()), skinPath);
 }
 
+int reportUnreadableData(const SkinModel& model)
+{
+    for (const SkinDocument* document : {&model.edited(), &model.defaults()}) {
+        if (!document->unreadableDataFile().empty())
+            return reportLoad(*document, LoadResult::DataFileUnreadable, document->path());
+    }
+    return exitcode::done;
+}
+
 int reportSave(const SkinDocument& document, SaveResult result, const std::string& path)
 {
     if (result == SaveResult::Saved)

@@ -74,6 +74,10 @@ int loadDefaultSkin(SkinModel& model, const std::string& path);
 // Loads the edited skin and, when given, the default skin of model the way the
 // editor does. Returns an exit code as loadSkin.
 int loadModel(SkinModel& model, const std::string& skinPath, const std::optional<std::string>& defaultPath);
+// When picture bytes of the model's skins could not be read after their load
+// (a data file changed or went away on disk meanwhile), says so as a load
+// does and returns exitcode::cannotLoad, else exitcode::done.
+int reportUnreadableData(const SkinModel& model);
 // exitcode::done for a skin saved, else the document's save failure on stderr
 // and exitcode::cannotSave.
 int reportSave(const SkinDocument& document, SaveResult result, const std::string& path);

@@ -28,6 +28,8 @@ int pictureGet(const Arguments& args)
         return code;
     std::vector<std::uint8_t> bytes;
     const int size = parsed.defaultSkin ? model.getPicture(*id, bytes) : model.edited().getPicture(*id, bytes);
+    if (const int code = reportUnreadableData(model); code != exitcode::done)
+        return code;
     if (size < 0)
         return failWith(exitcode::refused, rest[0] + ": no picture " + idText(*id));
     if (!writeOutputFile(rest[2], bytes))
@@ -47,8 +49,11 @@ int pictureSet(Arguments args, const GifConversion& toGif)
         if (const int code = loadModel(model, args[0], std::nullopt); code != exitcode::done)
             return code;
         if (!convert) {
-            if (!model.setPictureFromFile(*id, args[2]))
+            if (!model.setPictureFromFile(*id, args[2])) {
+                if (const int code = reportUnreadableData(model); code != exitcode::done)
+                    return code;
                 return failWith(exitcode::refused, args[2] + ": cannot read the picture file; nothing saved");
+            }
             return saveInPlace(model);
         }
         std::vector<std::uint8_t> bytes;
@@ -56,8 +61,11 @@ int pictureSet(Arguments args, const GifConversion& toGif)
             return failWith(exitcode::refused, args[2] + ": cannot read the picture file; nothing saved");
         if (!toGif(bytes))
             return failWith(exitcode::refused, args[2] + ": not a picture that converts to GIF; nothing saved");
-        if (!model.setPicture(*id, bytes))
+        if (!model.setPicture(*id, bytes)) {
+            if (const int code = reportUnreadableData(model); code != exitcode::done)
+                return code;
             return failWith(exitcode::refused, args[0] + ": the skin holds no records; nothing saved");
+        }
         return saveInPlace(model);
     });
 }
@@ -75,6 +83,8 @@ int pictureRemove(const Arguments& args)
         if (model.edited().findRecord("5 " + idText(*id) + " ") < 0)
             return failWith(exitcode::refused, args[0] + ": no picture " + idText(*id));
         model.removePicture(*id);
+        if (const int code = reportUnreadableData(model); code != exitcode::done)
+            return code;
         return saveInPlace(model);
     });
 }
@@ -167,6 +177,8 @@ int runExportCommand(const Arguments& args)
     for (ElementId id : ids) {
         std::vector<std::uint8_t> bytes;
         const int size = parsed.defaultSkin ? model.getPicture(id, bytes) : model.edited().getPicture(id, bytes);
+        if (const int code = reportUnreadableData(model); code != exitcode::done)
+            return code;
         if (size < 0) {
             failWith(exitcode::refused, rest[0] + ": no picture " + idText(id));
             ++missing;

@@ -72,6 +72,31 @@ std::int64_t readOpenFile(int fd, std::size_t limit, std::vector<std::uint8_t>& 
     return static_cast<std::int64_t>(got);
 }
 
+bool readFileRange(const std::string& path, const FileIdentity& identity, std::int64_t offset, std::size_t count,
+                   std::vector<std::uint8_t>& bytes)
+{
+    struct stat info {};
+    const FileDescriptor file = openRegularFile(path, info, false);
+    if (!file.valid() || !FileIdentity::of(info).sameBytesAs(identity) || offset < 0
+        || std::uint64_t(offset) + count > std::uint64_t(identity.size) || ::lseek(file.get(), offset, SEEK_SET) != offset)
+        return false;
+    const std::size_t start = bytes.size();
+    bytes.resize(start + count);
+    std::size_t got = 0;
+    while (got < count) {
+        const ssize_t n = FileSeam::current().readSome(file.get(), bytes.data() + start + got, count - got);
+        if (n <= 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    // A file written to meanwhile may have handed out a mix of old and new bytes.
+    if (got < count || ::fstat(file.get(), &info) != 0 || !FileIdentity::of(info).sameBytesAs(identity)) {
+        bytes.resize(start);
+        return false;
+    }
+    return true;
+}
+
 bool writeOpenFile(int fd, std::span<const std::uint8_t> bytes)
 {
     std::size_t done = 0;

@@ -17,6 +17,12 @@ struct FileIdentity {
     std::int64_t modified = 0; // nanoseconds
     std::int64_t changed = 0;  // nanoseconds (status change: also set by a rename)
     friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+    // The same file with the same bytes: the status change time is left out,
+    // since links made and removed beside a file (a save's backups) set it.
+    bool sameBytesAs(const FileIdentity& other) const
+    {
+        return device == other.device && inode == other.inode && size == other.size && modified == other.modified;
+    }
 
     static FileIdentity of(const struct stat& info);
 };
@@ -33,6 +39,13 @@ std::int64_t readFileStart(const std::string& path, std::size_t limit, std::vect
 // Reads up to limit bytes from an open file's current position (fewer when
 // the file ends first); -1 when a read fails.
 std::int64_t readOpenFile(int fd, std::size_t limit, std::vector<std::uint8_t>& bytes);
+// Appends count bytes from offset of the regular file at path to bytes (in
+// the capacity the caller reserved), when the path still names the file
+// identity describes (sameBytesAs) and it stays so while it is read; false (bytes as
+// they were) when it cannot be opened, is another or a changed file now, or
+// ends before the range does.
+[[nodiscard]] bool readFileRange(const std::string& path, const FileIdentity& identity, std::int64_t offset,
+                                 std::size_t count, std::vector<std::uint8_t>& bytes);
 // Writes all the bytes to an open file; false when a write fails.
 bool writeOpenFile(int fd, std::span<const std::uint8_t> bytes);
 

@@ -1,8 +1,10 @@
 #include "document/PictureStore.h"
 
+#include "document/FileIo.h"
 #include "document/PictureRecord.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -14,31 +16,111 @@ bool rangeIs(std::span<const std::uint8_t> held, std::int64_t offset, const Shar
     return !expected || std::equal(expected->begin(), expected->end(), held.begin() + offset);
 }
 
+// Replaces removeCount bytes at offset of data by bytes, in place: a file
+// read with room for the change is never copied whole.
+void replaceRange(std::vector<std::uint8_t>& data, std::int64_t offset, std::int64_t removeCount,
+                  std::span<const std::uint8_t> bytes)
+{
+    // New bytes that are a view of this very buffer would move under the copy.
+    std::vector<std::uint8_t> own;
+    const std::less<const std::uint8_t*> before;
+    if (!bytes.empty() && !before(bytes.data(), data.data()) && before(bytes.data(), data.data() + data.size())) {
+        own.assign(bytes.begin(), bytes.end());
+        bytes = own;
+    }
+    const auto at = data.begin() + offset;
+    const std::size_t removed = std::size_t(removeCount);
+    if (bytes.size() > removed) {
+        const std::size_t growth = bytes.size() - removed;
+        if (data.capacity() - data.size() < growth)
+            data.reserve(data.size() + growth); // exactly: no doubling of a large file
+        data.insert(data.begin() + offset + removeCount, growth, 0);
+    } else {
+        data.erase(at + std::ptrdiff_t(bytes.size()), at + removeCount);
+    }
+    std::copy(bytes.begin(), bytes.end(), data.begin() + offset);
+}
+
 } // namespace
 
 std::uint32_t PictureStore::fileSize(int number) const
 {
-    return static_cast<std::uint32_t>(file(number).size());
+    if (number < 0 || number >= fileCount())
+        return 0;
+    const DataFile& data = files[std::size_t(number)];
+    if (data.unreadPath.empty())
+        return static_cast<std::uint32_t>(data.bytes.size());
+    const auto& onDisk = fileStates[std::size_t(number)].onDisk;
+    return onDisk ? static_cast<std::uint32_t>(onDisk->size) : 0;
+}
+
+bool PictureStore::hold(int number, std::size_t growth) const
+{
+    DataFile& data = files[std::size_t(number)];
+    if (data.unreadPath.empty())
+        return true;
+    const auto& onDisk = fileStates[std::size_t(number)].onDisk;
+    std::vector<std::uint8_t> bytes;
+    if (onDisk) {
+        bytes.reserve(std::size_t(onDisk->size) + growth);
+        if (readFileRange(data.unreadPath, *onDisk, 0, std::size_t(onDisk->size), bytes)) {
+            data.bytes = std::move(bytes);
+            data.unreadPath.clear();
+            return true;
+        }
+    }
+    unreadable = data.unreadPath;
+    return false;
 }
 
 std::span<const std::uint8_t> PictureStore::file(int number) const
 {
-    if (number < 0 || number >= fileCount())
+    if (number < 0 || number >= fileCount() || !hold(number, 0))
         return {};
-    return files[std::size_t(number)];
+    return files[std::size_t(number)].bytes;
 }
 
 bool PictureStore::holds(const PictureLocation& where) const
 {
-    return where.file >= 0 && where.file < fileCount()
-        && PictureRecord::fitsIn(where, std::int64_t(files[std::size_t(where.file)].size()));
+    return where.file >= 0 && where.file < fileCount() && PictureRecord::fitsIn(where, std::int64_t(fileSize(where.file)));
 }
 
-std::span<const std::uint8_t> PictureStore::bytes(const PictureLocation& where) const
+bool PictureStore::read(const PictureLocation& where, std::vector<std::uint8_t>& bytes) const
 {
+    bytes.clear();
     if (!holds(where))
-        return {};
-    return file(where.file).subspan(std::size_t(where.offset), std::size_t(where.size));
+        return false;
+    const DataFile& data = files[std::size_t(where.file)];
+    if (data.unreadPath.empty()) {
+        const auto from = data.bytes.begin() + where.offset;
+        bytes.assign(from, from + where.size);
+        return true;
+    }
+    bytes.reserve(std::size_t(where.size));
+    if (readFileRange(data.unreadPath, *fileStates[std::size_t(where.file)].onDisk, where.offset,
+                      std::size_t(where.size), bytes))
+        return true;
+    unreadable = data.unreadPath;
+    return false;
+}
+
+bool PictureStore::readAll()
+{
+    for (int number = 0; number < fileCount(); ++number) {
+        if (!hold(number, 0))
+            return false;
+    }
+    return true;
+}
+
+std::vector<int> PictureStore::unreadFiles() const
+{
+    std::vector<int> unread;
+    for (int number = 0; number < fileCount(); ++number) {
+        if (!files[std::size_t(number)].unreadPath.empty())
+            unread.push_back(number);
+    }
+    return unread;
 }
 
 std::optional<std::int64_t> PictureStore::append(int number, std::span<const std::uint8_t> bytes)
@@ -59,8 +141,8 @@ std::optional<std::int64_t> PictureStore::append(int number, std::span<const std
         undoAdded();
         return std::nullopt;
     }
-    const std::int64_t offset = std::int64_t(files[std::size_t(number)].size());
-    if (std::int64_t(bytes.size()) > largestFile - offset) {
+    const std::int64_t offset = std::int64_t(fileSize(number));
+    if (std::int64_t(bytes.size()) > largestFile - offset || !hold(number, bytes.size())) {
         undoAdded();
         return std::nullopt;
     }
@@ -74,9 +156,10 @@ bool PictureStore::replace(int number, std::int32_t offset, std::int32_t oldSize
 {
     if (number < 0 || number >= fileCount())
         return false;
-    const std::int64_t size = std::int64_t(files[std::size_t(number)].size());
+    const std::int64_t size = std::int64_t(fileSize(number));
     if (!PictureRecord::fitsIn({offset, oldSize, number}, size)
-        || size - oldSize + std::int64_t(bytes.size()) > largestFile)
+        || size - oldSize + std::int64_t(bytes.size()) > largestFile
+        || !hold(number, std::size_t(std::max<std::int64_t>(std::int64_t(bytes.size()) - oldSize, 0))))
         return false;
     splice(number, offset, oldSize, bytes);
     return true;
@@ -86,7 +169,7 @@ bool PictureStore::cut(int number, std::int32_t offset, std::int32_t size)
 {
     if (number < 0 || number >= fileCount())
         return false;
-    if (!PictureRecord::fitsIn({offset, size, number}, std::int64_t(files[std::size_t(number)].size())))
+    if (!PictureRecord::fitsIn({offset, size, number}, std::int64_t(fileSize(number))) || !hold(number, 0))
         return false;
     splice(number, offset, size, {});
     return true;
@@ -94,20 +177,14 @@ bool PictureStore::cut(int number, std::int32_t offset, std::int32_t size)
 
 void PictureStore::splice(int number, std::int64_t offset, std::int64_t removeCount, std::span<const std::uint8_t> bytes)
 {
-    auto& data = files[std::size_t(number)];
+    auto& data = files[std::size_t(number)].bytes;
     const auto from = data.begin() + offset;
     if (recording) {
         recording->addBytes({number, offset, std::make_shared<const std::vector<std::uint8_t>>(from, from + removeCount),
                              std::make_shared<const std::vector<std::uint8_t>>(bytes.begin(), bytes.end()),
                              fileStates[std::size_t(number)].changed, false});
     }
-    // Built afresh: the new bytes may be a view of this very buffer.
-    std::vector<std::uint8_t> rebuilt;
-    rebuilt.reserve(data.size() - std::size_t(removeCount) + bytes.size());
-    rebuilt.insert(rebuilt.end(), data.begin(), from);
-    rebuilt.insert(rebuilt.end(), bytes.begin(), bytes.end());
-    rebuilt.insert(rebuilt.end(), from + removeCount, data.end());
-    data.swap(rebuilt);
+    replaceRange(data, offset, removeCount, bytes);
     fileStates[std::size_t(number)].changed = true;
 }
 
@@ -116,7 +193,7 @@ bool PictureStore::reach(int number, const SharedBytes& expected)
     if (number < 0)
         return false;
     if (number < fileCount())
-        return true;
+        return hold(number, 0);
     if (expected && !expected->empty())
         return false;
     files.resize(std::size_t(number) + 1);
@@ -141,7 +218,7 @@ bool PictureStore::apply(const DocumentChange::ByteStep& step, bool forward)
         // again (or already gone: a save elsewhere drops empty files).
         if (!forward && step.file == fileCount())
             return true;
-        if (forward ? step.file != fileCount() : files.empty() || step.file != fileCount() - 1 || !files.back().empty())
+        if (forward ? step.file != fileCount() : files.empty() || step.file != fileCount() - 1 || fileSize(step.file) != 0)
             return false;
         if (forward) {
             files.emplace_back();
@@ -154,34 +231,35 @@ bool PictureStore::apply(const DocumentChange::ByteStep& step, bool forward)
     }
     const SharedBytes& expected = forward ? step.removed : step.inserted;
     const SharedBytes& replacement = forward ? step.inserted : step.removed;
-    if (!reach(step.file, expected) || !rangeIs(files[std::size_t(step.file)], step.offset, expected))
+    if (!reach(step.file, expected) || !rangeIs(files[std::size_t(step.file)].bytes, step.offset, expected))
         return false;
-    auto& data = files[std::size_t(step.file)];
-    const auto from = data.begin() + step.offset;
-    std::vector<std::uint8_t> rebuilt(data.begin(), from);
-    if (replacement)
-        rebuilt.insert(rebuilt.end(), replacement->begin(), replacement->end());
-    rebuilt.insert(rebuilt.end(), from + std::ptrdiff_t(expected ? expected->size() : 0), data.end());
-    data.swap(rebuilt);
+    replaceRange(files[std::size_t(step.file)].bytes, step.offset, std::int64_t(expected ? expected->size() : 0),
+                 replacement ? std::span<const std::uint8_t>(*replacement) : std::span<const std::uint8_t>());
     fileStates[std::size_t(step.file)].changed = forward || step.wasChanged;
     return true;
 }
 
-void PictureStore::assign(std::vector<std::vector<std::uint8_t>> read, std::vector<DataFileState> states)
+void PictureStore::assign(std::vector<Source> found)
 {
-    files = std::move(read);
-    fileStates = std::move(states);
+    clear();
+    files.reserve(found.size());
+    fileStates.reserve(found.size());
+    for (Source& source : found) {
+        files.push_back({std::move(source.bytes), std::move(source.path)});
+        fileStates.push_back(std::move(source.state));
+    }
 }
 
 void PictureStore::clear()
 {
-    std::vector<std::vector<std::uint8_t>>().swap(files);
+    std::vector<DataFile>().swap(files);
     std::vector<DataFileState>().swap(fileStates);
+    unreadable.clear();
 }
 
 void PictureStore::dropEmptyFilesFrom(std::int64_t first)
 {
-    while (std::int64_t(files.size()) > std::max<std::int64_t>(first, 0) && files.back().empty()) {
+    while (std::int64_t(files.size()) > std::max<std::int64_t>(first, 0) && fileSize(fileCount() - 1) == 0) {
         files.pop_back();
         fileStates.pop_back();
     }

@@ -144,10 +144,14 @@ LoadResult SkinDocument::load(const std::string& path, std::string* failedFile, 
                      : pathExists(path) || storage.problem().kind != StorageProblem::Kind::None ? LoadResult::CannotOpen
                                                                                                : LoadResult::SkinFileMissing;
         } else {
-            result = loadParts(std::move(table), [&storage, &failed](std::int64_t file, std::vector<std::uint8_t>& bytes,
-                                                                     std::optional<FileIdentity>& identity) {
-                if (storage.readDataFile(file, bytes, identity))
+            result = loadParts(std::move(table), [&storage, &failed](std::int64_t file, PictureStore::Source& found) {
+                FileIdentity identity;
+                if (storage.findDataFile(file, identity)) {
+                    // Its bytes are read when something needs them.
+                    found.path = storage.dataFilePath(file);
+                    found.state = {false, identity};
                     return true;
+                }
                 // The file that stopped the load, which may lie after this one.
                 failed = storage.dataFilePath(storage.failedDataFile() >= 0 ? storage.failedDataFile() : file);
                 return false;
@@ -174,14 +178,15 @@ LoadResult SkinDocument::loadFromBuffers(std::span<const std::uint8_t> skinText,
     clear();
     if (!SkinFileFormat::hasSkinMagic(skinText))
         return LoadResult::NotASkin;
-    return loadParts(SkinFileFormat::splitLines({skinText.begin(), skinText.end()}), [buffers](std::int64_t file, std::vector<std::uint8_t>& bytes,
-                                         std::optional<FileIdentity>& identity) {
-        if (file >= std::int64_t(buffers.size()))
-            return false;
-        bytes = buffers[std::size_t(file)];
-        identity.reset();
-        return true;
-    }, path);
+    return loadParts(SkinFileFormat::splitLines({skinText.begin(), skinText.end()}),
+                     [buffers](std::int64_t file, PictureStore::Source& found) {
+                         if (file >= std::int64_t(buffers.size()))
+                             return false;
+                         found.bytes = buffers[std::size_t(file)];
+                         found.state = {false, std::nullopt};
+                         return true;
+                     },
+                     path);
 }
 
 LoadResult SkinDocument::loadParts(SkinFileFormat::SkinLines&& table, const DataFileSource& readDataFile,
@@ -191,20 +196,17 @@ LoadResult SkinDocument::loadParts(SkinFileFormat::SkinLines&& table, const Data
 
     // Data files are read one after the other, so a record naming a huge file
     // number fails at the first missing file instead of allocating for it.
-    std::vector<std::vector<std::uint8_t>> files;
-    std::vector<DataFileState> states;
+    std::vector<PictureStore::Source> files;
     for (std::int64_t file = 0; file < table.neededDataFiles; ++file) {
-        std::vector<std::uint8_t> bytes;
-        std::optional<FileIdentity> identity;
-        if (!readDataFile(file, bytes, identity))
+        PictureStore::Source found;
+        if (!readDataFile(file, found))
             return LoadResult::DataFileMissing;
-        files.push_back(std::move(bytes));
-        states.push_back({false, identity});
+        files.push_back(std::move(found));
     }
 
     lineTable = std::move(table.lines);
     neededFiles = table.neededDataFiles;
-    store.assign(std::move(files), std::move(states));
+    store.assign(std::move(files));
     documentPath = path;
     loaded = true;
     return LoadResult::Loaded;
@@ -212,13 +214,23 @@ LoadResult SkinDocument::loadParts(SkinFileFormat::SkinLines&& table, const Data
 
 SkinFileContents SkinDocument::saveToBuffers() const
 {
+    return contentsToSave(false);
+}
+
+SkinFileContents SkinDocument::contentsToSave(bool leaveUnread) const
+{
     SkinFileContents contents;
     contents.skinText = lineTable.text();
+    if (leaveUnread)
+        contents.unreadDataFiles = store.unreadFiles();
     // A data file a record names is written even when empty, or the skin
     // would not load again; another empty one is not part of the skin.
     const std::int64_t needed = neededDataFiles();
     for (int file = 0; file < dataFileCount(); ++file) {
-        if (!store.file(file).empty() || file < needed)
+        if (leaveUnread && std::find(contents.unreadDataFiles.begin(), contents.unreadDataFiles.end(), file)
+                               != contents.unreadDataFiles.end())
+            continue;
+        if (store.fileSize(file) > 0 || file < needed)
             contents.dataFiles.emplace_back(file, store.file(file));
     }
     return contents;
@@ -239,7 +251,11 @@ SaveResult SkinDocument::save(const std::string& path)
         return SaveResult::SkinFileNotWritten;
     const std::string skinPath = SkinFileFormat::savedSkinPath(path);
     try {
-        if (const int result = SkinStorage::write(skinPath, saveToBuffers(), store.states(), problem); result != 0)
+        // Saved in place, a data file whose bytes were never read stays as it is on disk.
+        const bool inPlace = skinPath == documentPath;
+        if (!inPlace && !store.readAll())
+            return SaveResult::DataFileNotWritten;
+        if (const int result = SkinStorage::write(skinPath, contentsToSave(inPlace), store.states(), problem); result != 0)
             return result == 1 ? SaveResult::SkinFileNotWritten : SaveResult::DataFileNotWritten;
     } catch (const std::bad_alloc&) {
         problem = {StorageProblem::Kind::OutOfMemory, {}};
@@ -443,8 +459,8 @@ int SkinDocument::getPicture(ElementId id, std::vector<std::uint8_t>& bytes) con
         bytes.clear();
         return -1;
     }
-    const auto held = store.bytes(*where);
-    bytes.assign(held.begin(), held.end());
+    if (!store.read(*where, bytes))
+        return -1;
     return where->size;
 }
 

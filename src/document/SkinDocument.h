@@ -90,7 +90,8 @@ public:
     [[nodiscard]] LoadResult loadFromBuffers(std::span<const std::uint8_t> skinText,
                                              std::span<const std::vector<std::uint8_t>> dataFiles,
                                              const std::string& path);
-    // What save writes (views of the document's buffers, valid until it changes).
+    // What save writes (views of the document's buffers, valid until it
+    // changes); data files not read yet are read for it.
     SkinFileContents saveToBuffers() const;
     void clear();
     // A skin of the magic line alone, with one empty data file.
@@ -103,6 +104,9 @@ public:
     std::int64_t neededDataFiles() const;
     std::uint32_t dataSize(int file) const { return store.fileSize(file); }
     std::span<const std::uint8_t> dataFile(int file) const { return store.file(file); }
+    // The path of a data file whose bytes were needed but could not be read
+    // any more (changed or removed on disk since the load); "" when none.
+    const std::string& unreadableDataFile() const { return store.unreadableFile(); }
 
     // --- typed properties -------------------------------------------------
     // Setters give false when nothing could be written (a rectangle with no
@@ -125,7 +129,9 @@ public:
 
     // --- pictures ---------------------------------------------------------
     // Size with a copy of the bytes; -1 without a line table, without a
-    // record, or when the record does not name bytes inside a held data file.
+    // record, when the record does not name bytes inside a held data file, or
+    // when the data file changed on disk since the load (see unreadableDataFile).
+    // Only the picture's range is read from a data file not read yet.
     int getPicture(ElementId id, std::vector<std::uint8_t>& bytes) const;
     // The record's location, when it names bytes inside a held data file.
     std::optional<PictureLocation> getPictureLocation(ElementId id) const;
@@ -162,10 +168,11 @@ public:
     [[nodiscard]] bool redo(const DocumentChange& change);
 
 private:
-    // Reads data file number file into bytes (identity: which file held them,
-    // if any); false when it cannot be read.
-    using DataFileSource = std::function<bool(std::int64_t file, std::vector<std::uint8_t>& bytes,
-                                              std::optional<FileIdentity>& identity)>;
+    // Data file number file as found (its bytes, or the file on disk that
+    // holds them); false when it cannot be opened.
+    using DataFileSource = std::function<bool(std::int64_t file, PictureStore::Source& found)>;
+    // What a save writes; leaveUnread: data files not read yet are named, not read.
+    SkinFileContents contentsToSave(bool leaveUnread) const;
     // The body of load and loadFromBuffers, once the skin file was judged a skin and split.
     LoadResult loadParts(SkinFileFormat::SkinLines&& table, const DataFileSource& readDataFile, const std::string& path);
     // The line of item index (1 up to the count the header gives) of the list

@@ -73,14 +73,27 @@ FileDescriptor openSkinFile(const Folder& folder, const std::string& path, struc
     return file;
 }
 
-// True when the file at path holds exactly bytes.
+// True when the file at path holds exactly bytes. Compared piece by piece,
+// so that a large data file is not held twice.
 bool holdsBytes(const std::string& path, std::span<const std::uint8_t> bytes)
 {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || std::uint64_t(info.st_size) != bytes.size())
+    constexpr std::size_t piece = std::size_t(1) << 20;
+    const std::optional<FileIdentity> identity = identityOf(path);
+    if (!identity || std::uint64_t(identity->size) != bytes.size())
         return false;
     std::vector<std::uint8_t> onDisk;
-    return readWholeFile(path, onDisk) == std::int64_t(bytes.size()) && std::equal(onDisk.begin(), onDisk.end(), bytes.begin());
+    onDisk.reserve(std::min(piece, bytes.size()));
+    // At least one read: an empty file must be a regular file too.
+    std::size_t at = 0;
+    do {
+        const std::size_t count = std::min(piece, bytes.size() - at);
+        onDisk.clear();
+        if (!readFileRange(path, *identity, std::int64_t(at), count, onDisk)
+            || !std::equal(onDisk.begin(), onDisk.end(), bytes.begin() + std::ptrdiff_t(at)))
+            return false;
+        at += count;
+    } while (at < bytes.size());
+    return true;
 }
 
 } // namespace
@@ -99,7 +112,6 @@ SkinStorage::Attempt SkinStorage::read(std::chrono::steady_clock::time_point dea
     skinResult = 1;
     why = {};
     skinLines = {};
-    dataFiles.clear();
     dataIdentities.clear();
     const std::string saved = SkinFileFormat::savedSkinPath(path);
     const Folder folder(folderPart(path));
@@ -158,7 +170,7 @@ int SkinStorage::readFiles(const Folder& folder)
     // costs nothing).
     const std::int64_t needed = skinLines.neededDataFiles;
     const std::string base = SkinFileFormat::loadBaseName(path);
-    std::vector<FileDescriptor> opened;
+    std::int64_t opened = 0;
     std::int64_t total = 0;
     for (std::int64_t file = 0; file < needed; ++file) {
         FileDescriptor data = openSkinFile(folder, SkinFileFormat::dataFileName(base, file), info);
@@ -171,20 +183,12 @@ int SkinStorage::readFiles(const Folder& folder)
             why = {StorageProblem::Kind::TooLarge, {}};
             break;
         }
-        opened.push_back(std::move(data));
+        ++opened;
         dataIdentities.push_back(FileIdentity::of(info));
     }
     // A load that fails at a later data file needs none of them.
-    if (std::int64_t(opened.size()) < needed)
-        return 0;
-    for (std::size_t file = 0; file < opened.size(); ++file) {
-        std::vector<std::uint8_t> bytes;
-        if (readOpenFile(opened[file].get(), std::size_t(dataIdentities[file].size), bytes) < 0) {
-            failedData = std::int64_t(file);
-            break;
-        }
-        dataFiles.push_back(std::move(bytes));
-    }
+    if (opened < needed)
+        dataIdentities.clear();
     return 0;
 }
 
@@ -195,12 +199,10 @@ int SkinStorage::readSkinFile(SkinFileFormat::SkinLines& table)
     return skinResult;
 }
 
-bool SkinStorage::readDataFile(std::int64_t file, std::vector<std::uint8_t>& bytes,
-                               std::optional<FileIdentity>& identity)
+bool SkinStorage::findDataFile(std::int64_t file, FileIdentity& identity) const
 {
-    if (skinResult != 0 || file < 0 || file >= std::int64_t(dataFiles.size()))
+    if (skinResult != 0 || file < 0 || file >= std::int64_t(dataIdentities.size()))
         return false;
-    bytes = std::move(dataFiles[std::size_t(file)]);
     identity = dataIdentities[std::size_t(file)];
     return true;
 }
@@ -242,6 +244,13 @@ int SkinStorage::write(const std::string& skinPath, const SkinFileContents& cont
         fileNumbers.push_back(-1);
     }
     std::vector<int> onDisk;
+    for (const int file : contents.unreadDataFiles) {
+        const DataFileState& state = states.at(std::size_t(file));
+        const auto now = identityOf(SkinFileFormat::dataFileName(base, file));
+        if (!state.onDisk || !now || !now->sameBytesAs(*state.onDisk))
+            return 2;
+        onDisk.push_back(file);
+    }
     for (const auto& [file, bytes] : contents.dataFiles) {
         const std::string name = SkinFileFormat::dataFileName(base, file);
         const DataFileState& state = states.at(std::size_t(file));

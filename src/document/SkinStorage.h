@@ -20,6 +20,9 @@ class Folder;
 struct SkinFileContents {
     std::string skinText;
     std::vector<std::pair<int, std::span<const std::uint8_t>>> dataFiles;
+    // Data files whose bytes the document never read: they are saved only
+    // where the file on disk is still the one the load found.
+    std::vector<int> unreadDataFiles;
 };
 
 // What a document knows of one of its data files: whether its bytes changed
@@ -31,8 +34,9 @@ struct DataFileState {
 
 // A skin's files on disk, for SkinDocument's load and save.
 //
-// Constructing it reads the skin: the skin file once, then the data files its
-// picture records need, whole, all under the skin's lock (shared). A save of
+// Constructing it reads the skin: the skin file once, and finds the data files
+// its picture records need (their identities; their bytes are read later, on
+// demand, checked against them), all under the skin's lock (shared). A save of
 // the skin that was cut short is first finished or undone (under the
 // exclusive lock); a skin whose cut-short save can be neither is not read.
 // Otherwise a load creates, removes and changes no file: it looks for the
@@ -55,13 +59,14 @@ public:
     // does not begin with "SKI1", which is judged before the rest of the skin
     // is read.
     int readSkinFile(SkinFileFormat::SkinLines& table);
-    // Data file number file of the skin (bytes get it); false when it cannot be read.
-    bool readDataFile(std::int64_t file, std::vector<std::uint8_t>& bytes, std::optional<FileIdentity>& identity);
+    // Data file number file of the skin, as found (identity gets it); false
+    // when it cannot be opened.
+    bool findDataFile(std::int64_t file, FileIdentity& identity) const;
     // Why the skin could not be read, where more can be said than the result.
     const StorageProblem& problem() const { return why; }
     // The path of data file number file of the skin.
     std::string dataFilePath(std::int64_t file) const;
-    // The number of the data file that could not be opened or read; -1: none.
+    // The number of the data file that could not be opened; -1: none.
     std::int64_t failedDataFile() const { return failedData; }
 
     // Writes contents as the skin file skinPath and its data files, all or
@@ -73,7 +78,8 @@ public:
     // skin file cannot be written (or the skin cannot be locked, or a
     // cut-short save be finished); 2 a data file cannot be written. On
     // failure every file is as it was, or problem says that a save could not
-    // be undone and names the journal that the next load or save finishes it with.
+    // be undone and names the journal that the next load or save finishes it
+    // with. An unread data file that changed on disk since the load gives 2.
     static int write(const std::string& skinPath, const SkinFileContents& contents, std::vector<DataFileState>& states,
                      StorageProblem& problem);
 
@@ -87,7 +93,6 @@ private:
     StorageProblem why;
     int skinResult = 1;
     SkinFileFormat::SkinLines skinLines;
-    std::vector<std::vector<std::uint8_t>> dataFiles; // the data files that could be read, in order
-    std::vector<FileIdentity> dataIdentities;
+    std::vector<FileIdentity> dataIdentities; // the data files that could be opened, in order
     std::int64_t failedData = -1;
 };

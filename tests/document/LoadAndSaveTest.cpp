@@ -323,12 +323,28 @@ TEST(LoadAndSave, OnlyDataFilesWhoseBytesChangedAreWrittenAgain)
     ASSERT_EQ(document.save(document.path()), SaveResult::Saved);
     EXPECT_EQ(identity("k1.dat"), secondData);
 
-    // Another program replaced a data file since: it is written again.
+    // Another program replaced a data file since: once read, it is written again.
+    std::vector<std::uint8_t> bytes;
+    EXPECT_EQ(document.getPicture(1, bytes), 2);
     writeFile(folder.path("other"), "xy");
-    std::filesystem::rename(folder.path("other"), folder.path("k.dat"));
+    std::filesystem::rename(folder.path("other"), folder.path("k1.dat"));
     ASSERT_EQ(document.save(document.path()), SaveResult::Saved);
-    EXPECT_EQ(readFile(folder.path("k.dat")), "ab");
-    EXPECT_EQ(identity("k1.dat"), secondData);
+    EXPECT_EQ(readFile(folder.path("k1.dat")), std::string("\0\1", 2));
+
+    // Never read, its bytes are not the document's to restore: the save is
+    // refused and the picture cannot be read, rather than read torn.
+    SkinDocument unread;
+    ASSERT_EQ(unread.load(folder.path("k.ski")), LoadResult::Loaded);
+    unread.setNumber(8, 2);
+    for (const char* replaced : {"xyz", "xy"}) { // another size; the same size, written in place
+        SCOPED_TRACE(replaced);
+        writeFile(folder.path("k.dat"), replaced);
+        EXPECT_EQ(unread.save(unread.path()), SaveResult::DataFileNotWritten);
+        EXPECT_EQ(readFile(folder.path("k.dat")), replaced);
+        EXPECT_EQ(unread.getPicture(1, bytes), -1);
+        EXPECT_EQ(unread.unreadableDataFile(), folder.path("k.dat"));
+        EXPECT_TRUE(unread.setPicture(2, bytesOf(4))); // k1.dat, read whole for the change, was not replaced
+    }
 }
 
 TEST(LoadAndSave, FirstLineIsJudgedBeforeTheWholeFileIsRead)
