@@ -107,6 +107,11 @@ public:
     // The path of a data file whose bytes were needed but could not be read
     // any more (changed or removed on disk since the load); "" when none.
     const std::string& unreadableDataFile() const { return store.unreadableFile(); }
+    // Reads every data file not read yet, as the editor does right after a
+    // load: it shows and may change any picture, and keeps working on the
+    // bytes it saw even if the files change on disk. False when one cannot be
+    // read any more (see unreadableDataFile).
+    [[nodiscard]] bool readAllDataFiles() { return store.readAll(); }
 
     // --- typed properties -------------------------------------------------
     // Setters give false when nothing could be written (a rectangle with no

@@ -18,6 +18,11 @@ LoadResult SkinModel::openSkin(const std::string& path, std::string* failedFile)
     SkinDocument opened;
     if (const LoadResult result = opened.load(path, failedFile); result != LoadResult::Loaded)
         return result;
+    if (!opened.readAllDataFiles()) {
+        if (failedFile)
+            *failedFile = opened.unreadableDataFile();
+        return LoadResult::DataFileUnreadable;
+    }
     skin = std::move(opened);
     reloadWallpaper();
     return LoadResult::Loaded;
@@ -30,10 +35,15 @@ LoadResult SkinModel::loadSkin(const std::string& path, std::chrono::millisecond
 }
 
 LoadResult SkinModel::loadDefaultSkin(const std::string& path, std::string* failedFile,
-                                      std::chrono::milliseconds lockWait)
+                                      std::chrono::milliseconds lockWait, PictureBytes pictureBytes)
 {
     if (const LoadResult result = defaultSkin.load(path, failedFile, lockWait); result != LoadResult::Loaded)
         return result;
+    if (pictureBytes == PictureBytes::AtLoad && !defaultSkin.readAllDataFiles()) {
+        if (failedFile)
+            *failedFile = defaultSkin.unreadableDataFile();
+        return LoadResult::DataFileUnreadable;
+    }
     if (defaultSkin.lineCount() < minimumDefaultSkinLines) {
         if (failedFile)
             *failedFile = path;

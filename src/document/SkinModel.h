@@ -30,9 +30,15 @@ public:
     std::int32_t wallpaperSize() const { return wallpaperByteCount; }
     const std::vector<std::uint8_t>& wallpaperBytes() const { return wallpaper; }
 
-    // The editor's Open: the skin and its wallpaper. On failure the edited
-    // skin and the wallpaper stay as they were, and failedFile (when given)
-    // names the file the load stumbled on, as SkinDocument::load.
+    // When a load reads the pictures' bytes: the editor reads every data file
+    // at once (it shows them all and keeps the bytes it saw), the tool only
+    // the ranges a command needs, when it needs them.
+    enum class PictureBytes { WhenNeeded, AtLoad };
+
+    // The editor's Open: the skin, every data file and its wallpaper. On
+    // failure the edited skin and the wallpaper stay as they were, and
+    // failedFile (when given) names the file the load stumbled on, as
+    // SkinDocument::load.
     [[nodiscard]] LoadResult openSkin(const std::string& path, std::string* failedFile = nullptr);
     // The skin's file alone, as the command-line tool reads it: no wallpaper
     // is read. On failure the edited skin is empty. Loads wait up to lockWait
@@ -43,7 +49,8 @@ public:
     // but refused; its lines stay readable through defaults()). failedFile
     // as for openSkin.
     [[nodiscard]] LoadResult loadDefaultSkin(const std::string& path, std::string* failedFile = nullptr,
-                                             std::chrono::milliseconds lockWait = SkinLock::standardWait);
+                                             std::chrono::milliseconds lockWait = SkinLock::standardWait,
+                                             PictureBytes pictureBytes = PictureBytes::WhenNeeded);
     // Documents loaded elsewhere (from memory) become the edited or the
     // default skin as they are.
     void adoptSkin(SkinDocument&& document) { skin = std::move(document); }

@@ -1,5 +1,6 @@
 #include "session/SkinSession.h"
 
+#include "document/SkinLock.h"
 #include "session/SkinEditCommand.h"
 
 SkinSession::SkinSession(const LanguageTable& texts, QObject* parent) : QObject(parent), texts(texts)
@@ -15,7 +16,8 @@ SkinSession::~SkinSession()
 
 LoadResult SkinSession::loadDefaultSkin(const std::string& path, std::string* failedFile)
 {
-    const LoadResult result = skinModel.loadDefaultSkin(path, failedFile);
+    const LoadResult result =
+        skinModel.loadDefaultSkin(path, failedFile, SkinLock::standardWait, SkinModel::PictureBytes::AtLoad);
     // The edits were made against the default skin that was: they stay, but
     // every view reads the new one.
     emit changed(SkinChange::all());

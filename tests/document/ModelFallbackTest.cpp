@@ -249,3 +249,29 @@ TEST(ModelFallback, SetPictureFromFileStoresTheFileOrReportsZero)
     SkinModel empty;
     EXPECT_EQ(empty.setPictureFromFile(630, folder.path("p.gif")), 0);
 }
+
+// The editor reads every data file when it opens a skin and keeps working on
+// the bytes it saw; the tool reads a picture when it needs it and refuses
+// one whose data file changed on disk since the load, never reading it torn.
+TEST(ModelFallback, TheEditorHoldsThePicturesItOpenedTheToolRefusesChangedOnes)
+{
+    TempFolder folder;
+    writeFile(folder.path("s.ski"), "SKI1\n5 630 0 4 0\n");
+    writeFile(folder.path("s.dat"), "GIF8");
+    const std::vector<std::uint8_t> original {'G', 'I', 'F', '8'};
+    std::vector<std::uint8_t> bytes;
+
+    SkinModel editor;
+    ASSERT_EQ(editor.openSkin(folder.path("s.ski")), LoadResult::Loaded);
+    SkinModel tool;
+    ASSERT_EQ(tool.loadSkin(folder.path("s.ski")), LoadResult::Loaded);
+    writeFile(folder.path("s.dat"), "XXXXXX");
+
+    EXPECT_EQ(editor.getPicture(630, bytes), 4);
+    EXPECT_EQ(bytes, original);
+    EXPECT_EQ(editor.saveSkin(folder.path("copy.ski")), SaveResult::Saved);
+    EXPECT_EQ(readFile(folder.path("copy.dat")), "GIF8");
+
+    EXPECT_LT(tool.getPicture(630, bytes), 0);
+    EXPECT_EQ(editedSkin(tool).unreadableDataFile(), folder.path("s.dat"));
+}
