@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <new>
 
 namespace {
@@ -122,6 +123,16 @@ const char* loadFailure(LoadResult result)
     }
 }
 
+// The folder a file would lie in when that folder is not there; "" otherwise.
+std::string missingFolder(const std::string& path)
+{
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    std::error_code error;
+    if (folder.empty() || std::filesystem::exists(folder, error) || error)
+        return {};
+    return folder.string();
+}
+
 // What a user must be told beyond the result of a load or save; "" when nothing.
 std::string problemText(const StorageProblem& problem, bool saving)
 {
@@ -133,6 +144,9 @@ std::string problemText(const StorageProblem& problem, bool saving)
     case Kind::Locked:
         return "the skin is locked by another program" + nothing;
     case Kind::LockUnusable:
+        if (const std::string folder = missingFolder(problem.path); !folder.empty())
+            return std::string(saving ? "cannot save" : "cannot open") + " the skin: the folder " + folder +
+                   " does not exist" + nothing;
         return "cannot lock the skin: " + problem.path +
                " cannot be made or opened, or is no regular file of this user or of the skin's owner" + nothing;
     case Kind::Unfinished:

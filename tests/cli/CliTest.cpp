@@ -280,6 +280,11 @@ TEST_F(Cli, NewTakesThePaletteOfTheDefaultSkinAndWritesOnlyTheSkinFile)
     const Result info = run("info out.ski");
     EXPECT_NE(info.out.find("lines 100\n"), std::string::npos) << info.out;
     EXPECT_FALSE(fs::exists(dir / "out.dat"));
+    // A folder that is not there is named as what is wrong, not the lock beside it.
+    const Result nowhere = run("new --default def.ski nosuch/out.ski");
+    EXPECT_EQ(nowhere.code, 3);
+    EXPECT_EQ(nowhere.err, "velaskin-cli: nosuch/out.ski: cannot save the skin: the folder nosuch does not exist; "
+                           "nothing saved\n");
 }
 
 TEST_F(Cli, PicturesAreListedStoredLinkedExportedAndRemoved)
