@@ -25,8 +25,10 @@ void printUsage(std::FILE* to)
 
 bool printCommandHelp(int argc, char** argv)
 {
+    if (argc < 3 || argc > 4)
+        return false;
     const std::string_view last = argv[argc - 1];
-    if (argc < 3 || argc > 4 || (last != "--help" && last != "-h"))
+    if (last != "--help" && last != "-h")
         return false;
     std::string words = argv[1];
     if (argc == 4)

@@ -68,8 +68,6 @@ private:
         return window;
     }
 
-    QString path(const QString& relative) const { return workspace->path(relative); }
-
 private slots:
     void init()
     {

@@ -122,6 +122,8 @@ protected:
         dialogs.reset();
         workspace.reset();
     }
+    // A file or folder of the workspace.
+    QString path(const QString& relative) const { return workspace->path(relative); }
 
     std::unique_ptr<TestWorkspace> workspace;
     std::unique_ptr<ScriptedDialogs> dialogs;
