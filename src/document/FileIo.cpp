@@ -45,6 +45,22 @@ bool mayFollowLink(const std::string& link, const struct stat& linkInfo)
     return !shared || linkInfo.st_uid == ::geteuid() || linkInfo.st_uid == folderInfo.st_uid;
 }
 
+// Reads count bytes into `into`, fewer only where the file ends first (it
+// may shrink while being read); -1 on a read error.
+std::int64_t readUpTo(int fd, std::uint8_t* into, std::size_t count)
+{
+    std::size_t got = 0;
+    while (got < count) {
+        const ssize_t n = FileSeam::current().readSome(fd, into + got, count - got);
+        if (n < 0)
+            return -1;
+        if (n == 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    return static_cast<std::int64_t>(got);
+}
+
 } // namespace
 
 FileIdentity FileIdentity::of(const struct stat& info)
@@ -58,18 +74,12 @@ FileIdentity FileIdentity::of(const struct stat& info)
 std::int64_t readOpenFile(int fd, std::size_t limit, std::vector<std::uint8_t>& bytes)
 {
     std::vector<std::uint8_t> data(limit);
-    std::size_t got = 0;
-    while (got < data.size()) {
-        const ssize_t n = FileSeam::current().readSome(fd, data.data() + got, data.size() - got);
-        if (n < 0)
-            return -1;
-        if (n == 0)
-            break; // the file shrank while being read
-        got += static_cast<std::size_t>(n);
-    }
-    data.resize(got);
+    const std::int64_t got = readUpTo(fd, data.data(), data.size());
+    if (got < 0)
+        return -1;
+    data.resize(std::size_t(got));
     bytes = std::move(data);
-    return static_cast<std::int64_t>(got);
+    return got;
 }
 
 bool readFileRange(const std::string& path, const FileIdentity& identity, std::int64_t offset, std::size_t count,
@@ -82,15 +92,9 @@ bool readFileRange(const std::string& path, const FileIdentity& identity, std::i
         return false;
     const std::size_t start = bytes.size();
     bytes.resize(start + count);
-    std::size_t got = 0;
-    while (got < count) {
-        const ssize_t n = FileSeam::current().readSome(file.get(), bytes.data() + start + got, count - got);
-        if (n <= 0)
-            break;
-        got += static_cast<std::size_t>(n);
-    }
+    const std::int64_t got = readUpTo(file.get(), bytes.data() + start, count);
     // A file written to meanwhile may have handed out a mix of old and new bytes.
-    if (got < count || ::fstat(file.get(), &info) != 0 || !FileIdentity::of(info).sameBytesAs(identity)) {
+    if (got != std::int64_t(count) || ::fstat(file.get(), &info) != 0 || !FileIdentity::of(info).sameBytesAs(identity)) {
         bytes.resize(start);
         return false;
     }
